@@ -1,0 +1,108 @@
+// Numeric and Boolean conversions of stored texts.
+#include "Conversions.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+namespace lumio {
+
+namespace {
+
+bool EstBlanc(char c) { return c == ' ' || c == '\t'; }
+
+// Reads the longest number at the start of `s` from `i`; returns how many characters it took
+// (0 when there is no number there).
+std::size_t LireNombre(const std::string &s, std::size_t i, double &valeur) {
+    std::size_t debut = i;
+    std::string chiffres;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) chiffres += s[i++];
+    bool vus = false;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+        chiffres += s[i++];
+        vus = true;
+    }
+    if (i < s.size() && s[i] == '.') {
+        std::size_t j = i + 1;
+        std::string fraction = ".";
+        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) fraction += s[j++];
+        if (vus || fraction.size() > 1) {
+            chiffres += fraction;
+            vus = vus || fraction.size() > 1;
+            i = j;
+        }
+    }
+    if (!vus) {
+        valeur = 0;
+        return 0;
+    }
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        std::string exposant = "e";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exposant += s[j++];
+        std::size_t debutChiffres = j;
+        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) exposant += s[j++];
+        if (j > debutChiffres) {
+            chiffres += exposant;
+            i = j;
+        }
+    }
+    valeur = std::strtod(chiffres.c_str(), nullptr);
+    if (!std::isfinite(valeur)) valeur = 0;
+    return i - debut;
+}
+
+std::string Minuscules(std::string s) {
+    for (char &c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string SansBlancs(const std::string &s) {
+    std::size_t a = 0, b = s.size();
+    while (a < b && EstBlanc(s[a])) ++a;
+    while (b > a && EstBlanc(s[b - 1])) --b;
+    return s.substr(a, b - a);
+}
+
+} // namespace
+
+double ValeurNumerique(const std::string &texte) {
+    std::size_t i = 0;
+    while (i < texte.size() && EstBlanc(texte[i])) ++i;
+    double v = 0;
+    LireNombre(texte, i, v);
+    return v;
+}
+
+long long ArrondiPair(double v) {
+    if (!std::isfinite(v)) return 0;
+    if (v > 9.2e18) return 9200000000000000000LL;
+    if (v < -9.2e18) return -9200000000000000000LL;
+    return static_cast<long long>(std::nearbyint(v)); // the default rounding mode: halves to even
+}
+
+std::optional<double> NombreExact(const std::string &texte) {
+    std::string s = SansBlancs(texte);
+    double v = 0;
+    std::size_t n = LireNombre(s, 0, v);
+    if (n == 0 || n != s.size()) return std::nullopt;
+    return v;
+}
+
+std::optional<bool> Booleen(const std::string &texte) {
+    std::string mot = Minuscules(SansBlancs(texte));
+    if (mot == "vrai" || mot == "true") return true;
+    if (mot == "faux" || mot == "false") return false;
+    if (auto v = NombreExact(texte)) return *v != 0;
+    return std::nullopt;
+}
+
+std::optional<std::int16_t> Entier16(const std::string &texte) {
+    auto v = NombreExact(texte);
+    if (!v || *v != std::floor(*v) || *v < -32768 || *v > 32767) return std::nullopt;
+    return static_cast<std::int16_t>(*v);
+}
+
+std::string AvecSigne(long long n) { return n < 0 ? std::to_string(n) : " " + std::to_string(n); }
+
+} // namespace lumio

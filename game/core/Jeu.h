@@ -1,0 +1,179 @@
+// The game: its whole shared state under the names the program has always used, and the
+// operations on it, grouped in files as the program groups them (modInterface, modJeu,
+// modResolution, modCreation).
+#pragma once
+
+#include "Couleur.h"
+#include "Fenetre.h"
+#include "Grille.h"
+#include "LecteurSons.h"
+#include "MagasinReglages.h"
+#include "SourceAleatoire.h"
+#include "Surface.h"
+
+#include <cstdint>
+#include <string>
+
+namespace lumio {
+
+// Key codes of Form_KeyDown.
+enum CodeTouche : int {
+    ToucheEspace = 32,
+    ToucheGauche = 37,
+    ToucheHaut = 38,
+    ToucheDroite = 39,
+    ToucheBas = 40,
+    ToucheSuppr = 46,
+    TouchePave1 = 97, // keypad 1..9 are 97..105
+    TouchePave9 = 105,
+};
+
+// Mouse buttons as Form_MouseDown receives them.
+enum BoutonSouris : int { BoutonGauche = 1, BoutonDroit = 2, BoutonMilieu = 4 };
+
+// Board geometry and colours.
+constexpr int TailleCase = 45;
+constexpr Couleur CouleurLigneFine = RGB(0, 0, 192);
+constexpr Couleur CouleurLigneEpaisse = RGB(124, 7, 28);
+constexpr Couleur CouleurCadre = RGB(192, 0, 0);
+
+// The text of the level captions, 1..4; "" for any other level.
+std::string NomNiveau(int niveau);
+
+// "m:ss" of a number of seconds (minutes without leading zeros).
+std::string FormaterTemps(long long secondes);
+
+class Jeu {
+  public:
+    Jeu(Surface &surface, Fenetre &fenetre, MagasinReglages &reglages, LecteurSons &sons,
+        SourceAleatoire &hasard);
+
+    // ---- modInterface: interface state ----
+    int Niveau = 0;       // level of new games, 1..4
+    int ModeJeu = 0;      // 1 play mode, 2 creation mode
+    Chiffre ChiffreChoisi = 0;
+    bool VerifImmediate = false;
+    bool LimiterChiffres = false;
+    Couleur CouleurFondGrille{};
+    std::int16_t OrigineX = 0, OrigineY = 0;
+
+    // ---- modJeu: the play-mode game ----
+    GrilleChiffres GrilleSolution;
+    GrilleBooleens CasesDonnees;
+    GrilleChiffres GrilleJeu;
+    CompteChiffres NbChiffre;
+    std::int32_t SecondesEcoulees = 0;
+    int NiveauPartie = 0;
+
+    // ---- modResolution: the creation-mode grid ----
+    GrilleChiffres GrilleCreation;
+    GrilleChiffres GrilleCreationInitiale;
+    bool SolutionTrouvee = false;
+
+    // ---- public fields of frmMain ----
+    std::int16_t CURX = 0, CURY = 0;
+    float Xcur = 0, Ycur = 0;
+    bool FlagSol = false;
+    bool BOUTONSOLUTION = false;
+    std::string NJOUEUR;
+    Couleur CFONDGRILLE{};
+    bool FLAGJOUERLESSONS = false;
+
+    // ---- start-up and new game ----
+    void Form_Load();
+    void PreparerPlateau();
+    void NouvellePartieJeu();
+    void NouvellePartieCreation();
+    void mnuJeuNouveau_Click();
+    // The origin of the board for the current client size, as the handlers compute it.
+    double OrigineCalculeeX() const;
+    double OrigineCalculeeY() const;
+
+    // ---- board drawing ----
+    void DessinerGrille();
+    void EffacerCase(int d, int kind, int c, int r);
+    void DessinerChiffre(int d, int kind, int c, int r);
+    void MarquerErreur(int c, int r, int d);
+    void DessinerCadre(int c, int r);
+    // Moves the selection frame from (c0, r0) to (c, r), leaving no trace of the old one.
+    void RedessinerCurseur(int c0, int r0, int c, int r);
+    void AppliquerTheme(int n); // col0 .. col5
+    void col0() { AppliquerTheme(0); }
+    void col1() { AppliquerTheme(1); }
+    void col2() { AppliquerTheme(2); }
+    void col3() { AppliquerTheme(3); }
+    void col4() { AppliquerTheme(4); }
+    void col5() { AppliquerTheme(5); }
+    static const Theme &Themes(int n);
+
+    // ---- sounds ----
+    void JouerSon(const std::string &cas);
+    // The file of an event name, "" for an unknown name.
+    static std::string FichierSon(const std::string &cas);
+
+    // ---- cell entry ----
+    void PlacerChiffre(int d, int kind, int c, int r);
+    void EffacerChiffre(int c, int r);
+    void PlacerChiffreCreation(int d, int kind, int c, int r);
+    void EffacerChiffreCreation(int c, int r);
+    void ChoisirChiffre(int i);
+    void mnuRecommencer_Click();
+
+    // ---- verification and victory ----
+    void VerifierFin();
+    void VerifierGrille();
+    void VerifierCreation();
+    bool ControleLigneOK(std::int16_t &l);
+    bool ControleColonneOK(std::int16_t &C);
+    bool ControleRegOK(std::int16_t &l, std::int16_t &C);
+    void CommandeVerifier(); // TovCommand6, mnuVerifier
+
+    // ---- hints and solution ----
+    void DonnerIndice();
+    void AfficherSolution();
+    void CommandeIndice();   // TovCommand2, mnuIndice
+    void CommandeSolution(); // TovCommand1, mnuSolution
+
+    // ---- solver entry ----
+    void ResoudreGrille();
+    bool RechercheEnCours = false; // a solve is running: grid-changing commands wait
+
+    // ---- mode switch ----
+    void mnuModeChoix(int index);
+
+    // ---- clock ----
+    void tmrSecondes_Timer();
+    void SPause();
+    void Form_Resize(bool minimise);
+
+    // ---- best times ----
+    std::int16_t LireMeilleurTemps(int n);
+    void EnregistrerMeilleurTemps(int n, long long secondes, const std::string &nom);
+    void AfficherMeilleursTemps();
+
+    // ---- input ----
+    // The cell under a point; false when the point is off the board.
+    bool CaseAuPoint(double x, double y, int &c, int &r) const;
+    void CaseCurseur(int &c, int &r) const;
+    void PlacerAuPoint(int bouton, double x, double y);
+    void EffacerAuPoint(double x, double y);
+    void Form_MouseDown(int bouton, double x, double y);
+    void Form_Click();
+    void Form_DblClick();
+    void Form_DragDrop(double x, double y);
+    void Form_KeyDown(int keyCode);
+    void imgChiffre_Click(int index) { ChoisirChiffre(index); }
+
+    Surface &surface;
+    Fenetre &fenetre;
+    MagasinReglages &reglages;
+    LecteurSons &sons;
+    SourceAleatoire &hasard;
+
+  private:
+    void DessinerLignes();
+    void MontrerPaletteInitiale();
+    void PlacerCurseurCentre();
+};
+
+} // namespace lumio

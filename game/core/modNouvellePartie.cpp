@@ -1,0 +1,75 @@
+// The two new-game operations, their dispatch and the mode switch.
+#include "Jeu.h"
+
+#include "modCreation.h"
+
+namespace lumio {
+
+void Jeu::MontrerPaletteInitiale() {
+    ChiffreChoisi = 1;
+    fenetre.MontrerImagePalette(1, 1 + 9);
+    for (int i = 2; i <= 9; ++i) fenetre.MontrerImagePalette(i, i);
+}
+
+void Jeu::PlacerCurseurCentre() {
+    Xcur = float(OrigineCalculeeX() + 180);
+    Ycur = float(OrigineCalculeeY() + 180);
+    DessinerCadre(5, 5);
+}
+
+void Jeu::NouvellePartieJeu() {
+    JouerSon("Accueil");
+    fenetre.MontrerLibelle(3, true);
+    fenetre.MontrerLibelle(2, true);
+    fenetre.ActiverChrono(false);
+    fenetre.DefinirLibelle(3, "0:00");
+    if (Niveau >= 1 && Niveau <= 4) fenetre.DefinirLibelle(2, NomNiveau(Niveau));
+
+    BOUTONSOLUTION = false;
+    SecondesEcoulees = 0;
+    NiveauPartie = Niveau;
+    ModeJeu = 1;
+    NbChiffre.Effacer();
+    GrilleJeu.Effacer();
+    MontrerPaletteInitiale();
+
+    GenererGrille(hasard, GrilleSolution, CasesDonnees, 0, Niveau);
+    DessinerGrille();
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            if (CasesDonnees(c, r)) PlacerChiffre(GrilleSolution(c, r), GenreDonnee, c, r);
+    PlacerCurseurCentre();
+    fenetre.ActiverChrono(true);
+}
+
+void Jeu::NouvellePartieCreation() {
+    NbChiffre.Effacer();
+    GrilleCreation.Effacer();
+    fenetre.ActiverChrono(false);
+    fenetre.MontrerLibelle(3, false);
+    fenetre.MontrerLibelle(2, false);
+    MontrerPaletteInitiale();
+    DessinerGrille();
+    PlacerCurseurCentre();
+}
+
+void Jeu::mnuJeuNouveau_Click() {
+    if (RechercheEnCours) return;
+    if (ModeJeu == 2)
+        NouvellePartieCreation();
+    else
+        NouvellePartieJeu();
+}
+
+void Jeu::mnuModeChoix(int index) {
+    if (RechercheEnCours || (index != 1 && index != 2)) return;
+    reglages.Ecrire("TMD", std::to_string(index));
+    ModeJeu = index;
+    if (fenetre.ModeCoche(1) && index == 2) NouvellePartieCreation();
+    if (fenetre.ModeCoche(2) && index == 1) NouvellePartieJeu();
+    fenetre.DefinirLibelle(1, index == 1 ? "Mode Jeu" : "Mode création");
+    fenetre.CocherMode(1, index == 1);
+    fenetre.CocherMode(2, index == 2);
+}
+
+} // namespace lumio

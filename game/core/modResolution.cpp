@@ -1,0 +1,9 @@
+// The creation grid's solver entry.
+#include "Jeu.h"
+
+namespace lumio {
+
+// TODO(solver): the search.
+void Jeu::ResoudreGrille() {}
+
+} // namespace lumio

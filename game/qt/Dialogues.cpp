@@ -1,0 +1,59 @@
+// Message and input boxes in French.
+#include "Dialogues.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace lumio {
+
+Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
+    QMessageBox boite(parent);
+    boite.setWindowTitle(QString::fromStdString(m.titre));
+    boite.setText(QString::fromStdString(m.texte));
+    switch (m.icone) {
+    case Icone::Aucune: boite.setIcon(QMessageBox::NoIcon); break;
+    case Icone::Question: boite.setIcon(QMessageBox::Question); break;
+    case Icone::Critique: boite.setIcon(QMessageBox::Critical); break;
+    case Icone::Information: boite.setIcon(QMessageBox::Information); break;
+    }
+    QPushButton *ok = nullptr, *annuler = nullptr, *oui = nullptr, *non = nullptr;
+    switch (m.boutons) {
+    case Boutons::Ok:
+        ok = boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        boite.setEscapeButton(ok);
+        break;
+    case Boutons::OkAnnuler:
+        ok = boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        annuler = boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        boite.setDefaultButton(ok);
+        boite.setEscapeButton(annuler);
+        break;
+    case Boutons::OuiNon:
+        oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+        non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+        boite.setDefaultButton(m.nonParDefaut ? non : oui);
+        boite.setEscapeButton(non);
+        break;
+    }
+    boite.exec();
+    QAbstractButton *b = boite.clickedButton();
+    if (m.boutons == Boutons::OuiNon) return b == oui ? Reponse::Oui : Reponse::Non;
+    if (m.boutons == Boutons::OkAnnuler) return b == ok ? Reponse::Ok : Reponse::Annuler;
+    return Reponse::Ok;
+}
+
+std::string DialoguesQt::BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
+                                     const std::string &defaut, int x, int y) {
+    QInputDialog boite(parent);
+    boite.setWindowTitle(QString::fromStdString(titre));
+    boite.setLabelText(QString::fromStdString(invite));
+    boite.setTextValue(QString::fromStdString(defaut));
+    boite.setOkButtonText(QStringLiteral("OK"));
+    boite.setCancelButtonText(QStringLiteral("Annuler"));
+    if (parent) boite.move(parent->mapToGlobal(QPoint(x, y)));
+    if (boite.exec() != QDialog::Accepted) return "";
+    return boite.textValue().toStdString();
+}
+
+} // namespace lumio

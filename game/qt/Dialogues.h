@@ -1,0 +1,30 @@
+// The modal questions of the game's windows: real Qt boxes, or a script in tests.
+#pragma once
+
+#include "Fenetre.h"
+
+#include <QString>
+#include <string>
+
+class QWidget;
+
+namespace lumio {
+
+class Dialogues {
+  public:
+    virtual ~Dialogues() = default;
+    virtual Reponse BoiteMessage(QWidget *parent, const Message &m) = 0;
+    // "" when cancelled. (x, y) in pixels from the parent's top-left corner.
+    virtual std::string BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
+                                    const std::string &defaut, int x, int y) = 0;
+};
+
+// QMessageBox and QInputDialog with French button texts.
+class DialoguesQt : public Dialogues {
+  public:
+    Reponse BoiteMessage(QWidget *parent, const Message &m) override;
+    std::string BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
+                            const std::string &defaut, int x, int y) override;
+};
+
+} // namespace lumio

@@ -1,0 +1,156 @@
+// The main window: menu bar, the board's client area, labels, palette and command buttons.
+#pragma once
+
+#include "Dialogues.h"
+#include "Fenetre.h"
+#include "Jeu.h"
+#include "SurfaceImage.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <map>
+#include <memory>
+
+class QAction;
+class QLineEdit;
+class QMenu;
+
+namespace lumio {
+
+class frmMain;
+
+// The client area: shows the persistent board image over the window colour, and turns presses,
+// clicks, double clicks and drops on its own surface (not on its controls) into the game's
+// handlers.
+class ZoneClient : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ZoneClient(frmMain &fenetre);
+    QImage &Image() { return image_; }
+    void DefinirCouleurFond(const QColor &c);
+    QColor CouleurFond() const { return fond_; }
+
+  protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dragMoveEvent(QDragMoveEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+
+  private:
+    bool SurLaSurface(const QPointF &p) const;
+    frmMain &fenetre_;
+    QImage image_;
+    QColor fond_;
+    bool pressionEnCours_ = false;
+    bool apresDoubleClic_ = false;
+};
+
+// One picture of the digit palette (imgChiffre(1..9)).
+class ImageChiffre : public QLabel {
+    Q_OBJECT
+  public:
+    ImageChiffre(int index, QWidget *parent);
+    int Index() const { return index_; }
+    int ImageCourante() const { return image_; }
+    void MontrerImage(int k);
+
+  signals:
+    void Presse(int index);
+    void Clique(int index);
+
+  protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+  private:
+    int index_;
+    int image_ = 0;
+    bool presse_ = false;
+};
+
+// The MIME type of a palette picture being dragged.
+inline const char *TypeGlisserChiffre = "application/x-sudoku-lumio-chiffre";
+
+class frmMain : public QMainWindow, public Fenetre {
+    Q_OBJECT
+  public:
+    // `montrer` false builds the window without ever showing it (pictures, headless commands).
+    frmMain(MagasinReglages &reglages, LecteurSons &sons, SourceAleatoire &hasard, Dialogues &dialogues,
+            bool montrer = true, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // The start-up sequence: settings, theme, board, first game.
+    void Form_Load();
+
+    Jeu &jeu() { return *jeu_; }
+    ZoneClient &zone() { return *zone_; }
+    QImage &image() { return zone_->Image(); }
+    ImageChiffre *imgChiffre(int i) const { return palette_.at(std::size_t(i - 1)); }
+    QAction *Action(const QString &nom) const;
+    QLineEdit *CoupN() const { return coupN_; }
+    QTimer &tmrSecondes() { return tmrSecondes_; }
+    // The client area as the player sees it, at scale 1.
+    QImage CaptureClient();
+
+    // Fenetre
+    void Montrer() override;
+    TailleClient Taille() const override;
+    void MontrerImagePalette(int i, int k) override;
+    void DefinirLibelle(int n, const std::string &texte) override;
+    std::string TexteLibelle(int n) const override;
+    void MontrerLibelle(int n, bool visible) override;
+    void ActiverChrono(bool actif) override;
+    bool ChronoActif() const override;
+    void CocherMode(int index, bool coche) override;
+    bool ModeCoche(int index) const override;
+    void CocherPause(bool coche) override;
+    bool PauseCochee() const override;
+    void DonnerFocusCoupN() override;
+    Reponse BoiteMessage(const Message &m) override;
+    std::string BoiteSaisie(const std::string &invite, const std::string &titre, const std::string &defaut,
+                            int xTwips, int yTwips) override;
+    void AfficherMeilleursTemps() override;
+    void AppliquerTheme(const Theme &t) override;
+    Couleur CouleurFondSysteme() const override;
+
+    // Qt key code to the game's key codes (only the numeric keypad enters digits).
+    static int CodeTouche(const QKeyEvent &e);
+
+  protected:
+    bool eventFilter(QObject *objet, QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void changeEvent(QEvent *e) override;
+
+  private:
+    void CreerMenus();
+    void CreerControles();
+    QAction *AjouterAction(QMenu *menu, const QString &nom, const QString &texte, const QKeySequence &raccourci,
+                           bool actif);
+    QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }
+
+    MagasinReglages &reglages_;
+    LecteurSons &sons_;
+    SourceAleatoire &hasard_;
+    Dialogues &dialogues_;
+    bool montrer_;
+
+    ZoneClient *zone_ = nullptr;
+    std::unique_ptr<SurfaceImage> surface_;
+    std::unique_ptr<Jeu> jeu_;
+    std::array<QLabel *, 3> libelles_{};
+    std::array<ImageChiffre *, 9> palette_{};
+    QLineEdit *coupN_ = nullptr;
+    QTimer tmrSecondes_;
+    std::map<QString, QAction *> actions_;
+    bool modeCoche_[3] = {false, false, false};
+    bool pauseCochee_ = false;
+    bool fermetureConfirmee_ = false;
+};
+
+} // namespace lumio

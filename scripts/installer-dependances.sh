@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, run and test, when they are missing.
+set -euo pipefail
+
+PAQUETS=(
+  cmake make g++ pkg-config
+  qt6-base-dev qt6-multimedia-dev libqt6svg6-dev
+  fonts-comic-neue fonts-liberation
+  xvfb xauth xdotool imagemagick poppler-utils sox qqwing
+)
+
+manquants=()
+for p in "${PAQUETS[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    manquants+=("$p")
+  fi
+done
+[ ${#manquants[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${manquants[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${manquants[@]}"
