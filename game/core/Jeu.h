@@ -16,6 +16,8 @@
 
 namespace lumio {
 
+struct PartieLue;
+
 // Key codes of Form_KeyDown.
 enum CodeTouche : int {
     ToucheEspace = 32,
@@ -137,6 +139,10 @@ class Jeu {
     // ---- solver entry ----
     void ResoudreGrille();
     bool RechercheEnCours = false; // a solve is running: grid-changing commands wait
+
+    // ---- saved games ----
+    // Puts a saved game, read and checked in full beforehand, on the board.
+    void AppliquerPartie(const PartieLue &partie);
 
     // ---- mode switch ----
     void mnuModeChoix(int index);

@@ -17,10 +17,19 @@ void Jeu::PlacerChiffre(int d, int kind, int c, int r) {
     DessinerChiffre(d, k, c, r);
 }
 
+void Jeu::PlacerChiffreCreation(int d, int kind, int c, int r) {
+    if (GrilleCreation(c, r) != 0) return;
+    GrilleCreation(c, r) = Chiffre(d);
+    DessinerChiffre(d, kind, c, r);
+}
+
+void Jeu::EffacerChiffreCreation(int c, int r) {
+    GrilleCreation(c, r) = 0;
+    EffacerCase(0, GenreJoueur, c, r);
+}
+
 // TODO(play): the rest of this file.
 void Jeu::EffacerChiffre(int, int) {}
-void Jeu::PlacerChiffreCreation(int, int, int, int) {}
-void Jeu::EffacerChiffreCreation(int, int) {}
 void Jeu::ChoisirChiffre(int) {}
 void Jeu::mnuRecommencer_Click() {}
 void Jeu::VerifierFin() {}
