@@ -45,6 +45,9 @@ void Jeu::NouvellePartieJeu() {
 void Jeu::NouvellePartieCreation() {
     NbChiffre.Effacer();
     GrilleCreation.Effacer();
+    // No solution is shown on a fresh grid; a flag left from an older solve would make a later
+    // save or print use that older grid.
+    FlagSol = false;
     fenetre.ActiverChrono(false);
     fenetre.MontrerLibelle(3, false);
     fenetre.MontrerLibelle(2, false);

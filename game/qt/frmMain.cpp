@@ -269,6 +269,11 @@ void frmMain::Form_Load() {
     DonnerFocusCoupN();
 }
 
+void frmMain::Fermer() {
+    fermetureConfirmee_ = true;
+    close();
+}
+
 QImage frmMain::CaptureClient() {
     QImage image(LargeurClient, HauteurClient, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(1.0);

@@ -87,6 +87,8 @@ class frmMain : public QMainWindow, public Fenetre {
 
     // The start-up sequence: settings, theme, board, first game.
     void Form_Load();
+    // Closes without asking (the player already answered, or nobody is there to ask).
+    void Fermer();
 
     Jeu &jeu() { return *jeu_; }
     ZoneClient &zone() { return *zone_; }

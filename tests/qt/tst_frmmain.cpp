@@ -1,0 +1,197 @@
+// The real main window at start-up: labels, menus, palette, cursor, clock and the board's pixels.
+#include "BancFenetre.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProcess>
+#include <QtTest>
+
+using namespace lumio;
+using namespace lumio::test;
+
+namespace {
+
+QString TexteLibelle(frmMain &f, const char *nom) { return f.findChild<QLabel *>(nom)->text(); }
+bool LibelleVisible(frmMain &f, const char *nom) {
+    auto *l = f.findChild<QLabel *>(nom);
+    return l->isVisibleTo(l->parentWidget());
+}
+
+// A pixel of the board is "near" a colour when antialiasing kept it close.
+bool Proche(QRgb p, Couleur c, int tolerance = 40) {
+    return std::abs(qRed(p) - c.r) + std::abs(qGreen(p) - c.g) + std::abs(qBlue(p) - c.b) <= tolerance;
+}
+
+} // namespace
+
+class TestFrmMain : public QObject {
+    Q_OBJECT
+  private slots:
+    void unPremierLancementOuvreUnePartieFacile() {
+        BancFenetre b;
+        frmMain &f = *b.fenetre;
+        QCOMPARE(f.windowTitle(), QString("Sudoku Lumio"));
+        QCOMPARE(TexteLibelle(f, "Label1"), QString("Mode Jeu"));
+        QCOMPARE(TexteLibelle(f, "Label2"), QString("Facile"));
+        QCOMPARE(TexteLibelle(f, "Label3"), QString("0:00"));
+        QVERIFY(LibelleVisible(f, "Label2") && LibelleVisible(f, "Label3"));
+        QVERIFY(f.Action("mnuModeChoix1")->isChecked());
+        QVERIFY(!f.Action("mnuModeChoix2")->isChecked());
+        QVERIFY(f.tmrSecondes().isActive());
+        QCOMPARE(f.tmrSecondes().interval(), 1000);
+        QCOMPARE(f.imgChiffre(1)->ImageCourante(), 10);
+        for (int i = 2; i <= 9; ++i) QVERIFY(f.imgChiffre(i)->ImageCourante() == i || f.imgChiffre(i)->ImageCourante() == 0);
+        int c = 0, r = 0;
+        b.jeu().CaseCurseur(c, r);
+        QCOMPARE(b.jeu().Xcur, 50.0f + 180);
+        QCOMPARE(b.jeu().Ycur, 26.0f + 180);
+        QCOMPARE(b.jeu().ModeJeu, 1);
+        QCOMPARE(b.jeu().Niveau, 1);
+        QCOMPARE(b.jeu().NJOUEUR, std::string("Pilou"));
+        QVERIFY(b.jeu().LimiterChiffres && !b.jeu().VerifImmediate && b.jeu().FLAGJOUERLESSONS);
+        QCOMPARE(b.sons.joues, std::vector<std::string>{"Sons/accueil.wav"});
+        int donnees = 0;
+        for (bool g : b.jeu().CasesDonnees.Cases()) donnees += g;
+        QVERIFY(donnees >= 30 && donnees <= 38);
+        QCOMPARE(f.focusWidget(), qobject_cast<QWidget *>(f.CoupN()));
+    }
+
+    void leModeCreationAuDemarrageDonneUneGrilleVideSansChrono() {
+        BancFenetre b({{"TMD", "2"}});
+        frmMain &f = *b.fenetre;
+        QCOMPARE(b.jeu().ModeJeu, 2);
+        QCOMPARE(TexteLibelle(f, "Label1"), QString("Mode création"));
+        QVERIFY(!LibelleVisible(f, "Label2") && !LibelleVisible(f, "Label3"));
+        QVERIFY(!f.Action("mnuModeChoix1")->isChecked() && f.Action("mnuModeChoix2")->isChecked());
+        QVERIFY(!f.tmrSecondes().isActive());
+        QVERIFY(b.sons.joues.empty());
+        for (auto d : b.jeu().GrilleCreation.Cases()) QCOMPARE(int(d), 0);
+    }
+
+    void lesReglagesIllisiblesPrennentLeursValeursParDefaut_data() {
+        QTest::addColumn<QString>("cle");
+        QTest::addColumn<QString>("valeur");
+        QTest::newRow("CP hors table") << "CP" << "7";
+        QTest::newRow("CP texte") << "CP" << "abc";
+        QTest::newRow("VF mot inconnu") << "VF" << "peut-être";
+        QTest::newRow("CDE vide") << "CDE" << "";
+        QTest::newRow("JLS texte") << "JLS" << "oui";
+        QTest::newRow("TMD inconnu") << "TMD" << "5";
+    }
+    void lesReglagesIllisiblesPrennentLeursValeursParDefaut() {
+        QFETCH(QString, cle);
+        QFETCH(QString, valeur);
+        BancFenetre b({{cle.toStdString(), valeur.toStdString()}});
+        QCOMPARE(b.jeu().Niveau, 1);
+        QVERIFY(!b.jeu().VerifImmediate);
+        QVERIFY(b.jeu().LimiterChiffres);
+        QVERIFY(b.jeu().FLAGJOUERLESSONS);
+        // Any mode other than creation plays.
+        QCOMPARE(b.jeu().NiveauPartie, 1);
+    }
+
+    void lesArrondisDuNiveauEtDuMode() {
+        BancFenetre b({{"CP", " 2.5"}, {"TMD", "1.4"}});
+        QCOMPARE(b.jeu().Niveau, 2);
+        QCOMPARE(TexteLibelle(*b.fenetre, "Label2"), QString("Moyen"));
+        QCOMPARE(b.jeu().ModeJeu, 1);
+    }
+
+    void lePlateauEstDessineAuPixelPres() {
+        BancFenetre b({{"CC", "3"}});
+        const Couleur fond = b.jeu().CFONDGRILLE;
+        QCOMPARE(Rgb(fond), qRgb(255, 255, 255));
+        // Thin line (pen 1) at x = 95, thick lines (pen 3) at x = 184..186, outer frame (pen 5).
+        QCOMPARE(b.Pixel(95, 26 + 200), Rgb(CouleurLigneFine));
+        QCOMPARE(b.Pixel(94, 26 + 200), Rgb(fond));
+        QCOMPARE(b.Pixel(96, 26 + 200), Rgb(fond));
+        for (int x = 184; x <= 186; ++x) QCOMPARE(b.Pixel(x, 26 + 200), Rgb(CouleurLigneEpaisse));
+        QCOMPARE(b.Pixel(183, 26 + 200), Rgb(fond));
+        QCOMPARE(b.Pixel(187, 26 + 200), Rgb(fond));
+        for (int x = 46; x <= 50; ++x) QCOMPARE(b.Pixel(x, 26 + 200), Rgb(CouleurLigneEpaisse));
+        for (int x = 456; x <= 460; ++x) QCOMPARE(b.Pixel(x, 26 + 200), Rgb(CouleurLigneEpaisse));
+        QCOMPARE(b.Pixel(45, 26 + 200), qRgba(0, 0, 0, 0)); // outside the frame: the window shows through
+        QCOMPARE(b.Pixel(455, 26 + 200), Rgb(fond));       // last column of the board
+        for (int y = 22; y <= 26; ++y) QCOMPARE(b.Pixel(300, y), Rgb(CouleurLigneEpaisse));
+        QCOMPARE(b.Pixel(300, 27), Rgb(fond));
+        // Horizontal thin line at y = 26 + 45 * 4 = 206 is under the selection frame of (5, 5) only
+        // inside columns 230..275: outside it keeps its own colour.
+        QCOMPARE(b.Pixel(100, 71), Rgb(CouleurLigneFine));
+    }
+
+    void leCadreDeSelectionEntoureLaCaseCentrale() {
+        BancFenetre b;
+        // Cell (5, 5) spans x 230..275, y 206..251; the pen of width 2 covers one pixel outside.
+        for (int x : {229, 230, 274, 275})
+            for (int y : {220, 240}) QCOMPARE(b.Pixel(x, y), Rgb(CouleurCadre));
+        for (int y : {205, 206, 250, 251}) QCOMPARE(b.Pixel(250, y), Rgb(CouleurCadre));
+        QCOMPARE(b.Pixel(231, 220), Rgb(b.jeu().CFONDGRILLE));
+    }
+
+    void uneDonneeEstEcriteEnBrunDansSaCase() {
+        BancFenetre b;
+        Jeu &j = b.jeu();
+        int cc = 0, rr = 0;
+        for (int c = 1; c <= 9 && !cc; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (j.CasesDonnees(c, r)) {
+                    cc = c, rr = r;
+                    break;
+                }
+        QVERIFY(cc);
+        int brun = 0;
+        for (int x = 50 + 45 * (cc - 1) + 4; x <= 50 + 45 * cc - 4; ++x)
+            for (int y = 26 + 45 * (rr - 1) + 4; y <= 26 + 45 * rr - 4; ++y) brun += Proche(b.Pixel(x, y), RGB(128, 64, 64), 30);
+        QVERIFY2(brun > 20, qPrintable(QString::number(brun)));
+    }
+
+    void lesThemesColorentLaFenetreEtLesLibelles_data() {
+        QTest::addColumn<QString>("cc");
+        QTest::addColumn<int>("theme");
+        for (int n = 0; n <= 5; ++n) QTest::addRow("thème %d", n) << QString::number(n) << n;
+    }
+    void lesThemesColorentLaFenetreEtLesLibelles() {
+        QFETCH(QString, cc);
+        QFETCH(int, theme);
+        BancFenetre b({{"CC", cc.toStdString()}});
+        const Theme &t = Jeu::Themes(theme);
+        const QImage capture = b.fenetre->CaptureClient();
+        QCOMPARE(capture.size(), QSize(730, 517));
+        QCOMPARE(capture.pixel(10, 10), Rgb(t.fenetre));
+        QCOMPARE(capture.pixel(277, 73), Rgb(b.jeu().CFONDGRILLE));
+        auto *l = b.fenetre->findChild<QLabel *>("Label1");
+        QCOMPARE(l->palette().color(QPalette::Window), QColor(Rgb(t.fondLibelle)));
+        QCOMPARE(l->palette().color(QPalette::WindowText), QColor(Rgb(t.texteLibelle)));
+        QCOMPARE(capture.pixel(515, 474), Rgb(t.fondLibelle));
+    }
+
+    void sansThemeLePlateauGardeLaCouleurDesFenetres() {
+        BancFenetre b({{"CC", "9"}});
+        QCOMPARE(b.Pixel(277, 73), qRgb(255, 255, 255));
+    }
+
+    void laCaptureEnLigneDeCommandeDonneLaFenetreSansLAfficher() {
+        QTemporaryDir dossier;
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", dossier.filePath("config"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        p.setProcessEnvironment(env);
+        const QString image = dossier.filePath("capture.png");
+        p.start(QCoreApplication::applicationDirPath() + "/sudoku-lumio", {"--capture", image});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QImage capture(image);
+        QCOMPARE(capture.size(), QSize(730, 517));
+        QCOMPARE(capture.pixel(95, 226), Rgb(CouleurLigneFine));
+        QCOMPARE(capture.pixel(185, 226), Rgb(CouleurLigneEpaisse));
+        QCOMPARE(capture.pixel(48, 226), Rgb(CouleurLigneEpaisse));
+        QCOMPARE(capture.pixel(229, 220), Rgb(CouleurCadre));
+        QCOMPARE(capture.pixel(10, 10), Rgb(Jeu::Themes(3).fenetre));
+        // The empty store was left with nothing written by a mere start.
+        QVERIFY(!QFile::exists(dossier.filePath("config/Darvel/Darvel.ini")));
+    }
+};
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"
