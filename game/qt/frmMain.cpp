@@ -1,7 +1,10 @@
 // The main window: menus, the persistent board image, labels, palette and input routing.
 #include "frmMain.h"
 
+#include "Boutons.h"
 #include "frmImages.h"
+#include "frmScore.h"
+#include "Pictogrammes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +18,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <cmath>
+#include <functional>
 
 namespace lumio {
 
@@ -198,18 +202,29 @@ void frmMain::CreerMenus() {
     AjouterAction(partie, "Imprimer", "&Imprimer la grille", QKeySequence("Ctrl+I"), false);
     AjouterAction(partie, "ImpressionMult", "Impressions &multiples", {}, false);
     partie->addSeparator();
-    AjouterAction(partie, "mnuJeuScore", "Meilleurs &temps", {}, false);
-    AjouterAction(partie, "PauseChrono", "&Pause", QKeySequence(Qt::Key_F3), false)->setCheckable(true);
+    connect(AjouterAction(partie, "mnuJeuScore", "Meilleurs &temps", {}, true), &QAction::triggered, this,
+            [this] { jeu_->AfficherMeilleursTemps(); });
+    QAction *pause = AjouterAction(partie, "PauseChrono", "&Pause", QKeySequence(Qt::Key_F3), true);
+    pause->setCheckable(true);
+    connect(pause, &QAction::triggered, this, [this] {
+        jeu_->SPause();
+        // The check mark follows the game's pause, not Qt's own toggling.
+        Action("PauseChrono")->setChecked(pauseCochee_);
+    });
     partie->addSeparator();
     connect(AjouterAction(partie, "mnuJeuQuitter", "&Quitter", {}, true), &QAction::triggered, this,
             &QWidget::close);
 
     QMenu *jeu = menuBar()->addMenu(QStringLiteral("&Jeu"));
     jeu->setObjectName("mnuJeu");
-    AjouterAction(jeu, "mnuRecommencer", "&Recommencer la partie", QKeySequence(Qt::Key_F4), false);
-    AjouterAction(jeu, "mnuVerifier", "&Vérifier", QKeySequence(Qt::Key_F5), false);
-    AjouterAction(jeu, "mnuIndice", "&Demander indice", QKeySequence(Qt::Key_F6), false);
-    AjouterAction(jeu, "mnuSolution", "Voir &solution", QKeySequence(Qt::Key_F7), false);
+    connect(AjouterAction(jeu, "mnuRecommencer", "&Recommencer la partie", QKeySequence(Qt::Key_F4), true),
+            &QAction::triggered, this, [this] { jeu_->mnuRecommencer_Click(); });
+    connect(AjouterAction(jeu, "mnuVerifier", "&Vérifier", QKeySequence(Qt::Key_F5), true), &QAction::triggered,
+            this, [this] { jeu_->CommandeVerifier(); });
+    connect(AjouterAction(jeu, "mnuIndice", "&Demander indice", QKeySequence(Qt::Key_F6), true),
+            &QAction::triggered, this, [this] { jeu_->CommandeIndice(); });
+    connect(AjouterAction(jeu, "mnuSolution", "Voir &solution", QKeySequence(Qt::Key_F7), true),
+            &QAction::triggered, this, [this] { LancerSolution(); });
 
     QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName("mnuOptions");
@@ -217,8 +232,14 @@ void frmMain::CreerMenus() {
 
     QMenu *mode = menuBar()->addMenu(QStringLiteral("&Mode"));
     mode->setObjectName("mnuMode");
-    AjouterAction(mode, "mnuModeChoix1", "&Jeu", {}, false)->setCheckable(true);
-    AjouterAction(mode, "mnuModeChoix2", "&Création", {}, false)->setCheckable(true);
+    for (int i = 1; i <= 2; ++i) {
+        QAction *a = AjouterAction(mode, QStringLiteral("mnuModeChoix%1").arg(i), i == 1 ? "&Jeu" : "&Création", {}, true);
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, i] {
+            jeu_->mnuModeChoix(i);
+            for (int k = 1; k <= 2; ++k) Action(QStringLiteral("mnuModeChoix%1").arg(k))->setChecked(modeCoche_[k]);
+        });
+    }
 
     QMenu *aide = menuBar()->addMenu(QStringLiteral("&?"));
     aide->setObjectName("inte");
@@ -255,6 +276,56 @@ void frmMain::CreerControles() {
         connect(img, &ImageChiffre::Clique, this, [this](int d) { jeu_->imgChiffre_Click(d); });
         palette_[std::size_t(i - 1)] = img;
     }
+    struct Commande {
+        int n;
+        const char *texte, *bulle;
+        int haut;
+        std::function<void()> action;
+        Pictogramme image;
+    };
+    const Commande commandes[] = {
+        {1, "Solution", "Afficher la solution", 32, [this] { LancerSolution(); }, Pictogramme::Solution},
+        {6, "Vérifier", "Vérifier les chiffres placés", 96, [this] { jeu_->CommandeVerifier(); }, Pictogramme::Verifier},
+        {2, "Indice", "Dévoiler un chiffre", 160, [this] { jeu_->CommandeIndice(); }, Pictogramme::Indice},
+        {4, "Imprimer", "Imprimer la grille", 224, nullptr, Pictogramme::Imprimer},
+        {5, "Impr. grilles", "Imprimer de 1 à 99 grilles prêtes à jouer", 288, nullptr, Pictogramme::ImprGrilles},
+        {3, "Nouvelle", "Commencer une nouvelle partie", 352,
+         [this] {
+             jeu_->mnuJeuNouveau_Click();
+             DonnerFocusCoupN();
+         },
+         Pictogramme::Nouvelle},
+    };
+    for (const Commande &c : commandes) {
+        QWidget *b = CreerBouton(zone_, QStringLiteral("TovCommand%1").arg(c.n), QString::fromUtf8(c.texte),
+                                 QRect(512, c.haut, 177, 41), c.action);
+        DefinirBulleBouton(b, QString::fromUtf8(c.bulle));
+        DefinirImageBouton(b, DessinerPictogramme(c.image, 24, RatioEcran()));
+        b->setEnabled(bool(c.action)); // printing is not there yet
+        boutons_[std::size_t(c.n - 1)] = b;
+    }
+
+    // The options picture and the animated web picture; their commands come with the options
+    // dialog and the about window.
+    auto *image2 = new QLabel(zone_);
+    image2->setObjectName("Image2");
+    image2->setGeometry(40, 456, 41, 41);
+    image2->setAlignment(Qt::AlignCenter);
+    image2->setPixmap(DessinerPictogramme(Pictogramme::Preferences, 34, RatioEcran()));
+    image2->setToolTip(QStringLiteral("Préférences"));
+    auto *image1 = new QLabel(zone_);
+    image1->setObjectName("Image1");
+    image1->setGeometry(432, 456, 39, 42);
+    image1->setAlignment(Qt::AlignCenter);
+    image1->setToolTip(QStringLiteral("Site Web"));
+    image1->setPixmap(DessinerPictogramme(Pictogramme::SiteWeb, 34, RatioEcran()));
+    auto *animation = new QTimer(image1);
+    connect(animation, &QTimer::timeout, image1, [image1, phase = 0.0]() mutable {
+        phase = std::fmod(phase + 0.02, 1.0);
+        image1->setPixmap(DessinerPictogramme(Pictogramme::SiteWeb, 34, RatioEcran(), phase));
+    });
+    if (montrer_) animation->start(120);
+
     // The focus holder: it only takes the keyboard focus, what it receives is never read.
     coupN_ = new QLineEdit(zone_);
     coupN_->setObjectName("CoupN");
@@ -324,14 +395,21 @@ bool frmMain::PauseCochee() const { return pauseCochee_; }
 
 void frmMain::DonnerFocusCoupN() { coupN_->setFocus(Qt::OtherFocusReason); }
 
-Reponse frmMain::BoiteMessage(const Message &m) { return dialogues_.BoiteMessage(this, m); }
+Reponse frmMain::BoiteMessage(const Message &m) {
+    // Nothing more to say once the player has chosen to quit in the middle of a search.
+    if (fermetureDemandee_) return m.boutons == Boutons::Ok ? Reponse::Ok : Reponse::Non;
+    return dialogues_.BoiteMessage(this, m);
+}
 
 std::string frmMain::BoiteSaisie(const std::string &invite, const std::string &titre, const std::string &defaut,
                                  int xTwips, int yTwips) {
     return dialogues_.BoiteSaisie(this, invite, titre, defaut, xTwips / 15, yTwips / 15);
 }
 
-void frmMain::AfficherMeilleursTemps() {}
+void frmMain::AfficherMeilleursTemps() {
+    frmScore scores(*jeu_, this);
+    scores.exec();
+}
 
 void frmMain::AppliquerTheme(const Theme &t) {
     zone_->DefinirCouleurFond(Qt_(t.fenetre));
@@ -341,6 +419,31 @@ void frmMain::AppliquerTheme(const Theme &t) {
         p.setColor(QPalette::WindowText, Qt_(t.texteLibelle));
         l->setPalette(p);
     }
+    for (QWidget *b : boutons_) ColorerBouton(b, t.faceBouton, t.texteBouton);
+}
+
+bool frmMain::TraiterEvenements() {
+    // A search that lasts shows that the game is busy; Escape stops it (see eventFilter).
+    if (!curseurAttente_ && dureeRecherche_.isValid() && dureeRecherche_.elapsed() > 1000) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        curseurAttente_ = true;
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return interruptionDemandee_ || fermetureDemandee_;
+}
+
+void frmMain::LancerSolution() {
+    if (jeu_->RechercheEnCours) return;
+    interruptionDemandee_ = false;
+    dureeRecherche_.start();
+    jeu_->CommandeSolution();
+    dureeRecherche_.invalidate();
+    if (curseurAttente_) {
+        QApplication::restoreOverrideCursor();
+        curseurAttente_ = false;
+    }
+    // The player closed the window during the search: finish closing now that it has stopped.
+    if (fermetureDemandee_) Fermer();
 }
 
 Couleur frmMain::CouleurFondSysteme() const {
@@ -367,6 +470,10 @@ int frmMain::CodeTouche(const QKeyEvent &e) {
 bool frmMain::eventFilter(QObject *objet, QEvent *e) {
     // Every key pressed while this window is active reaches the board first, whichever of its
     // controls holds the focus. The event is seen once, on its way to the focus widget.
+    if (e->type() == QEvent::KeyPress && jeu_->RechercheEnCours && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Escape) {
+        interruptionDemandee_ = true;
+        return true;
+    }
     if (e->type() == QEvent::KeyPress) {
         auto *w = qobject_cast<QWidget *>(objet);
         if (w && w->window() == this && (w == QApplication::focusWidget() || (!QApplication::focusWidget() && w == this))) {
@@ -386,6 +493,12 @@ void frmMain::closeEvent(QCloseEvent *e) {
     }
     Message m{"Voulez-vous vraiment quitter ?", Boutons::OuiNon, Icone::Question, TitreProgramme};
     if (BoiteMessage(m) != Reponse::Oui) {
+        e->ignore();
+        return;
+    }
+    if (jeu_->RechercheEnCours) {
+        // Stop the search first; the window closes as soon as it has returned.
+        fermetureDemandee_ = true;
         e->ignore();
         return;
     }

@@ -6,6 +6,7 @@
 #include "Jeu.h"
 #include "SurfaceImage.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
@@ -120,6 +121,12 @@ class frmMain : public QMainWindow, public Fenetre {
     void AfficherMeilleursTemps() override;
     void AppliquerTheme(const Theme &t) override;
     Couleur CouleurFondSysteme() const override;
+    bool TraiterEvenements() override;
+
+    // The six command buttons, TovCommand1 .. TovCommand6.
+    QWidget *TovCommand(int n) const { return boutons_.at(std::size_t(n - 1)); }
+    // The solution command, which may run a long search with the window kept live.
+    void LancerSolution();
 
     // Qt key code to the game's key codes (only the numeric keypad enters digits).
     static int CodeTouche(const QKeyEvent &e);
@@ -147,6 +154,11 @@ class frmMain : public QMainWindow, public Fenetre {
     std::unique_ptr<Jeu> jeu_;
     std::array<QLabel *, 3> libelles_{};
     std::array<ImageChiffre *, 9> palette_{};
+    std::array<QWidget *, 6> boutons_{};
+    QElapsedTimer dureeRecherche_;
+    bool curseurAttente_ = false;
+    bool interruptionDemandee_ = false;
+    bool fermetureDemandee_ = false;
     QLineEdit *coupN_ = nullptr;
     QTimer tmrSecondes_;
     std::map<QString, QAction *> actions_;
