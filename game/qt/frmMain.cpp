@@ -125,10 +125,16 @@ void ImageChiffre::MontrerImage(int k) {
 }
 
 void ImageChiffre::mousePressEvent(QMouseEvent *e) {
+    // A press chooses the digit at once; moving away with the button held drags the picture.
     presse_ = true;
+    departGlisser_ = e->position().toPoint();
     emit Presse(index_);
-    if (e->button() != Qt::LeftButton || !presse_) return;
-    // The picture travels with the pointer; a drop on the board places the current digit.
+}
+
+void ImageChiffre::mouseMoveEvent(QMouseEvent *e) {
+    if (!presse_ || !(e->buttons() & Qt::LeftButton)) return;
+    if ((e->position().toPoint() - departGlisser_).manhattanLength() < QApplication::startDragDistance()) return;
+    presse_ = false;
     auto *drag = new QDrag(this);
     auto *mime = new QMimeData;
     mime->setData(TypeGlisserChiffre, QByteArray::number(index_));
@@ -136,9 +142,6 @@ void ImageChiffre::mousePressEvent(QMouseEvent *e) {
     drag->setPixmap(pixmap());
     drag->setHotSpot(QPoint(width() / 2, height() / 2));
     drag->exec(Qt::CopyAction);
-    // A drag that ends where it started is an ordinary click.
-    if (rect().contains(mapFromGlobal(QCursor::pos()))) emit Clique(index_);
-    presse_ = false;
 }
 
 void ImageChiffre::mouseReleaseEvent(QMouseEvent *e) {

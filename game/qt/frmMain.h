@@ -67,10 +67,12 @@ class ImageChiffre : public QLabel {
 
   protected:
     void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
 
   private:
     int index_;
+    QPoint departGlisser_;
     int image_ = 0;
     bool presse_ = false;
 };
