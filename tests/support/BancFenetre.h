@@ -12,7 +12,10 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
 
 namespace lumio::test {
@@ -44,13 +47,18 @@ class BancFenetre {
   public:
     // `reglages` are written to the store before the window starts.
     explicit BancFenetre(std::initializer_list<std::pair<std::string, std::string>> reglagesInitiaux = {},
-                         bool demarrer = true, std::vector<double> tirages = {}) {
+                         bool demarrer = true, std::vector<double> tirages = {}, bool montrer = false) {
         InstallerSubstitutionsPolices();
         magasin = std::make_unique<MagasinQSettings>(dossier.filePath("Darvel.ini"));
         for (const auto &[cle, valeur] : reglagesInitiaux) magasin->Ecrire(cle, valeur);
         hasard.Ajouter(tirages);
-        fenetre = std::make_unique<frmMain>(*magasin, sons, hasard, dialogues, false);
+        fenetre = std::make_unique<frmMain>(*magasin, sons, hasard, dialogues, montrer);
         if (demarrer) fenetre->Form_Load();
+        if (montrer) {
+            fenetre->activateWindow();
+            if (!QTest::qWaitForWindowActive(fenetre.get())) qWarning("la fenêtre ne devient pas active");
+            fenetre->DonnerFocusCoupN();
+        }
     }
     BancFenetre(const BancFenetre &) = delete;
     ~BancFenetre() { fenetre->Fermer(); }
@@ -67,5 +75,23 @@ class BancFenetre {
 };
 
 inline QRgb Rgb(Couleur c) { return qRgb(c.r, c.g, c.b); }
+
+// Runs `action` on the next modal window that opens, then closes it (the call that opened it
+// returns once it is closed).
+inline void QuandModal(std::function<void(QWidget *)> action) {
+    auto *minuterie = new QTimer;
+    QObject::connect(minuterie, &QTimer::timeout, minuterie, [minuterie, action] {
+        if (QWidget *m = QApplication::activeModalWidget()) {
+            minuterie->stop();
+            minuterie->deleteLater();
+            action(m);
+            m->close();
+        }
+    });
+    minuterie->start(5);
+}
+
+// The centre of cell (c, r) at the design size.
+inline QPoint CentreCase(int c, int r) { return QPoint(50 + 45 * c - 22, 26 + 45 * r - 22); }
 
 } // namespace lumio::test
