@@ -13,9 +13,9 @@ namespace lumio::test {
 // A solved grid: each row is the one above shifted by three, each band shifted by one more.
 inline int Solution(int c, int r) { return ((r - 1) * 3 + (r - 1) / 3 + (c - 1)) % 9 + 1; }
 
-// Pixel at the centre of a cell of the board drawn at the design size.
-inline double CentreX(int c) { return 50 + 45 * c - 22.5; }
-inline double CentreY(int r) { return 26 + 45 * r - 22.5; }
+// The pixel at the middle of a cell of the board drawn at the design size.
+inline double CentreX(int c) { return 50 + 45 * (c - 1) + 22; }
+inline double CentreY(int r) { return 26 + 45 * (r - 1) + 22; }
 
 struct Partie {
     Monde m;
