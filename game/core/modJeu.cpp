@@ -42,7 +42,12 @@ void Jeu::EffacerChiffre(int c, int r) {
 
 void Jeu::RetirerDuCompte(int e) {
     NbChiffre(e) -= 1;
-    fenetre.MontrerImagePalette(e, e == ChiffreChoisi ? e + 9 : e);
+    // A hint, or the solution replacing a wrong copy, can push a count past nine; the picture
+    // must still say the digit is spent while nine or more remain.
+    if (LimiterChiffres && NbChiffre(e) >= 9)
+        fenetre.MontrerImagePalette(e, 0);
+    else
+        fenetre.MontrerImagePalette(e, e == ChiffreChoisi ? e + 9 : e);
 }
 
 void Jeu::AjouterAuCompte(int s) {
