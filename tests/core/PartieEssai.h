@@ -11,11 +11,17 @@
 namespace lumio::test {
 
 // A solved grid: each row is the one above shifted by three, each band shifted by one more.
-inline int Solution(int c, int r) { return ((r - 1) * 3 + (r - 1) / 3 + (c - 1)) % 9 + 1; }
+inline int Solution(int c, int r) {
+    return ((r - 1) * 3 + (r - 1) / 3 + (c - 1)) % 9 + 1;
+}
 
 // The pixel at the middle of a cell of the board drawn at the design size.
-inline double CentreX(int c) { return 50 + 45 * (c - 1) + 22; }
-inline double CentreY(int r) { return 26 + 45 * (r - 1) + 22; }
+inline double CentreX(int c) {
+    return 50 + 45 * (c - 1) + 22;
+}
+inline double CentreY(int r) {
+    return 26 + 45 * (r - 1) + 22;
+}
 
 struct Partie {
     Monde m;
@@ -54,7 +60,8 @@ struct Partie {
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r) {
                 bool laisser = jeu.GrilleJeu(c, r) != 0;
-                for (auto [vc, vr] : vides) laisser = laisser || (vc == c && vr == r);
+                for (auto [vc, vr] : vides)
+                    laisser = laisser || (vc == c && vr == r);
                 if (!laisser) Poser(c, r, Solution(c, r));
             }
     }
@@ -70,7 +77,8 @@ struct Partie {
 
     std::vector<std::string> Messages() const {
         std::vector<std::string> v;
-        for (auto &msg : m.fenetre.messages) v.push_back(msg.texte);
+        for (auto &msg : m.fenetre.messages)
+            v.push_back(msg.texte);
         return v;
     }
 };

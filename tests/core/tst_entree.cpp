@@ -15,7 +15,9 @@ std::pair<int, int> Curseur(const Jeu &jeu) {
 }
 
 // The only given is (2, 2); the cursor starts on (5, 5).
-bool UneDonnee(int c, int r) { return c == 2 && r == 2; }
+bool UneDonnee(int c, int r) {
+    return c == 2 && r == 2;
+}
 
 } // namespace
 
@@ -199,10 +201,12 @@ class TestEntree : public QObject {
         p.jeu.Ycur = float(CentreY(r));
         p.jeu.Form_KeyDown(touche);
         const double x = 50 + 45 * (c - 1) + 4, y = 26 + 45 * (r - 1) + 4;
-        const std::string carre = "Remplir " + SurfaceEnregistreuse::N(x) + "," + SurfaceEnregistreuse::N(y) + "-" +
-                                  SurfaceEnregistreuse::N(x + 37) + "," + SurfaceEnregistreuse::N(y + 37);
+        const std::string carre = "Remplir " + SurfaceEnregistreuse::N(x) + "," + SurfaceEnregistreuse::N(y) +
+                                  "-" + SurfaceEnregistreuse::N(x + 37) + "," +
+                                  SurfaceEnregistreuse::N(y + 37);
         int n = 0;
-        for (auto &a : p.m.surface.appels) n += a.rfind(carre, 0) == 0;
+        for (auto &a : p.m.surface.appels)
+            n += a.rfind(carre, 0) == 0;
         QCOMPARE(n, remplissages);
         QCOMPARE(int(p.jeu.GrilleJeu(2, 2)), Solution(2, 2));
         QVERIFY(p.m.sons.joues.empty());

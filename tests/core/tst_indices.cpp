@@ -10,12 +10,15 @@ using namespace lumio::test;
 
 namespace {
 
-bool PremiereLigne(int, int r) { return r == 1; }
+bool PremiereLigne(int, int r) {
+    return r == 1;
+}
 
 std::vector<std::pair<int, int>> Cases(const QString &texte) {
     std::vector<std::pair<int, int>> v;
     std::istringstream in(texte.toStdString());
-    for (int c, r; in >> c >> r;) v.push_back({c, r});
+    for (int c, r; in >> c >> r;)
+        v.push_back({c, r});
     return v;
 }
 
@@ -32,13 +35,20 @@ class TestIndices : public QObject {
         QTest::addColumn<QString>("fausses"); // cells holding a wrong player digit
         QTest::addColumn<int>("c");
         QTest::addColumn<int>("r");
-        QTest::addRow("start cell empty") << 0.5 << 0.5 << "2 2  5 5  5 6" << "" << 5 << 5;
-        QTest::addRow("start cell given, next below") << 0.5 << 0.0 << "1 3  5 2" << "" << 5 << 2;
-        QTest::addRow("wrong digit skipped") << 0.5 << 0.5 << "9 9  5 6" << "5 5" << 5 << 6;
-        QTest::addRow("rest of the column, then next columns") << 0.3 << 0.7 << "3 6  3 2  8 1  7 4" << "" << 7 << 4;
-        QTest::addRow("wrap to (1, 1)") << 0.999 << 0.999 << "9 8  2 4" << "" << 2 << 4;
-        QTest::addRow("wrap back into the start column") << 0.999 << 0.999 << "9 8" << "3 3" << 9 << 8;
-        QTest::addRow("lowest draws start at (1, 1)") << 0.0 << 0.0 << "9 9  1 2" << "" << 1 << 2;
+        QTest::addRow("start cell empty") << 0.5 << 0.5 << "2 2  5 5  5 6"
+                                          << "" << 5 << 5;
+        QTest::addRow("start cell given, next below") << 0.5 << 0.0 << "1 3  5 2"
+                                                      << "" << 5 << 2;
+        QTest::addRow("wrong digit skipped") << 0.5 << 0.5 << "9 9  5 6"
+                                             << "5 5" << 5 << 6;
+        QTest::addRow("rest of the column, then next columns") << 0.3 << 0.7 << "3 6  3 2  8 1  7 4"
+                                                               << "" << 7 << 4;
+        QTest::addRow("wrap to (1, 1)") << 0.999 << 0.999 << "9 8  2 4"
+                                        << "" << 2 << 4;
+        QTest::addRow("wrap back into the start column") << 0.999 << 0.999 << "9 8"
+                                                         << "3 3" << 9 << 8;
+        QTest::addRow("lowest draws start at (1, 1)") << 0.0 << 0.0 << "9 9  1 2"
+                                                      << "" << 1 << 2;
     }
     void ordreDuParcours() {
         QFETCH(double, ua);
@@ -48,7 +58,8 @@ class TestIndices : public QObject {
         QFETCH(int, c);
         QFETCH(int, r);
         Partie p(PremiereLigne);
-        for (auto [fc, fr] : Cases(fausses)) p.Poser(fc, fr, Solution(fc, fr) % 9 + 1);
+        for (auto [fc, fr] : Cases(fausses))
+            p.Poser(fc, fr, Solution(fc, fr) % 9 + 1);
         p.RemplirSauf(Cases(vides));
         p.m.hasard.Ajouter({ua, ub});
         const int s = Solution(c, r);
@@ -94,7 +105,8 @@ class TestIndices : public QObject {
         Partie p([](int c, int) { return c == 1; });
         p.jeu.ChoisirChiffre(3);
         p.jeu.PlacerChiffre(2, GenreCrayon, 5, 5);
-        for (int c = 2; c <= 9; ++c) p.jeu.PlacerChiffre(Solution(c, c) % 9 + 1, GenreJoueur, c, c);
+        for (int c = 2; c <= 9; ++c)
+            p.jeu.PlacerChiffre(Solution(c, c) % 9 + 1, GenreJoueur, c, c);
         p.jeu.PlacerChiffre(Solution(2, 9), GenreJoueur, 2, 9);
         p.jeu.SecondesEcoulees = 10;
         p.Oublier();

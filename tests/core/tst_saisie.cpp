@@ -9,7 +9,9 @@ using namespace lumio::test;
 namespace {
 
 // Column 1 and every cell whose solution is 1 are given: digit 1 starts exhausted.
-bool DonneesHabituelles(int c, int r) { return c == 1 || Solution(c, r) == 1; }
+bool DonneesHabituelles(int c, int r) {
+    return c == 1 || Solution(c, r) == 1;
+}
 
 const std::string Rouge = "rgb(255,0,0)", Bleu = "rgb(0,0,192)";
 
@@ -158,7 +160,8 @@ class TestSaisie : public QObject {
 
         Partie fraiche(DonneesHabituelles);
         QVERIFY(p.jeu.GrilleJeu == fraiche.jeu.GrilleJeu);
-        for (int d = 1; d <= 9; ++d) QCOMPARE(p.jeu.NbChiffre(d), fraiche.jeu.NbChiffre(d));
+        for (int d = 1; d <= 9; ++d)
+            QCOMPARE(p.jeu.NbChiffre(d), fraiche.jeu.NbChiffre(d));
         QCOMPARE(p.m.fenetre.palette[1], 0);
         QCOMPARE(p.m.fenetre.palette[3], 12);
         QCOMPARE(p.m.fenetre.palette[8], 8);

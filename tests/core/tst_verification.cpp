@@ -10,11 +10,14 @@ using namespace lumio::test;
 
 namespace {
 
-bool SaufDerniere(int c, int r) { return !(c == 9 && r == 9); }
+bool SaufDerniere(int c, int r) {
+    return !(c == 9 && r == 9);
+}
 
 std::vector<std::string> Liste(const QStringList &l) {
     std::vector<std::string> v;
-    for (auto &s : l) v.push_back(s.toStdString());
+    for (auto &s : l)
+        v.push_back(s.toStdString());
     return v;
 }
 
@@ -37,15 +40,22 @@ class TestVerification : public QObject {
         QTest::addColumn<QStringList>("ecritures");
         const QStringList record1{"NJ", "1Tp", "1NJT"};
         QTest::addRow("first record") << "-" << 1 << 120 << false << "Zoé" << true << false << record1;
-        QTest::addRow("5998 beats no record") << "-" << 1 << 5998 << false << "Zoé" << true << false << record1;
-        QTest::addRow("5999 does not") << "-" << 1 << 5999 << false << "Zoé" << false << true << QStringList{};
-        QTest::addRow("a tie is no record") << "300" << 1 << 300 << false << "Zoé" << false << true << QStringList{};
+        QTest::addRow("5998 beats no record")
+            << "-" << 1 << 5998 << false << "Zoé" << true << false << record1;
+        QTest::addRow("5999 does not")
+            << "-" << 1 << 5999 << false << "Zoé" << false << true << QStringList{};
+        QTest::addRow("a tie is no record")
+            << "300" << 1 << 300 << false << "Zoé" << false << true << QStringList{};
         QTest::addRow("beaten record, level 3")
             << "300" << 3 << 299 << false << "Zoé" << true << false << QStringList{"NJ", "3Tp", "3NJT"};
-        QTest::addRow("empty name records nothing") << "-" << 1 << 120 << false << "" << true << false << QStringList{};
-        QTest::addRow("after the solution") << "-" << 1 << 120 << true << "Zoé" << false << false << QStringList{};
-        QTest::addRow("unreadable record") << "12.5" << 1 << 6000 << false << "Zoé" << false << true << QStringList{};
-        QTest::addRow("past 32767 s") << "-" << 1 << 40000 << false << "Zoé" << false << true << QStringList{};
+        QTest::addRow("empty name records nothing")
+            << "-" << 1 << 120 << false << "" << true << false << QStringList{};
+        QTest::addRow("after the solution")
+            << "-" << 1 << 120 << true << "Zoé" << false << false << QStringList{};
+        QTest::addRow("unreadable record")
+            << "12.5" << 1 << 6000 << false << "Zoé" << false << true << QStringList{};
+        QTest::addRow("past 32767 s")
+            << "-" << 1 << 40000 << false << "Zoé" << false << true << QStringList{};
     }
     void victoire() {
         QFETCH(QString, stocke);
@@ -73,7 +83,8 @@ class TestVerification : public QObject {
         if (demande) {
             const auto &s = p.m.fenetre.saisies[0];
             const std::string niveauMin = niveau == 1 ? "facile" : "difficile";
-            QCOMPARE(s.invite, "Vous avez fait le meilleurs temps de niveau " + niveauMin + ".\r\n\r\nEntrez votre nom");
+            QCOMPARE(s.invite, "Vous avez fait le meilleurs temps de niveau " + niveauMin +
+                                   ".\r\n\r\nEntrez votre nom");
             QCOMPARE(s.titre, std::string("BRAVO !!!"));
             QCOMPARE(s.defaut, std::string("Pilou"));
             QCOMPARE(std::make_pair(s.x, s.y), std::make_pair(3000, 2000));
@@ -100,8 +111,8 @@ class TestVerification : public QObject {
             p.jeu.PlacerChiffre(d, GenreJoueur, 9, 9);
         };
         p.jeu.PlacerChiffre(d, GenreJoueur, 9, 9); // name left empty
-        rejouer();                                  // asked again, recorded
-        rejouer();                                  // now a tie
+        rejouer();                                 // asked again, recorded
+        rejouer();                                 // now a tie
         QCOMPARE(p.m.fenetre.saisies.size(), std::size_t(2));
         QCOMPARE(p.m.reglages.ecritures, (std::vector<std::string>{"NJ", "1Tp", "1NJT"}));
         QCOMPARE(p.Messages(), std::vector<std::string>{BravoSimple});
@@ -129,13 +140,17 @@ class TestVerification : public QObject {
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("son");
         const QString attention = "Attention : votre solution contient une ou plusieurs erreurs!";
-        const QString question = attention + "\r\n\r\nVoulez-vous faire apparaître en rouge les chiffres mals placés ?";
-        QTest::addRow("no error yet") << false << false << false << true
-                                      << "Votre solution ne contient aucune erreur pour l'instant!" << "Ok";
-        QTest::addRow("solved") << false << false << true << true << "Bravo !! Vous avez résolu ce Sudoku!" << "Ok";
+        const QString question =
+            attention + "\r\n\r\nVoulez-vous faire apparaître en rouge les chiffres mals placés ?";
+        QTest::addRow("no error yet")
+            << false << false << false << true << "Votre solution ne contient aucune erreur pour l'instant!"
+            << "Ok";
+        QTest::addRow("solved") << false << false << true << true << "Bravo !! Vous avez résolu ce Sudoku!"
+                                << "Ok";
         QTest::addRow("errors already red") << true << true << false << true << attention << "";
         QTest::addRow("errors, show them") << false << true << false << true << question << "Erreur";
-        QTest::addRow("errors, full grid, keep them") << false << true << true << false << question << "Erreur";
+        QTest::addRow("errors, full grid, keep them")
+            << false << true << true << false << question << "Erreur";
     }
     void verifierGrille() {
         QFETCH(bool, immediate);
@@ -147,7 +162,8 @@ class TestVerification : public QObject {
         Partie p([](int c, int) { return c == 1; });
         const std::vector<std::pair<int, int>> fausses = {{3, 3}, {3, 7}, {8, 1}};
         if (erreurs)
-            for (auto [c, r] : fausses) p.Poser(c, r, Solution(c, r) % 9 + 1);
+            for (auto [c, r] : fausses)
+                p.Poser(c, r, Solution(c, r) % 9 + 1);
         if (complete)
             p.RemplirSauf({});
         else
@@ -164,15 +180,17 @@ class TestVerification : public QObject {
         QVERIFY(m.boutons == (question ? Boutons::OuiNon : Boutons::Ok));
         QVERIFY(m.icone == (question ? Icone::Question : Icone::Aucune));
         QCOMPARE(m.titre, question ? TitreProgramme : TitreDefaut);
-        QCOMPARE(p.m.sons.joues, son.isEmpty() ? std::vector<std::string>{}
-                                               : std::vector<std::string>{"Sons/" + Jeu::FichierSon(son.toStdString())});
+        QCOMPARE(p.m.sons.joues,
+                 son.isEmpty() ? std::vector<std::string>{}
+                               : std::vector<std::string>{"Sons/" + Jeu::FichierSon(son.toStdString())});
         QVERIFY(p.jeu.GrilleJeu == avant);
         QVERIFY(p.m.fenetre.chrono);
 
         // Exactly the wrong player digits are redrawn, as the error mark draws them.
         Partie q;
         if (question && oui)
-            for (auto [c, r] : fausses) q.jeu.MarquerErreur(c, r, Solution(c, r) % 9 + 1);
+            for (auto [c, r] : fausses)
+                q.jeu.MarquerErreur(c, r, Solution(c, r) % 9 + 1);
         QCOMPARE(p.m.surface.appels, q.m.surface.appels);
     }
 
@@ -193,11 +211,13 @@ class TestVerification : public QObject {
         Partie p;
         p.jeu.ModeJeu = 2;
         std::istringstream in(cases.toStdString());
-        for (int c, r, d; in >> c >> r >> d;) p.jeu.GrilleCreation(c, r) = Chiffre(d);
+        for (int c, r, d; in >> c >> r >> d;)
+            p.jeu.GrilleCreation(c, r) = Chiffre(d);
         p.jeu.CommandeVerifier();
-        QCOMPARE(p.Messages(),
-                 std::vector<std::string>{correcte ? "La grille proposée est correcte" : "Grille incorrecte !!"});
-        QCOMPARE(p.m.sons.joues, correcte ? std::vector<std::string>{} : std::vector<std::string>{"Sons/erreur.wav"});
+        QCOMPARE(p.Messages(), std::vector<std::string>{correcte ? "La grille proposée est correcte"
+                                                                 : "Grille incorrecte !!"});
+        QCOMPARE(p.m.sons.joues,
+                 correcte ? std::vector<std::string>{} : std::vector<std::string>{"Sons/erreur.wav"});
         QCOMPARE(p.m.fenetre.focusCoupN, 1);
     }
 
