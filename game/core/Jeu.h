@@ -180,6 +180,9 @@ class Jeu {
     void DessinerLignes();
     void MontrerPaletteInitiale();
     void PlacerCurseurCentre();
+    // The digit counts of the palette as a cell loses or gains a digit.
+    void RetirerDuCompte(int e);
+    void AjouterAuCompte(int s);
 };
 
 } // namespace lumio

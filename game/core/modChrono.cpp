@@ -8,12 +8,20 @@ std::string FormaterTemps(long long secondes) {
     return std::to_string(m) + ":" + (s < 10 ? "0" : "") + std::to_string(s);
 }
 
-// TODO(play): tick, pause and minimising.
 void Jeu::tmrSecondes_Timer() {
     SecondesEcoulees += 1;
     fenetre.DefinirLibelle(3, FormaterTemps(SecondesEcoulees));
 }
-void Jeu::SPause() {}
-void Jeu::Form_Resize(bool) {}
+
+void Jeu::SPause() {
+    // Resuming always starts the clock, even one a victory had stopped.
+    const bool enPause = fenetre.PauseCochee();
+    fenetre.ActiverChrono(enPause);
+    fenetre.CocherPause(!enPause);
+}
+
+void Jeu::Form_Resize(bool minimise) {
+    if (ModeJeu == 1) fenetre.ActiverChrono(!minimise);
+}
 
 } // namespace lumio

@@ -2,6 +2,8 @@
 // best times.
 #include "Jeu.h"
 
+#include "Conversions.h"
+
 namespace lumio {
 
 void Jeu::PlacerChiffre(int d, int kind, int c, int r) {
@@ -28,23 +30,286 @@ void Jeu::EffacerChiffreCreation(int c, int r) {
     EffacerCase(0, GenreJoueur, c, r);
 }
 
-// TODO(play): the rest of this file.
-void Jeu::EffacerChiffre(int, int) {}
-void Jeu::ChoisirChiffre(int) {}
-void Jeu::mnuRecommencer_Click() {}
-void Jeu::VerifierFin() {}
-void Jeu::VerifierGrille() {}
-void Jeu::VerifierCreation() {}
-bool Jeu::ControleLigneOK(std::int16_t &) { return true; }
-bool Jeu::ControleColonneOK(std::int16_t &) { return true; }
-bool Jeu::ControleRegOK(std::int16_t &, std::int16_t &) { return true; }
-void Jeu::CommandeVerifier() {}
-void Jeu::DonnerIndice() {}
-void Jeu::AfficherSolution() {}
-void Jeu::CommandeIndice() {}
-void Jeu::CommandeSolution() {}
-std::int16_t Jeu::LireMeilleurTemps(int) { return 5999; }
-void Jeu::EnregistrerMeilleurTemps(int, long long, const std::string &) {}
-void Jeu::AfficherMeilleursTemps() {}
+void Jeu::EffacerChiffre(int c, int r) {
+    if (CasesDonnees(c, r)) return;
+    const int e = GrilleJeu(c, r);
+    if (e != 0) {
+        GrilleJeu(c, r) = 0;
+        RetirerDuCompte(e);
+    }
+    EffacerCase(0, GenreJoueur, c, r);
+}
+
+void Jeu::RetirerDuCompte(int e) {
+    NbChiffre(e) -= 1;
+    // A hint, or the solution replacing a wrong copy, can push a count past nine; the picture
+    // must still say the digit is spent while nine or more remain.
+    if (LimiterChiffres && NbChiffre(e) >= 9)
+        fenetre.MontrerImagePalette(e, 0);
+    else
+        fenetre.MontrerImagePalette(e, e == ChiffreChoisi ? e + 9 : e);
+}
+
+void Jeu::AjouterAuCompte(int s) {
+    NbChiffre(s) += 1;
+    if (NbChiffre(s) == 9 && LimiterChiffres) fenetre.MontrerImagePalette(s, 0);
+}
+
+void Jeu::ChoisirChiffre(int i) {
+    if (LimiterChiffres && NbChiffre(i) >= 9) return;
+    const int o = ChiffreChoisi;
+    // Before the first game no digit is current and there is no picture to give back.
+    if (o >= 1 && o <= 9) fenetre.MontrerImagePalette(o, LimiterChiffres && NbChiffre(o) >= 9 ? 0 : o);
+    ChiffreChoisi = Chiffre(i);
+    fenetre.MontrerImagePalette(i, i + 9);
+}
+
+void Jeu::mnuRecommencer_Click() {
+    if (RechercheEnCours) return;
+    fenetre.ActiverChrono(false);
+    fenetre.DefinirLibelle(3, "0:00");
+    SecondesEcoulees = 0;
+    JouerSon("Recommencer");
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            if (ModeJeu == 2)
+                EffacerChiffreCreation(c, r);
+            else
+                EffacerChiffre(c, r);
+    BOUTONSOLUTION = false;
+    // The cleared grid no longer holds the solve, and saving or printing must not think so.
+    if (ModeJeu == 2) FlagSol = false;
+    fenetre.ActiverChrono(true);
+    fenetre.DonnerFocusCoupN();
+}
+
+namespace {
+
+std::string Minuscules(std::string s) {
+    for (char &ch : s)
+        if (ch >= 'A' && ch <= 'Z') ch = char(ch - 'A' + 'a');
+    return s;
+}
+
+} // namespace
+
+void Jeu::VerifierFin() {
+    if (ModeJeu == 2) return;
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            if (GrilleJeu(c, r) == 0 || GrilleJeu(c, r) != GrilleSolution(c, r)) return;
+
+    JouerSon("Bravo");
+    fenetre.ActiverChrono(false);
+    if (BOUTONSOLUTION) return;
+
+    const int n = NiveauPartie;
+    const long long t = SecondesEcoulees;
+    if (t >= LireMeilleurTemps(n)) {
+        fenetre.BoiteMessage(
+            Message{"Bravo!! vous avez résolu ce Sudoku!", Boutons::Ok, Icone::Aucune, TitreDefaut});
+        return;
+    }
+    const std::string invite = "Vous avez fait le meilleurs temps de niveau " +
+                               Minuscules(fenetre.TexteLibelle(2)) + "." + "\r\n\r\n" + "Entrez votre nom";
+    const std::string nom = fenetre.BoiteSaisie(invite, "BRAVO !!!", NJOUEUR, 3000, 2000);
+    if (nom.empty()) return;
+    NJOUEUR = nom;
+    reglages.Ecrire("NJ", nom);
+    EnregistrerMeilleurTemps(n, t, nom);
+    AfficherMeilleursTemps();
+}
+
+void Jeu::VerifierGrille() {
+    bool erreur = false, complete = true;
+    for (int c = 1; c <= 9 && !erreur; ++c)
+        for (int r = 1; r <= 9; ++r) {
+            const int g = GrilleJeu(c, r);
+            if (g == 0 || g != GrilleSolution(c, r)) complete = false;
+            if (!CasesDonnees(c, r) && g != 0 && g != GrilleSolution(c, r)) {
+                erreur = true;
+                break;
+            }
+        }
+
+    if (!erreur) {
+        JouerSon("Ok");
+        fenetre.BoiteMessage(Message{complete ? "Bravo !! Vous avez résolu ce Sudoku!"
+                                              : "Votre solution ne contient aucune erreur pour l'instant!",
+                                     Boutons::Ok, Icone::Aucune, TitreDefaut});
+        return;
+    }
+    if (VerifImmediate) {
+        fenetre.BoiteMessage(Message{"Attention : votre solution contient une ou plusieurs erreurs!",
+                                     Boutons::Ok, Icone::Aucune, TitreDefaut});
+        return;
+    }
+    JouerSon("Erreur");
+    const Reponse rep =
+        fenetre.BoiteMessage(Message{"Attention : votre solution contient une ou plusieurs erreurs!"
+                                     "\r\n\r\n"
+                                     "Voulez-vous faire apparaître en rouge les chiffres mals placés ?",
+                                     Boutons::OuiNon, Icone::Question, TitreProgramme});
+    if (rep != Reponse::Oui) return;
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r) {
+            const int g = GrilleJeu(c, r);
+            if (!CasesDonnees(c, r) && g != 0 && g != GrilleSolution(c, r)) MarquerErreur(c, r, g);
+        }
+}
+
+void Jeu::VerifierCreation() {
+    bool ok = true;
+    for (std::int16_t l = 1; l <= 9; ++l)
+        if (!ControleLigneOK(l)) ok = false;
+    for (std::int16_t C = 1; C <= 9; ++C)
+        if (!ControleColonneOK(C)) ok = false;
+    for (std::int16_t l = 1; l <= 7; l += 3)
+        for (std::int16_t C = 1; C <= 7; C += 3)
+            if (!ControleRegOK(l, C)) ok = false;
+    if (ok) {
+        fenetre.BoiteMessage(
+            Message{"La grille proposée est correcte", Boutons::Ok, Icone::Aucune, TitreDefaut});
+    } else {
+        JouerSon("Erreur");
+        fenetre.BoiteMessage(Message{"Grille incorrecte !!", Boutons::Ok, Icone::Aucune, TitreDefaut});
+    }
+}
+
+bool Jeu::ControleLigneOK(std::int16_t &l) {
+    for (int a = 1; a <= 9; ++a)
+        for (int b = 1; b <= 9; ++b)
+            if (b != a && GrilleCreation(l, a) != 0 && GrilleCreation(l, a) == GrilleCreation(l, b))
+                return false;
+    return true;
+}
+
+bool Jeu::ControleColonneOK(std::int16_t &C) {
+    for (int a = 1; a <= 9; ++a)
+        for (int b = 1; b <= 9; ++b)
+            if (b != a && GrilleCreation(a, C) != 0 && GrilleCreation(a, C) == GrilleCreation(b, C))
+                return false;
+    return true;
+}
+
+bool Jeu::ControleRegOK(std::int16_t &l, std::int16_t &C) {
+    // Pairs sharing a row or a column are the other two checks' business.
+    for (int i = l; i <= l + 2; ++i)
+        for (int j = C; j <= C + 2; ++j)
+            for (int i2 = l; i2 <= l + 2; ++i2)
+                for (int j2 = C; j2 <= C + 2; ++j2)
+                    if (i2 != i && j2 != j && GrilleCreation(i, j) != 0 &&
+                        GrilleCreation(i, j) == GrilleCreation(i2, j2))
+                        return false;
+    return true;
+}
+
+void Jeu::CommandeVerifier() {
+    if (ModeJeu == 2)
+        VerifierCreation();
+    else
+        VerifierGrille();
+    fenetre.DonnerFocusCoupN();
+}
+
+void Jeu::DonnerIndice() {
+    const int a = int(hasard.Tirer() * 9 + 1);
+    const int b = int(hasard.Tirer() * 9 + 1);
+    int hc = 0, hr = 0;
+    auto libre = [this](int c, int r) { return !CasesDonnees(c, r) && GrilleJeu(c, r) == 0; };
+    for (int c = a; c <= 9 && hc == 0; ++c)
+        for (int r = (c == a ? b : 1); r <= 9; ++r)
+            if (libre(c, r)) {
+                hc = c, hr = r;
+                break;
+            }
+    // Then round from the top-left corner back to the starting cell.
+    for (int c = 1; c <= a && hc == 0; ++c)
+        for (int r = 1; r <= (c == a ? b - 1 : 9); ++r)
+            if (libre(c, r)) {
+                hc = c, hr = r;
+                break;
+            }
+    if (hc == 0) return;
+
+    const int s = GrilleSolution(hc, hr);
+    GrilleJeu(hc, hr) = Chiffre(s);
+    DessinerChiffre(s, GenreJoueur, hc, hr);
+    AjouterAuCompte(s);
+    JouerSon("Indice");
+}
+
+void Jeu::AfficherSolution() {
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) {
+            if (CasesDonnees(c, r)) continue;
+            const int e = GrilleJeu(c, r), s = GrilleSolution(c, r);
+            if (e != 0) RetirerDuCompte(e);
+            GrilleJeu(c, r) = Chiffre(s);
+            DessinerChiffre(s, GenreJoueur, c, r);
+            AjouterAuCompte(s);
+        }
+    JouerSon("AffichSolu");
+}
+
+void Jeu::CommandeIndice() {
+    if (RechercheEnCours) return;
+    if (ModeJeu == 2)
+        fenetre.BoiteMessage(
+            Message{"Pas d'indice possible en Mode création", Boutons::Ok, Icone::Aucune, TitreDefaut});
+    else
+        DonnerIndice();
+    fenetre.DonnerFocusCoupN();
+}
+
+void Jeu::CommandeSolution() {
+    if (RechercheEnCours) return;
+    const Reponse rep =
+        fenetre.BoiteMessage(Message{"Etes-vous sûr de vouloir afficher la solution ?", Boutons::OuiNon,
+                                     Icone::Question, "Afficher la solution"});
+    if (rep != Reponse::Oui) return;
+    if (ModeJeu == 2) {
+        bool chiffres = false;
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) {
+                GrilleCreationInitiale(c, r) = GrilleCreation(c, r);
+                if (GrilleCreation(c, r) != 0) chiffres = true;
+            }
+        if (chiffres) {
+            FlagSol = true;
+            ResoudreGrille();
+        } else {
+            fenetre.BoiteMessage(Message{"La grille est vide !", Boutons::Ok, Icone::Aucune, TitreDefaut});
+        }
+    } else {
+        BOUTONSOLUTION = true;
+        AfficherSolution();
+    }
+    fenetre.DonnerFocusCoupN();
+}
+
+namespace {
+
+// The store keys of a level's record: "1Tp", "1NJT"...
+std::string Cle(int n, const char *suffixe) {
+    return std::to_string(n) + suffixe;
+}
+
+} // namespace
+
+std::int16_t Jeu::LireMeilleurTemps(int n) {
+    // Only whole 16-bit numbers are ever written; anything else was edited by hand and holds
+    // no record.
+    return Entier16(reglages.Lire(Cle(n, "Tp"), "5999")).value_or(std::int16_t(5999));
+}
+
+void Jeu::EnregistrerMeilleurTemps(int n, long long secondes, const std::string &nom) {
+    reglages.Ecrire(Cle(n, "Tp"), std::to_string(secondes));
+    reglages.Ecrire(Cle(n, "NJT"), nom);
+}
+
+void Jeu::AfficherMeilleursTemps() {
+    fenetre.AfficherMeilleursTemps();
+}
 
 } // namespace lumio

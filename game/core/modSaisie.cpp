@@ -1,17 +1,113 @@
 // Mouse, keyboard, palette and drag-and-drop input, and the cursor.
 #include "Jeu.h"
 
+#include "Conversions.h"
+
+#include <cmath>
+
 namespace lumio {
 
-// TODO(play): the input handlers.
-bool Jeu::CaseAuPoint(double, double, int &, int &) const { return false; }
-void Jeu::CaseCurseur(int &c, int &r) const { c = r = 5; }
-void Jeu::PlacerAuPoint(int, double, double) {}
-void Jeu::EffacerAuPoint(double, double) {}
-void Jeu::Form_MouseDown(int, double, double) {}
-void Jeu::Form_Click() {}
-void Jeu::Form_DblClick() {}
-void Jeu::Form_DragDrop(double, double) {}
-void Jeu::Form_KeyDown(int) {}
+bool Jeu::CaseAuPoint(double x, double y, int &c, int &r) const {
+    const double cx = std::floor((x - OrigineCalculeeX()) / TailleCase) + 1;
+    const double cy = std::floor((y - OrigineCalculeeY()) / TailleCase) + 1;
+    if (cx < 1 || cx > 9 || cy < 1 || cy > 9) return false;
+    c = int(cx);
+    r = int(cy);
+    return true;
+}
+
+void Jeu::CaseCurseur(int &c, int &r) const {
+    c = int(std::floor((Xcur - OrigineCalculeeX()) / TailleCase)) + 1;
+    r = int(std::floor((Ycur - OrigineCalculeeY()) / TailleCase)) + 1;
+}
+
+void Jeu::PlacerAuPoint(int bouton, double x, double y) {
+    int c = 0, r = 0;
+    if (RechercheEnCours || !CaseAuPoint(x, y, c, r)) return;
+    if (ModeJeu == 2)
+        PlacerChiffreCreation(ChiffreChoisi, GenreDonnee, c, r);
+    else
+        PlacerChiffre(ChiffreChoisi, bouton == BoutonDroit ? GenreCrayon : GenreJoueur, c, r);
+}
+
+void Jeu::EffacerAuPoint(double x, double y) {
+    int c = 0, r = 0;
+    if (RechercheEnCours || !CaseAuPoint(x, y, c, r)) return;
+    if (ModeJeu == 2)
+        EffacerChiffreCreation(c, r);
+    else
+        EffacerChiffre(c, r);
+}
+
+void Jeu::Form_MouseDown(int bouton, double x, double y) {
+    if (fenetre.PauseCochee()) SPause();
+    int c = 0, r = 0, cc = 0, rc = 0;
+    CaseCurseur(cc, rc);
+    if (CaseAuPoint(x, y, c, r) && c == cc && r == rc) PlacerAuPoint(bouton, x, y);
+    CURX = std::int16_t(ArrondiPair(x));
+    CURY = std::int16_t(ArrondiPair(y));
+}
+
+void Jeu::Form_Click() {
+    int c = 0, r = 0;
+    if (!CaseAuPoint(CURX, CURY, c, r)) return;
+    int c0 = 0, r0 = 0;
+    CaseCurseur(c0, r0);
+    Xcur = CURX;
+    Ycur = CURY;
+    RedessinerCurseur(c0, r0, c, r);
+}
+
+void Jeu::Form_DblClick() {
+    EffacerAuPoint(CURX, CURY);
+}
+
+void Jeu::Form_DragDrop(double x, double y) {
+    if (fenetre.PauseCochee()) SPause();
+    PlacerAuPoint(0, x, y);
+}
+
+void Jeu::Form_KeyDown(int keyCode) {
+    if (fenetre.PauseCochee()) SPause();
+    int c0 = 0, r0 = 0;
+    CaseCurseur(c0, r0);
+    // No cursor before the first game.
+    if (c0 < 1 || c0 > 9 || r0 < 1 || r0 > 9) return;
+    int c = c0, r = r0;
+    switch (keyCode) {
+    case ToucheGauche:
+        if (c == 1) return;
+        --c;
+        break;
+    case ToucheHaut:
+        if (r == 1) return;
+        --r;
+        break;
+    case ToucheDroite:
+        if (c == 9) return;
+        ++c;
+        break;
+    case ToucheBas:
+        if (r == 9) return;
+        ++r;
+        break;
+    case ToucheEspace:
+    case ToucheSuppr:
+        EffacerAuPoint(Xcur, Ycur);
+        break;
+    default:
+        break;
+    }
+    // The bottom-right pixel inside the cell.
+    Xcur = float(OrigineCalculeeX() + TailleCase * c - 1);
+    Ycur = float(OrigineCalculeeY() + TailleCase * r - 1);
+    RedessinerCurseur(c0, r0, c, r);
+
+    if (keyCode >= TouchePave1 && keyCode <= TouchePave9 && !RechercheEnCours) {
+        EffacerAuPoint(Xcur, Ycur);
+        imgChiffre_Click(keyCode - (TouchePave1 - 1));
+        PlacerAuPoint(BoutonGauche, Xcur, Ycur);
+    }
+}
 
 } // namespace lumio
