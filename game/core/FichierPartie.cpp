@@ -226,13 +226,14 @@ PartieLue Lire(const std::vector<std::uint8_t> &octets) {
 
     const double secondes = ValeurNumerique(entete[1]);
     if (secondes != std::floor(secondes) || secondes < 0 || secondes > 2147483647.0)
-        throw Refus{"Le temps « " + Lisible(entete[1]) + " » n'est pas un nombre de secondes valide."};
+        throw Refus{"Le temps « " + Lisible(SansBlancs(entete[1])) +
+                    " » n'est pas un nombre de secondes valide."};
     p.SecondesEcoulees = std::int32_t(secondes);
 
     if (p.ModeJeu == 1) {
         const double niveau = ValeurNumerique(entete[2]);
         if (niveau != std::floor(niveau) || niveau < 1 || niveau > 4)
-            throw Refus{"Le niveau « " + Lisible(entete[2]) + " » n'est pas entre 1 et 4."};
+            throw Refus{"Le niveau « " + Lisible(SansBlancs(entete[2])) + " » n'est pas entre 1 et 4."};
         p.NiveauPartie = int(niveau);
         LireCasesJeu(lecteur, p);
     } else {

@@ -50,4 +50,8 @@ std::vector<std::uint8_t> EcrirePartie(const Jeu &jeu);
 // Reads and checks a whole file. Never reads outside the buffer; any byte content is safe.
 LecturePartie LirePartie(const std::vector<std::uint8_t> &octets);
 
+// Opens the game a file holds: reads it in full and puts it on the board only when it is sound.
+// Returns "" when the game was opened, otherwise the reason of the refusal, the game untouched.
+std::string OuvrirPartie(Jeu &jeu, const std::vector<std::uint8_t> &octets);
+
 } // namespace lumio

@@ -4,6 +4,13 @@
 
 namespace lumio {
 
+std::string OuvrirPartie(Jeu &jeu, const std::vector<std::uint8_t> &octets) {
+    const LecturePartie lue = LirePartie(octets);
+    if (!lue) return lue.raison;
+    jeu.AppliquerPartie(*lue.partie);
+    return "";
+}
+
 void Jeu::AppliquerPartie(const PartieLue &partie) {
     NbChiffre.Effacer();
     GrilleJeu.Effacer();
