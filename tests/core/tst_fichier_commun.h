@@ -26,9 +26,9 @@ inline const char *const LignesSolution[9] = {"123456789", "456789123", "7891234
                                               "891234567", "345678912", "678912345", "912345678"};
 inline const char *const LignesDonnees[9] = {"x..x..x..", ".x..x..x.", "..x..x..x", "x...x...x", ".x.x.x.x.",
                                              "x...x...x", "x..x..x..", ".x..x..x.", "..x..x..x"};
-// Player digits, (column, row); (1, 2) is wrong, its solution being 4.
+// Player digits, (column, row); those of (1, 2) and (5, 7) are wrong (their solutions are 4 and 7).
 inline const std::map<std::pair<int, int>, int> ChiffresJoueur = {
-    {{2, 1}, 2}, {{1, 2}, 9}, {{1, 5}, 5}, {{9, 9}, 8}, {{5, 7}, 1}};
+    {{2, 1}, 2}, {{1, 2}, 9}, {{1, 5}, 5}, {{5, 7}, 1}};
 
 inline GrilleChiffres SolutionConnue() {
     GrilleChiffres g;

@@ -10,8 +10,8 @@ SOLUTION = ["123456789", "456789123", "789123456", "234567891", "567891234",
             "891234567", "345678912", "678912345", "912345678"]
 DONNEES = ["x..x..x..", ".x..x..x.", "..x..x..x", "x...x...x", ".x.x.x.x.",
            "x...x...x", "x..x..x..", ".x..x..x.", "..x..x..x"]
-# Player digits: (column, row) -> digit; (1, 2) is wrong (its solution is 4).
-JOUEUR = {(2, 1): 2, (1, 2): 9, (1, 5): 5, (9, 9): 8, (5, 7): 1}
+# Player digits: (column, row) -> digit; (1, 2) and (5, 7) are wrong (their solutions are 4 and 7).
+JOUEUR = {(2, 1): 2, (1, 2): 9, (1, 5): 5, (5, 7): 1}
 
 
 def sol(c, r): return int(SOLUTION[r - 1][c - 1])
