@@ -44,6 +44,9 @@ struct LecturePartie {
     explicit operator bool() const { return partie.has_value(); }
 };
 
+// What the player is told when a file cannot be opened; the reason of the refusal follows it.
+inline const std::string MessageFichierInvalide = "Ce fichier n'est pas une partie de Sudoku valide.";
+
 // The file of the game in progress, all 254 records (3810 bytes).
 std::vector<std::uint8_t> EcrirePartie(const Jeu &jeu);
 

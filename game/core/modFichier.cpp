@@ -19,6 +19,9 @@ void Jeu::AppliquerPartie(const PartieLue &partie) {
     FlagSol = false;
     SecondesEcoulees = partie.SecondesEcoulees;
 
+    // Only LirePartie makes a PartieLue from a file, and it lets no digit past 9; a hand-built
+    // one must still not index the counts out of range.
+    const auto place = [](int d) { return d >= 1 && d <= 9; };
     const bool jeu = partie.ModeJeu == 1;
     ModeJeu = jeu ? 1 : 2;
     reglages.Ecrire("TMD", jeu ? "1" : "2");
@@ -39,11 +42,12 @@ void Jeu::AppliquerPartie(const PartieLue &partie) {
         // limit was off must not keep a given off the board.
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r)
-                if (CasesDonnees(c, r)) PlacerChiffre(GrilleSolution(c, r), GenreDonnee, c, r);
+                if (CasesDonnees(c, r) && place(GrilleSolution(c, r)))
+                    PlacerChiffre(GrilleSolution(c, r), GenreDonnee, c, r);
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r) {
                 const int d = partie.GrilleJeu(c, r);
-                if (CasesDonnees(c, r) || d == 0) continue;
+                if (CasesDonnees(c, r) || !place(d)) continue;
                 const bool faux = d != GrilleSolution(c, r) && VerifImmediate;
                 PlacerChiffre(d, faux ? GenreFaux : GenreJoueur, c, r);
             }
@@ -56,7 +60,7 @@ void Jeu::AppliquerPartie(const PartieLue &partie) {
     } else {
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r)
-                if (partie.GrilleCreation(c, r) != 0)
+                if (place(partie.GrilleCreation(c, r)))
                     PlacerChiffreCreation(partie.GrilleCreation(c, r), GenreDonnee, c, r);
         fenetre.MontrerLibelle(2, false);
         fenetre.MontrerLibelle(3, false);
