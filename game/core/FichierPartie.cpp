@@ -71,7 +71,7 @@ std::string Position(int c, int r) {
     return "(" + std::to_string(c) + ", " + std::to_string(r) + ")";
 }
 std::string Case(int c, int r) {
-    return "(case " + std::to_string(c) + ", " + std::to_string(r) + ")";
+    return "(case " + Position(c, r).substr(1);
 }
 
 // A file's text as the player may see it in a message: single-byte Latin characters turned into
