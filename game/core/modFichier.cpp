@@ -1,0 +1,79 @@
+// Opening a saved game: puts a game already read and checked on the board, in either mode.
+#include "FichierPartie.h"
+#include "Jeu.h"
+
+namespace lumio {
+
+std::string OuvrirPartie(Jeu &jeu, const std::vector<std::uint8_t> &octets) {
+    const LecturePartie lue = LirePartie(octets);
+    if (!lue) return lue.raison;
+    jeu.AppliquerPartie(*lue.partie);
+    return "";
+}
+
+void Jeu::AppliquerPartie(const PartieLue &partie) {
+    NbChiffre.Effacer();
+    GrilleJeu.Effacer();
+    GrilleCreation.Effacer();
+    // A stale flag from an earlier solve would make the next save write that older grid.
+    FlagSol = false;
+    SecondesEcoulees = partie.SecondesEcoulees;
+
+    // Only LirePartie makes a PartieLue from a file, and it lets no digit past 9; a hand-built
+    // one must still not index the counts out of range.
+    const auto place = [](int d) { return d >= 1 && d <= 9; };
+    const bool jeu = partie.ModeJeu == 1;
+    ModeJeu = jeu ? 1 : 2;
+    reglages.Ecrire("TMD", jeu ? "1" : "2");
+    fenetre.CocherMode(1, jeu);
+    fenetre.CocherMode(2, !jeu);
+    DessinerGrille();
+    fenetre.DefinirLibelle(1, jeu ? "Mode Jeu" : "Mode création");
+
+    // The counts start again from zero, so the palette must too: an exhausted picture left by
+    // the previous game would otherwise stay on a digit that is no longer used up.
+    for (int i = 1; i <= 9; ++i)
+        fenetre.MontrerImagePalette(i, i == ChiffreChoisi ? i + 9 : i);
+
+    if (jeu) {
+        GrilleSolution = partie.GrilleSolution;
+        CasesDonnees = partie.CasesDonnees;
+        // Givens go first: with the digit limit on, a surplus of player copies saved while the
+        // limit was off must not keep a given off the board.
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (CasesDonnees(c, r) && place(GrilleSolution(c, r)))
+                    PlacerChiffre(GrilleSolution(c, r), GenreDonnee, c, r);
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) {
+                const int d = partie.GrilleJeu(c, r);
+                if (CasesDonnees(c, r) || !place(d)) continue;
+                const bool faux = d != GrilleSolution(c, r) && VerifImmediate;
+                PlacerChiffre(d, faux ? GenreFaux : GenreJoueur, c, r);
+            }
+        fenetre.MontrerLibelle(2, true);
+        fenetre.MontrerLibelle(3, true);
+        fenetre.DefinirLibelle(3, FormaterTemps(SecondesEcoulees));
+        fenetre.ActiverChrono(true);
+        NiveauPartie = partie.NiveauPartie;
+        if (NiveauPartie >= 1 && NiveauPartie <= 4) fenetre.DefinirLibelle(2, NomNiveau(NiveauPartie));
+    } else {
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (place(partie.GrilleCreation(c, r)))
+                    PlacerChiffreCreation(partie.GrilleCreation(c, r), GenreDonnee, c, r);
+        fenetre.MontrerLibelle(2, false);
+        fenetre.MontrerLibelle(3, false);
+        fenetre.DefinirLibelle(3, FormaterTemps(SecondesEcoulees));
+        fenetre.ActiverChrono(false);
+        NiveauPartie = 0;
+    }
+    BOUTONSOLUTION = false;
+
+    // Redrawing the board wiped the selection frame; the cursor itself has not moved.
+    int c = 5, r = 5;
+    CaseCurseur(c, r);
+    DessinerCadre(c, r);
+}
+
+} // namespace lumio
