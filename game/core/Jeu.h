@@ -143,6 +143,7 @@ class Jeu {
     // ---- saved games ----
     // Puts a saved game, read and checked in full beforehand, on the board.
     void AppliquerPartie(const PartieLue &partie);
+    bool ChargementEnCours = false; // a saved game is being put on the board
 
     // ---- mode switch ----
     void mnuModeChoix(int index);
@@ -151,6 +152,7 @@ class Jeu {
     void tmrSecondes_Timer();
     void SPause();
     void Form_Resize(bool minimise);
+    bool ChronoAvantReduction = false; // the clock ran when the window was minimised
 
     // ---- best times ----
     std::int16_t LireMeilleurTemps(int n);

@@ -1,6 +1,8 @@
 // The game clock: its tick, its format and the pause.
 #include "Jeu.h"
 
+#include <cstdint>
+
 namespace lumio {
 
 std::string FormaterTemps(long long secondes) {
@@ -9,7 +11,8 @@ std::string FormaterTemps(long long secondes) {
 }
 
 void Jeu::tmrSecondes_Timer() {
-    SecondesEcoulees += 1;
+    // Some 68 years of play: the counter stops rather than wrap round.
+    if (SecondesEcoulees < INT32_MAX) SecondesEcoulees += 1;
     fenetre.DefinirLibelle(3, FormaterTemps(SecondesEcoulees));
 }
 
@@ -21,7 +24,16 @@ void Jeu::SPause() {
 }
 
 void Jeu::Form_Resize(bool minimise) {
-    if (ModeJeu == 1) fenetre.ActiverChrono(!minimise);
+    if (ModeJeu != 1) return;
+    // Restoring starts again only a clock that minimising stopped: a won or paused game keeps
+    // its clock still.
+    if (minimise) {
+        ChronoAvantReduction = fenetre.ChronoActif();
+        fenetre.ActiverChrono(false);
+    } else if (ChronoAvantReduction) {
+        fenetre.ActiverChrono(true);
+        ChronoAvantReduction = false;
+    }
 }
 
 } // namespace lumio

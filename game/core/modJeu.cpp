@@ -94,7 +94,9 @@ std::string Minuscules(std::string s) {
 } // namespace
 
 void Jeu::VerifierFin() {
-    if (ModeJeu == 2) return;
+    // A saved game that was already complete opens as it was left: no second victory, and no
+    // best time for a clock read from a file.
+    if (ModeJeu == 2 || ChargementEnCours) return;
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
             if (GrilleJeu(c, r) == 0 || GrilleJeu(c, r) != GrilleSolution(c, r)) return;
@@ -300,7 +302,8 @@ std::string Cle(int n, const char *suffixe) {
 std::int16_t Jeu::LireMeilleurTemps(int n) {
     // Only whole 16-bit numbers are ever written; anything else was edited by hand and holds
     // no record.
-    return Entier16(reglages.Lire(Cle(n, "Tp"), "5999")).value_or(std::int16_t(5999));
+    const auto t = Entier16(reglages.Lire(Cle(n, "Tp"), "5999"));
+    return t && *t >= 0 ? *t : std::int16_t(5999);
 }
 
 void Jeu::EnregistrerMeilleurTemps(int n, long long secondes, const std::string &nom) {

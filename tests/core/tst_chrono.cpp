@@ -52,26 +52,41 @@ class TestChrono : public QObject {
         QVERIFY(!p.m.fenetre.pause && p.m.fenetre.chrono);
     }
 
+    // Minimising stops the clock; restoring starts again only a clock that minimising stopped,
+    // so a won or paused game keeps still.
     void reduire_data() {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("minimise");
         QTest::addColumn<bool>("avant");
-        QTest::addColumn<bool>("apres");
-        QTest::addRow("play, minimised") << 1 << true << true << false;
-        QTest::addRow("play, restored") << 1 << false << false << true;
-        QTest::addRow("creation, restored") << 2 << false << false << false;
-        QTest::addRow("creation, minimised") << 2 << true << true << true;
+        QTest::addColumn<bool>("reduit");
+        QTest::addColumn<bool>("restaure");
+        QTest::addRow("play, running") << 1 << true << false << true;
+        QTest::addRow("play, won or paused") << 1 << false << false << false;
+        QTest::addRow("creation") << 2 << false << false << false;
     }
     void reduire() {
         QFETCH(int, mode);
-        QFETCH(bool, minimise);
         QFETCH(bool, avant);
-        QFETCH(bool, apres);
+        QFETCH(bool, reduit);
+        QFETCH(bool, restaure);
         Partie p;
         p.jeu.ModeJeu = mode;
         p.m.fenetre.chrono = avant;
-        p.jeu.Form_Resize(minimise);
-        QCOMPARE(p.m.fenetre.chrono, apres);
+        p.jeu.Form_Resize(true);
+        QCOMPARE(p.m.fenetre.chrono, reduit);
+        p.jeu.Form_Resize(false);
+        QCOMPARE(p.m.fenetre.chrono, restaure);
+        // A second restore (another state change) starts nothing more.
+        p.m.fenetre.chrono = false;
+        p.jeu.Form_Resize(false);
+        QVERIFY(!p.m.fenetre.chrono);
+    }
+
+    void leCompteurSArreteAuLieuDeRepartirAZero() {
+        Partie p;
+        p.jeu.SecondesEcoulees = 2147483647;
+        p.jeu.tmrSecondes_Timer();
+        QCOMPARE(p.jeu.SecondesEcoulees, 2147483647);
+        QCOMPARE(QString::fromStdString(p.m.fenetre.libelles[3]), QString("35791394:07"));
     }
 
     void lireMeilleurTemps_data() {
@@ -83,6 +98,7 @@ class TestChrono : public QObject {
         QTest::addRow("fraction") << "12.5" << 5999;
         QTest::addRow("beyond 16 bits") << "40000" << 5999;
         QTest::addRow("not a number") << "vite" << 5999;
+        QTest::addRow("negative") << "-3" << 5999;
     }
     void lireMeilleurTemps() {
         QFETCH(QString, stocke);

@@ -61,6 +61,7 @@ class TestFichierJeu : public QObject {
     void unFichierDeCreationCourtOuvreSesCases_data();
     void unFichierDeCreationCourtOuvreSesCases();
     void leCadreDuCurseurEstRedessine();
+    void unePartieFinieSOuvreSansSecondeVictoire();
 };
 
 void TestFichierJeu::unePartieDeJeuRepartOuElleEnEtait() {
@@ -240,6 +241,29 @@ void TestFichierJeu::leCadreDuCurseurEstRedessine() {
         QVERIFY2(appels.back().rfind(cadre, 0) == 0, appels.back().c_str());
         QVERIFY(appels.back().find(" w2 rgb(192,0,0)") != std::string::npos);
     }
+}
+
+
+void TestFichierJeu::unePartieFinieSOuvreSansSecondeVictoire() {
+    Octets fichier;
+    {
+        Monde m;
+        Jeu j(m.surface, m.fenetre, m.reglages, m.sons, m.hasard);
+        MettreJeuConnu(j);
+        j.GrilleJeu = j.GrilleSolution;
+        j.SecondesEcoulees = 1;
+        fichier = EcrirePartie(j);
+    }
+    Partie p;
+    p.m.sons.joues.clear();
+    p.Ouvrir(fichier);
+    QVERIFY(p.j.GrilleJeu == p.j.GrilleSolution);
+    QVERIFY(p.m.fenetre.messages.empty());
+    QVERIFY(p.m.fenetre.saisies.empty());
+    QVERIFY(std::find(p.m.sons.joues.begin(), p.m.sons.joues.end(), "Sons/Bravo.wav") == p.m.sons.joues.end());
+    QVERIFY(!p.m.fenetre.chrono);
+    QVERIFY(p.m.reglages.valeurs.count("1Tp") == 0 && p.m.reglages.valeurs.count("3Tp") == 0);
+    QVERIFY(!p.j.ChargementEnCours);
 }
 
 QTEST_APPLESS_MAIN(TestFichierJeu)
