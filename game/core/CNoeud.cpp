@@ -13,12 +13,22 @@ constexpr std::uint32_t Ligne9 = 0x1FF;
 // Repeats a set of columns (9 bits) on the three rows of a band.
 constexpr std::uint32_t SurTroisLignes = 1u | (1u << 9) | (1u << 18);
 
-constexpr std::uint32_t MasqueRangee(int i) { return Ligne9 << (9 * i); }
-constexpr std::uint32_t MasquePile(int s) { return (7u << (3 * s)) * SurTroisLignes; }
-constexpr std::uint32_t MasqueColonne(int c) { return (1u << c) * SurTroisLignes; }
+constexpr std::uint32_t MasqueRangee(int i) {
+    return Ligne9 << (9 * i);
+}
+constexpr std::uint32_t MasquePile(int s) {
+    return (7u << (3 * s)) * SurTroisLignes;
+}
+constexpr std::uint32_t MasqueColonne(int c) {
+    return (1u << c) * SurTroisLignes;
+}
 
-inline bool Seul(std::uint32_t x) { return x != 0 && (x & (x - 1)) == 0; }
-inline int Rang(std::uint32_t x) { return __builtin_ctz(x); }
+inline bool Seul(std::uint32_t x) {
+    return x != 0 && (x & (x - 1)) == 0;
+}
+inline int Rang(std::uint32_t x) {
+    return __builtin_ctz(x);
+}
 
 struct Tables {
     // The peers of each cell, numbered 27 * band + bit.
@@ -98,7 +108,8 @@ bool Recherche::Arreter() {
 }
 
 CNoeud::CNoeud(Recherche &recherche) : recherche_(&recherche) {
-    for (auto &p : possibles_) p.bande[0] = p.bande[1] = p.bande[2] = Bande;
+    for (auto &p : possibles_)
+        p.bande[0] = p.bande[1] = p.bande[2] = Bande;
     libres_.bande[0] = libres_.bande[1] = libres_.bande[2] = Bande;
 }
 
@@ -140,7 +151,9 @@ std::uint16_t CNoeud::Possibles(int c, int r) const {
     return m;
 }
 
-int CNoeud::NbPossibles(int c, int r) const { return __builtin_popcount(Possibles(c, r)); }
+int CNoeud::NbPossibles(int c, int r) const {
+    return __builtin_popcount(Possibles(c, r));
+}
 
 bool CNoeud::DefinitGrille(const GrilleChiffres &Grille) {
     for (int c = 1; c <= 9; ++c)
@@ -167,7 +180,8 @@ void CNoeud::Placer(int d, int b, std::uint32_t bit) {
         if (e != d) possibles_[e].bande[b] &= ~bit;
     const Cases &pairs = tables.pairs[27 * b + Rang(bit)];
     // No peer can hold d yet, or this cell would have lost it: no contradiction check needed.
-    for (int i = 0; i < 3; ++i) possibles_[d].bande[i] &= ~pairs.bande[i];
+    for (int i = 0; i < 3; ++i)
+        possibles_[d].bande[i] &= ~pairs.bande[i];
     libres_.bande[b] &= ~bit;
 }
 
@@ -200,7 +214,8 @@ bool CNoeud::Propage() {
                 std::uint32_t bit = seuls & -seuls;
                 seuls ^= bit;
                 int d = 0;
-                while (d < 9 && !(possibles_[d].bande[b] & bit)) ++d;
+                while (d < 9 && !(possibles_[d].bande[b] & bit))
+                    ++d;
                 if (d == 9) {
                     Impossible = true;
                     return false;
@@ -326,7 +341,8 @@ bool CNoeud::CaseDeBranchement(int &c, int &r) const {
         std::uint32_t tous = 0;
         for (int b = 0; b < 3; ++b) {
             std::uint32_t e = libres_.bande[b];
-            for (int j = 0; j < 4; ++j) e &= (n >> j) & 1 ? plan[j][b] : ~plan[j][b];
+            for (int j = 0; j < 4; ++j)
+                e &= (n >> j) & 1 ? plan[j][b] : ~plan[j][b];
             egal[b] = e;
             tous |= e;
         }
@@ -348,7 +364,8 @@ void CNoeud::Resout(std::int16_t Profondeur) {
     if (Propage()) {
         recherche.SolutionTrouvee = true;
         for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r) recherche.Solution(c, r) = Valeur(c, r);
+            for (int r = 1; r <= 9; ++r)
+                recherche.Solution(c, r) = Valeur(c, r);
         return;
     }
     int c, r;

@@ -12,12 +12,14 @@ namespace lumio::test {
 
 class NoeudReference {
   public:
-    explicit NoeudReference(bool &trouvee, GrilleChiffres &resultat) : trouvee_(trouvee), resultat_(resultat) {
+    explicit NoeudReference(bool &trouvee, GrilleChiffres &resultat)
+        : trouvee_(trouvee), resultat_(resultat) {
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r) {
                 Valeur[c][r] = 0;
                 NbPossibles[c][r] = 9;
-                for (int k = 1; k <= 9; ++k) Possible[c][r][k] = true;
+                for (int k = 1; k <= 9; ++k)
+                    Possible[c][r][k] = true;
             }
     }
 
@@ -46,7 +48,8 @@ class NoeudReference {
             auto enfant = std::make_unique<NoeudReference>(trouvee_, resultat_);
             GrilleChiffres g;
             for (int c = 1; c <= 9; ++c)
-                for (int r = 1; r <= 9; ++r) g(c, r) = Valeur[c][r];
+                for (int r = 1; r <= 9; ++r)
+                    g(c, r) = Valeur[c][r];
             enfant->DefinitGrille(g);
             enfant->PlaceChiffre(bc, br, Chiffre(k));
             enfant->Resout(std::int16_t(Profondeur + 1));
@@ -68,10 +71,12 @@ class NoeudReference {
         }
         int c0 = 3 * ((c - 1) / 3) + 1, r0 = 3 * ((r - 1) / 3) + 1;
         for (int i = c0; i < c0 + 3; ++i)
-            for (int j = r0; j < r0 + 3; ++j) EliminePossible(i, j, k);
+            for (int j = r0; j < r0 + 3; ++j)
+                EliminePossible(i, j, k);
         Valeur[c][r] = k;
         NbPossibles[c][r] = 0;
-        for (int m = 1; m <= 9; ++m) Possible[c][r][m] = false;
+        for (int m = 1; m <= 9; ++m)
+            Possible[c][r][m] = false;
     }
 
     bool Impossible = false;
@@ -96,7 +101,8 @@ class NoeudReference {
                         }
                         if (NbPossibles[c][r] == 1) {
                             int k = 1;
-                            while (!Possible[c][r][k]) ++k;
+                            while (!Possible[c][r][k])
+                                ++k;
                             PlaceChiffre(c, r, Chiffre(k));
                             change = true;
                         }
@@ -197,7 +203,8 @@ class NoeudReference {
 };
 
 // The reference verdict: true and the completed grid, or false when there is none.
-inline bool ResoudreReference(const GrilleChiffres &grille, GrilleChiffres &resultat, long long *noeuds = nullptr) {
+inline bool ResoudreReference(const GrilleChiffres &grille, GrilleChiffres &resultat,
+                              long long *noeuds = nullptr) {
     bool trouvee = false;
     resultat = grille;
     auto racine = std::make_unique<NoeudReference>(trouvee, resultat);
