@@ -15,11 +15,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char *const Usage = "bench-solveur [-n NOMBRE] [DOSSIER | FICHIER...]\n"
-                          "  Résout les grilles de chaque fichier .txt (une grille de 81 caractères par ligne,\n"
-                          "  ligne après ligne, « . » ou « 0 » pour une case vide) et affiche le nombre de grilles\n"
-                          "  résolues par seconde. -n : seulement les NOMBRE premières grilles de chaque fichier.\n"
-                          "  Par défaut : le dossier ../shared/data à côté du dépôt.\n";
+const char *const Usage =
+    "bench-solveur [-n NOMBRE] [DOSSIER | FICHIER...]\n"
+    "  Résout les grilles de chaque fichier .txt (une grille de 81 caractères par ligne,\n"
+    "  ligne après ligne, « . » ou « 0 » pour une case vide) et affiche le nombre de grilles\n"
+    "  résolues par seconde. -n : seulement les NOMBRE premières grilles de chaque fichier.\n"
+    "  Par défaut : le dossier ../shared/data à côté du dépôt.\n";
 
 std::vector<GrilleChiffres> Lire(const fs::path &chemin, long nombre) {
     std::vector<GrilleChiffres> v;
@@ -49,7 +50,8 @@ void Mesurer(const fs::path &chemin, long nombre) {
     // Short files are run again until the measure lasts long enough to mean something.
     do {
         resolues = 0;
-        for (const GrilleChiffres &g : grilles) resolues += Resoudre(g, solution, trouvee) == IssueRecherche::Resolue;
+        for (const GrilleChiffres &g : grilles)
+            resolues += Resoudre(g, solution, trouvee) == IssueRecherche::Resolue;
         ++passes;
         secondes = std::chrono::duration<double>(Horloge::now() - debut).count();
     } while (secondes < 0.5);
@@ -92,6 +94,7 @@ int main(int argc, char *argv[]) {
         }
     }
     std::sort(fichiers.begin(), fichiers.end());
-    for (const fs::path &f : fichiers) Mesurer(f, nombre);
+    for (const fs::path &f : fichiers)
+        Mesurer(f, nombre);
     return 0;
 }

@@ -176,12 +176,24 @@ void CNoeud::Placer(int d, int b, std::uint32_t bit) {
         Impossible = true;
         return;
     }
-    for (int e = 0; e < 9; ++e)
-        if (e != d) possibles_[e].bande[b] &= ~bit;
+    std::uint32_t touches = 0;
+    for (int e = 0; e < 9; ++e) {
+        const std::uint32_t w = possibles_[e].bande[b];
+        touches |= ((w & bit) != 0) << e;
+        possibles_[e].bande[b] = w & ~bit;
+    }
+    possibles_[d].bande[b] |= bit;
+    touches &= ~(1u << d);
     const Cases &pairs = tables.pairs[27 * b + Rang(bit)];
     // No peer can hold d yet, or this cell would have lost it: no contradiction check needed.
-    for (int i = 0; i < 3; ++i)
+    std::uint32_t otes = 0;
+    for (int i = 0; i < 3; ++i) {
+        otes |= possibles_[d].bande[i] & pairs.bande[i];
         possibles_[d].bande[i] &= ~pairs.bande[i];
+    }
+    if (otes) touches |= 1u << d;
+    aRevoirUnites_ |= std::uint16_t(touches);
+    aRevoirLignes_ |= std::uint16_t(touches);
     libres_.bande[b] &= ~bit;
 }
 
@@ -229,7 +241,8 @@ bool CNoeud::Propage() {
 
         // Digits: a unit with one place left gets it; a unit with none is a dead end (a test the
         // rules alone would only meet further down, so it prunes without changing the answer).
-        for (int d = 0; d < 9; ++d) {
+        for (std::uint16_t chiffres = std::exchange(aRevoirUnites_, 0); chiffres; chiffres &= chiffres - 1) {
+            const int d = Rang(chiffres);
             Cases &p = possibles_[d];
             std::uint32_t colUn = 0, colDeux = 0;
             for (int b = 0; b < 3; ++b) {
@@ -279,8 +292,10 @@ bool CNoeud::Propage() {
 
         // Lines and blocks: a digit confined to one line of a block leaves the rest of the line,
         // and one confined to one block of a line leaves the rest of the block.
-        for (int d = 0; d < 9; ++d) {
+        for (std::uint16_t chiffres = std::exchange(aRevoirLignes_, 0); chiffres; chiffres &= chiffres - 1) {
+            const int d = Rang(chiffres);
             Cases &p = possibles_[d];
+            const Cases avant = p;
             std::uint32_t presentes[3];
             for (int b = 0; b < 3; ++b) {
                 std::uint32_t w = p.bande[b];
@@ -310,6 +325,11 @@ bool CNoeud::Propage() {
                     p.bande[b2] &= ~cols;
                     change = true;
                 }
+            }
+            if ((p.bande[0] ^ avant.bande[0]) | (p.bande[1] ^ avant.bande[1]) |
+                (p.bande[2] ^ avant.bande[2])) {
+                aRevoirUnites_ |= std::uint16_t(1u << d);
+                aRevoirLignes_ |= std::uint16_t(1u << d);
             }
         }
         if (!change) return false;

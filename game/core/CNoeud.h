@@ -81,6 +81,9 @@ class CNoeud {
     // possibles_[k - 1]: the cells where digit k may still go, a placed k included.
     Cases possibles_[9];
     Cases libres_; // cells without a digit
+    // Digits whose cells changed since their unit rules, or their line rules, last ran: the
+    // others would find nothing new.
+    std::uint16_t aRevoirUnites_ = 0x1FF, aRevoirLignes_ = 0x1FF;
     Recherche *recherche_;
 };
 

@@ -14,7 +14,8 @@ using namespace lumio::test;
 
 namespace {
 
-const std::string Pleine = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+const std::string Pleine =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
 std::string PremiereLigne(const char *nom) {
     return TexteDeGrille(LireGrilles(std::string(LUMIO_TEST_DATA "/") + nom).front());
@@ -27,7 +28,8 @@ std::string ParLaReference(const std::string &grille) {
 
 int CasesVides(const std::string &grille) {
     int n = 0;
-    for (char x : grille) n += x == '.';
+    for (char x : grille)
+        n += x == '.';
     return n;
 }
 
@@ -63,7 +65,8 @@ void TestSolveurJeu::issueMontreeAuJoueur_data() {
 
     const QString succes = "Sudoku résolu avec succés !", echec = "Aucune solution possible!";
     std::string trouee = Pleine;
-    for (int i : {0, 10, 20, 30, 40, 50, 60, 70, 80}) trouee[std::size_t(i)] = '.';
+    for (int i : {0, 10, 20, 30, 40, 50, 60, 70, 80})
+        trouee[std::size_t(i)] = '.';
     const std::string difficile = PremiereLigne("grilles-top1465.txt");
     const std::string plusieurs = PremiereLigne("grilles-serg.txt");
     const std::string cinqDansUnBloc = "5........" + std::string(".5.......") + std::string(63, '.');
@@ -80,8 +83,8 @@ void TestSolveurJeu::issueMontreeAuJoueur_data() {
         << ligne("....7" + std::string(76, '.')) << ligne(ParLaReference("....7" + std::string(76, '.')))
         << succes << int(Icone::Aucune);
     QTest::newRow("grille déjà pleine") << ligne(Pleine) << ligne(Pleine) << succes << int(Icone::Aucune);
-    QTest::newRow("deux 5 dans un bloc") << ligne(cinqDansUnBloc) << ligne(cinqDansUnBloc) << echec
-                                        << int(Icone::Critique);
+    QTest::newRow("deux 5 dans un bloc")
+        << ligne(cinqDansUnBloc) << ligne(cinqDansUnBloc) << echec << int(Icone::Critique);
     QTest::newRow("case sans chiffre possible")
         << ligne(sansNeuf) << ligne(sansNeuf) << echec << int(Icone::Critique);
 }

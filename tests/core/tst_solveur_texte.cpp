@@ -13,8 +13,10 @@ using namespace lumio;
 namespace {
 
 // A puzzle with one completion, and that completion, both row after row.
-const std::string Enonce = "..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3..";
-const std::string Reponse = "483921657967345821251876493548132976729564138136798245372689514814253769695417382";
+const std::string Enonce =
+    "..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3..";
+const std::string Reponse =
+    "483921657967345821251876493548132976729564138136798245372689514814253769695417382";
 const std::string Vide(81, '.');
 
 } // namespace
@@ -56,20 +58,26 @@ void TestSolveurTexte::lignesEtReponses_data() {
         << "" << 0;
     QTest::newRow("ligne trop courte, les autres résolues")
         << q(Enonce + "\n" + Enonce.substr(1) + "\n" + Enonce + "\n") << q(Reponse + "\n" + Reponse + "\n")
-        << "Ligne 2 : 80 caractères au lieu de 81.\n" << 1;
+        << "Ligne 2 : 80 caractères au lieu de 81.\n"
+        << 1;
     QTest::newRow("ligne trop longue") << q(Enonce + "5\n") << ""
-                                       << "Ligne 1 : 82 caractères au lieu de 81.\n" << 1;
+                                       << "Ligne 1 : 82 caractères au lieu de 81.\n"
+                                       << 1;
     QTest::newRow("un seul caractère") << q("\n5\n") << ""
-                                       << "Ligne 2 : 1 caractère au lieu de 81.\n" << 1;
+                                       << "Ligne 2 : 1 caractère au lieu de 81.\n"
+                                       << 1;
     QTest::newRow("caractère inattendu")
         << q(Vide + "\n" + Vide + "\n" + Vide + "\n" + Enonce.substr(0, 11) + "x" + Enonce.substr(12) + "\n")
         << "La grille est vide !\nLa grille est vide !\nLa grille est vide !\n"
-        << "Ligne 4 : caractère « x » inattendu en colonne 12.\n" << 1;
+        << "Ligne 4 : caractère « x » inattendu en colonne 12.\n"
+        << 1;
     QTest::newRow("lettre accentuée comptée pour un caractère")
         << q("1234é" + std::string(76, '.') + "\n") << ""
-        << "Ligne 1 : caractère « é » inattendu en colonne 5.\n" << 1;
+        << "Ligne 1 : caractère « é » inattendu en colonne 5.\n"
+        << 1;
     QTest::newRow("espace au milieu") << q(Enonce.substr(0, 40) + " " + Enonce.substr(41) + "\n") << ""
-                                      << "Ligne 1 : caractère «   » inattendu en colonne 41.\n" << 1;
+                                      << "Ligne 1 : caractère «   » inattendu en colonne 41.\n"
+                                      << 1;
 }
 
 void TestSolveurTexte::lignesEtReponses() {
