@@ -203,6 +203,8 @@ void CNoeud::EliminePossible(const Cases &cases, int k) {
         if (cases.bande[b] & p.bande[b] & ~libres_.bande[b]) Impossible = true;
         p.bande[b] &= ~cases.bande[b];
     }
+    aRevoirUnites_ |= std::uint16_t(1u << (k - 1));
+    aRevoirLignes_ |= std::uint16_t(1u << (k - 1));
 }
 
 bool CNoeud::Propage() {
@@ -294,44 +296,30 @@ bool CNoeud::Propage() {
         // and one confined to one block of a line leaves the rest of the block.
         for (std::uint16_t chiffres = std::exchange(aRevoirLignes_, 0); chiffres; chiffres &= chiffres - 1) {
             const int d = Rang(chiffres);
-            Cases &p = possibles_[d];
-            const Cases avant = p;
+            const Cases &p = possibles_[d];
+            Cases ote;
             std::uint32_t presentes[3];
             for (int b = 0; b < 3; ++b) {
-                std::uint32_t w = p.bande[b];
-                std::uint32_t ote = tables.rangees[Segments(w)] & w;
-                if (ote) {
-                    w &= ~ote;
-                    p.bande[b] = w;
-                    change = true;
-                }
+                const std::uint32_t w = p.bande[b];
+                ote.bande[b] = tables.rangees[Segments(w)] & w;
                 presentes[b] = (w | (w >> 9) | (w >> 18)) & Ligne9;
             }
             for (int b = 0; b < 3; ++b) {
                 const int b1 = (b + 1) % 3, b2 = (b + 2) % 3;
                 // Columns that this band alone still offers: the band's block keeps them only.
-                std::uint32_t seules = presentes[b] & ~presentes[b1] & ~presentes[b2];
-                if (seules) {
-                    std::uint32_t ote = tables.piles[seules] & ~(seules * SurTroisLignes) & p.bande[b];
-                    if (ote) {
-                        p.bande[b] &= ~ote;
-                        change = true;
-                    }
-                }
+                const std::uint32_t seules = presentes[b] & ~presentes[b1] & ~presentes[b2];
+                if (seules) ote.bande[b] |= tables.piles[seules] & ~(seules * SurTroisLignes) & p.bande[b];
                 // Columns on which one of this band's blocks holds the digit alone.
-                std::uint32_t cols = tables.colonnesSeules[presentes[b]] * SurTroisLignes;
-                if (cols & (p.bande[b1] | p.bande[b2])) {
-                    p.bande[b1] &= ~cols;
-                    p.bande[b2] &= ~cols;
-                    change = true;
-                }
+                const std::uint32_t cols = tables.colonnesSeules[presentes[b]] * SurTroisLignes;
+                ote.bande[b1] |= cols & p.bande[b1];
+                ote.bande[b2] |= cols & p.bande[b2];
             }
-            if ((p.bande[0] ^ avant.bande[0]) | (p.bande[1] ^ avant.bande[1]) |
-                (p.bande[2] ^ avant.bande[2])) {
-                aRevoirUnites_ |= std::uint16_t(1u << d);
-                aRevoirLignes_ |= std::uint16_t(1u << d);
+            if (ote.bande[0] | ote.bande[1] | ote.bande[2]) {
+                EliminePossible(ote, d + 1);
+                change = true;
             }
         }
+        if (Impossible) return false;
         if (!change) return false;
     }
 }
