@@ -17,7 +17,7 @@ Q_DECLARE_METATYPE(std::vector<lumio::GrilleChiffres>)
 
 namespace {
 
-enum Attendu { ToutesResolues, AucuneResolue, Melange };
+enum Attendu { ToutesResolues, AucuneResolue };
 
 std::vector<GrilleChiffres> Fichier(const char *nom) {
     return LireGrilles(std::string(LUMIO_TEST_DATA "/") + nom);
@@ -92,7 +92,6 @@ class TestSolveur : public QObject {
     void grilleRefuseeQuandUnChiffreSeRepete_data();
     void grilleRefuseeQuandUnChiffreSeRepete();
     void propagationSeuleSansNoeudEnfant();
-    void grillePleineDejaResolue();
     void arretDemandeParLaFenetre();
     void fenetreConsulteeAuPremierNoeudPuisSelonLIntervalle();
 };
@@ -176,15 +175,6 @@ void TestSolveur::propagationSeuleSansNoeudEnfant() {
     QVERIFY(trouvee);
     QCOMPARE(recherche.Noeuds, 1LL);
     QCOMPARE(TexteDeGrille(recherche.Solution), pleine);
-}
-
-void TestSolveur::grillePleineDejaResolue() {
-    const std::string pleine =
-        "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-    GrilleChiffres s;
-    bool trouvee = false;
-    QVERIFY(Resoudre(GrilleDeTexte(pleine), s, trouvee) == IssueRecherche::Resolue);
-    QCOMPARE(TexteDeGrille(s), pleine);
 }
 
 void TestSolveur::arretDemandeParLaFenetre() {
