@@ -1,0 +1,22 @@
+// Solving grids given as lines of text, for the command line: one grid in, one completion out.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace lumio {
+
+// What --resoudre prints for --help.
+extern const char *const AideResolution;
+
+// Solves every grid line of entree and writes one answer line per grid to sortie; malformed
+// lines are reported on erreurs with their number and skipped. Returns 0 when every line was a
+// grid, 1 otherwise.
+int ResoudreFlux(std::istream &entree, std::ostream &sortie, std::ostream &erreurs);
+
+// The same on a file, "-" being entree. Returns 2 when the file cannot be opened.
+int ResoudreFichier(const std::string &chemin, std::istream &entree, std::ostream &sortie,
+                    std::ostream &erreurs);
+
+} // namespace lumio
