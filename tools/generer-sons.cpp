@@ -61,8 +61,8 @@ Timbre Pincee() {
 // Mellow horn-like voice for the fanfare: a slower swell and a fuller set of harmonics.
 Timbre Cuivre() {
     Timbre t{{}, 0.018, 0.55};
-    for (int n = 1; n <= 7; ++n)
-        t.partiels.push_back({double(n), 1.0 / std::pow(n, 1.4), 1.0 / std::pow(n, 0.4)});
+    for (int n = 1; n <= 6; ++n)
+        t.partiels.push_back({double(n), 1.0 / std::pow(n, 2.0), 1.0 / std::pow(n, 0.4)});
     return t;
 }
 

@@ -24,7 +24,7 @@ QString DossierSons() {
     return QDir(QCoreApplication::applicationDirPath()).filePath("Sons");
 }
 
-// What the player needs to know of a WAV file, read chunk by chunk as a decoder would.
+// The format and samples of a WAV file, read chunk by chunk as a decoder would.
 struct Wav {
     QString defaut; // empty when the file is a well-formed PCM WAV
     int format = 0, canaux = 0, taux = 0, bits = 0;
@@ -312,6 +312,7 @@ void TestSons::ressourceInstallee() {
 
     QFile::remove(aCote);
     QFile::remove(installe);
+    QDir().rmpath(QFileInfo(installe).path());
 }
 
 QTEST_MAIN(TestSons)
