@@ -41,7 +41,7 @@ double Rampe(double t, double duree) {
     return 0.5 - 0.5 * std::cos(Pi * t / duree);
 }
 
-// Wooden bar: the strong fourth partial (near 4:1) gives the hollow knock of a marimba.
+// Wooden bar: the overtone near four times the fundamental gives the hollow knock of a marimba.
 const Timbre Marimba{{{1.0, 1.0, 1.0}, {3.93, 0.28, 0.22}, {9.2, 0.05, 0.08}}, 0.004, 0.30};
 
 // Small bell: inharmonic partials make the shimmer; they fade faster than the fundamental.
