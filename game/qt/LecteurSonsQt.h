@@ -3,8 +3,11 @@
 
 #include "LecteurSons.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 class QSoundEffect;
 
@@ -16,8 +19,16 @@ class LecteurSonsQt : public QObject, public LecteurSons {
     explicit LecteurSonsQt(QObject *parent = nullptr);
     void Jouer(const std::string &fichier) override;
 
+    // Sounds in place of a file that cannot be played; the platform's beep unless replaced.
+    std::function<void()> Alerte;
+
   private:
-    QSoundEffect *effet_ = nullptr;
+    QSoundEffect *Effet(const QString &chemin);
+
+    // One effect per file, kept loaded: a digit placed in quick succession restarts its tick
+    // at once instead of decoding the file again.
+    QHash<QString, QSoundEffect *> effets_;
+    QSoundEffect *enCours_ = nullptr;
 };
 
 // A resource of the program: beside the executable first, then in the install prefix.
