@@ -143,7 +143,8 @@ QRegion TovCommand::visibleRegion(const QImage &image) const
                             !(isEnabled() && (m_value || m_mouseIsOver));
     if (!seeThrough || image.isNull())
         return shapeFor(image.size());
-    const QImage mask = image.createMaskFromColor(Canvas::toRgb(m_backColor), Qt::MaskOutColor);
+    const QImage mask = image.createMaskFromColor(Canvas::toRgb(m_backColor), Qt::MaskInColor);
+    // Turned into a region, this mask keeps exactly the pixels that differ from the face colour.
     return QRegion(QBitmap::fromImage(mask));
 }
 
