@@ -137,7 +137,7 @@ void TipWindow::popForPointer(const QPoint &local)
     if (!m_target)
         return;
     if (m_centered)
-        popAt(m_target->mapToGlobal(QPoint(m_toolRect.center().x(), m_toolRect.bottom() + 1)));
+        popAt(m_target->mapToGlobal(QPoint(m_toolRect.left() + m_toolRect.width() / 2, m_toolRect.bottom() + 1)));
     else
         popAt(m_target->mapToGlobal(local));
 }
