@@ -17,8 +17,7 @@ namespace {
 enum Preview { Plain, Hover, Focus, Pressed, Checked, Disabled };
 
 // A small bitmap on a magenta background, magenta being the mask colour.
-QPixmap sampleBitmap()
-{
+QPixmap sampleBitmap() {
     QImage img(16, 16, QImage::Format_RGB32);
     img.fill(QColor(255, 0, 255));
     QPainter p(&img);
@@ -31,8 +30,7 @@ QPixmap sampleBitmap()
 }
 
 // The face of a button in a given state, as a still picture: live buttons can't all hover at once.
-QLabel *still(QWidget *host, TovButtonTypes type, Preview state, const QVariant &picture)
-{
+QLabel *still(QWidget *host, TovButtonTypes type, Preview state, const QVariant &picture) {
     TovCommand b(QStringLiteral("apercu"), host);
     b.setReady(false);
     b.setFont(host->font());
@@ -77,8 +75,7 @@ QLabel *still(QWidget *host, TovButtonTypes type, Preview state, const QVariant 
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("TovXp"));
@@ -89,13 +86,15 @@ int main(int argc, char **argv)
         grid->addWidget(new QLabel(states[c], &window), 0, c + 1, Qt::AlignCenter);
 
     const QIcon icon = window.style()->standardIcon(QStyle::SP_DialogApplyButton);
-    const QList<QPair<QString, QVariant>> pictures = {
-        {"", QVariant()}, {"bitmap", QVariant::fromValue(sampleBitmap())}, {"icon", QVariant::fromValue(icon)}};
+    const QList<QPair<QString, QVariant>> pictures = {{"", QVariant()},
+                                                      {"bitmap", QVariant::fromValue(sampleBitmap())},
+                                                      {"icon", QVariant::fromValue(icon)}};
     int row = 1;
     for (TovButtonTypes type : {WindowsXp, OfficeXp}) {
         for (const auto &pic : pictures) {
-            const QString name = (type == WindowsXp ? QStringLiteral("Windows Xp ") : QStringLiteral("Office Xp ")) +
-                                 pic.first;
+            const QString name =
+                (type == WindowsXp ? QStringLiteral("Windows Xp ") : QStringLiteral("Office Xp ")) +
+                pic.first;
             grid->addWidget(new QLabel(name, &window), row, 0);
             for (int c = 0; c < states.size(); ++c)
                 grid->addWidget(still(&window, type, Preview(c), pic.second), row, c + 1);
@@ -113,8 +112,7 @@ int main(int argc, char **argv)
         b->setButtonType(looks[i]);
         b->setFixedSize(120, 30);
         b->setHandPointer(true);
-        if (i == 1)
-            b->setBackStyle(Transparent);
+        if (i == 1) b->setBackStyle(Transparent);
         if (i == 2) {
             b->setCheckBox(true);
             b->setCaption(QStringLiteral("&Bascule"));
@@ -133,10 +131,10 @@ int main(int argc, char **argv)
     const auto buttons = live->findChildren<TovCommand *>();
     tips.Add(QStringLiteral("un"), buttons.value(0), QStringLiteral("Une bulle avec un titre"),
              QStringLiteral("Information"), TTI_Info);
-    tips.Add(QStringLiteral("deux"), buttons.value(1), QStringLiteral("Centrée sous le bouton"), QString(), TTI_None,
-             true, true);
-    tips.Add(QStringLiteral("trois"), buttons.value(2), QStringLiteral("Un rectangle simple"), QString(), TTI_None,
-             false);
+    tips.Add(QStringLiteral("deux"), buttons.value(1), QStringLiteral("Centrée sous le bouton"), QString(),
+             TTI_None, true, true);
+    tips.Add(QStringLiteral("trois"), buttons.value(2), QStringLiteral("Un rectangle simple"), QString(),
+             TTI_None, false);
     auto editTip = tips.Add(QStringLiteral("saisie"), edit, QStringLiteral("Chiffres seulement"),
                             QStringLiteral("Attention"), TTI_Warning);
     editTip->setBackColor(RgbColor(255, 240, 200));
@@ -144,7 +142,6 @@ int main(int argc, char **argv)
 
     window.show();
     // Shows one tooltip straight away, so that a screenshot of the gallery includes one.
-    if (app.arguments().contains(QStringLiteral("--show-tip")))
-        editTip->Show();
+    if (app.arguments().contains(QStringLiteral("--show-tip"))) editTip->Show();
     return app.exec();
 }

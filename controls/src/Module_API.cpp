@@ -8,16 +8,14 @@
 
 namespace tovxp {
 
-Color RgbColor(int red, int green, int blue)
-{
+Color RgbColor(int red, int green, int blue) {
     return Color(red & 0xFF) | Color(green & 0xFF) << 8 | Color(blue & 0xFF) << 16;
 }
 
-QPalette::ColorRole SystemColorRole(int number)
-{
+QPalette::ColorRole SystemColorRole(int number) {
     switch (number) {
-    case 1: // desktop
-    case 4: // menu
+    case 1:  // desktop
+    case 4:  // menu
     case 12: // application workspace
         return QPalette::Window;
     case 5:
@@ -54,24 +52,21 @@ QPalette::ColorRole SystemColorRole(int number)
     }
 }
 
-Color ResolveColor(Color color)
-{
-    if (!(color & 0x80000000u))
-        return color;
-    const QColor c = QGuiApplication::palette().color(QPalette::Active, SystemColorRole(int(color & 0x7FFFFFFFu)));
+Color ResolveColor(Color color) {
+    if (!(color & 0x80000000u)) return color;
+    const QColor c =
+        QGuiApplication::palette().color(QPalette::Active, SystemColorRole(int(color & 0x7FFFFFFFu)));
     return RgbColor(c.red(), c.green(), c.blue());
 }
 
-ColorParts SplitColor(Color color)
-{
+ColorParts SplitColor(Color color) {
     const Color c = ResolveColor(color);
     return {int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16 & 0xFF)};
 }
 
 namespace {
 
-int adjustChannel(int c, double amount, AdjustModes mode)
-{
+int adjustChannel(int c, double amount, AdjustModes mode) {
     double v = c;
     switch (mode) {
     case AdjustAdd:
@@ -96,42 +91,40 @@ int adjustChannel(int c, double amount, AdjustModes mode)
 
 } // namespace
 
-Color AdjustColor(Color color, double amount, AdjustModes mode)
-{
+Color AdjustColor(Color color, double amount, AdjustModes mode) {
     const ColorParts p = SplitColor(color);
     return RgbColor(adjustChannel(p.red, amount, mode), adjustChannel(p.green, amount, mode),
                     adjustChannel(p.blue, amount, mode));
 }
 
-double MaxValue(double a, double b) { return a > b ? a : b; }
+double MaxValue(double a, double b) {
+    return a > b ? a : b;
+}
 
 void TransparentBlit(QImage &destination, int x, int y, int w, int h, const QImage &source, int sx, int sy,
-                     Color transparent)
-{
+                     Color transparent) {
     const ColorParts t = SplitColor(transparent);
     const QRgb key = qRgb(t.red, t.green, t.blue);
     for (int dy = 0; dy < h; ++dy) {
         const int ty = y + dy, fy = sy + dy;
-        if (ty < 0 || ty >= destination.height() || fy < 0 || fy >= source.height())
-            continue;
+        if (ty < 0 || ty >= destination.height() || fy < 0 || fy >= source.height()) continue;
         for (int dx = 0; dx < w; ++dx) {
             const int tx = x + dx, fx = sx + dx;
-            if (tx < 0 || tx >= destination.width() || fx < 0 || fx >= source.width())
-                continue;
+            if (tx < 0 || tx >= destination.width() || fx < 0 || fx >= source.width()) continue;
             const QRgb p = source.pixel(fx, fy);
-            if (qAlpha(p) == 0 || (p & 0xFFFFFF) == (key & 0xFFFFFF))
-                continue;
+            if (qAlpha(p) == 0 || (p & 0xFFFFFF) == (key & 0xFFFFFF)) continue;
             destination.setPixel(tx, ty, p | 0xFF000000u);
         }
     }
 }
 
-QColor ToQColor(Color color)
-{
+QColor ToQColor(Color color) {
     const ColorParts p = SplitColor(color);
     return QColor(p.red, p.green, p.blue);
 }
 
-Color FromQColor(const QColor &color) { return RgbColor(color.red(), color.green(), color.blue()); }
+Color FromQColor(const QColor &color) {
+    return RgbColor(color.red(), color.green(), color.blue());
+}
 
 } // namespace tovxp

@@ -22,15 +22,14 @@ namespace {
 std::atomic<quint32> nextTipId{1};
 
 constexpr int kPadding = 6;
-constexpr int kTail = 12;   // height of the balloon's tail
-constexpr int kTailHalf = 8; // half its width where it meets the body
+constexpr int kTail = 12;      // height of the balloon's tail
+constexpr int kTailHalf = 8;   // half its width where it meets the body
 constexpr int kTailInset = 18; // where the tail sits on an uncentred balloon
 constexpr int kRadius = 8;
 constexpr int kIconSize = 16;
 constexpr int kPointerDrop = 20; // room left for the pointer above an uncentred rectangle tip
 
-QFont titleFont(const QFont &base)
-{
+QFont titleFont(const QFont &base) {
     QFont f = base;
     f.setBold(true);
     return f;
@@ -39,9 +38,8 @@ QFont titleFont(const QFont &base)
 } // namespace
 
 TipWindow::TipWindow(QWidget *target, Mode mode, bool balloon, bool centered)
-    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_id(nextTipId++), m_target(target), m_mode(mode), m_balloon(balloon), m_centered(centered)
-{
+    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_id(nextTipId++),
+      m_target(target), m_mode(mode), m_balloon(balloon), m_centered(centered) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(QApplication::font("QTipLabel"));
     m_hover.setSingleShot(true);
@@ -49,8 +47,7 @@ TipWindow::TipWindow(QWidget *target, Mode mode, bool balloon, bool centered)
     m_autoPop.setSingleShot(true);
     m_autoPop.setInterval(TovToolTip::AutoPopDelay);
     connect(&m_hover, &QTimer::timeout, this, [this] {
-        if (m_target && m_target->isVisible() && m_toolRect.contains(m_lastPos))
-            popForPointer(m_lastPos);
+        if (m_target && m_target->isVisible() && m_toolRect.contains(m_lastPos)) popForPointer(m_lastPos);
     });
     connect(&m_autoPop, &QTimer::timeout, this, [this] {
         m_spent = true;
@@ -59,39 +56,32 @@ TipWindow::TipWindow(QWidget *target, Mode mode, bool balloon, bool centered)
     if (target) {
         // The rectangle is taken once: a later resize of the target does not move the tool.
         m_toolRect = target->rect();
-        if (mode == Tracking)
-            target->setMouseTracking(true);
+        if (mode == Tracking) target->setMouseTracking(true);
         target->installEventFilter(this);
         connect(target, &QObject::destroyed, this, &QObject::deleteLater);
     }
 }
 
-void TipWindow::setContent(const QString &text, const QString &title, TovToolTip_Icon icon)
-{
+void TipWindow::setContent(const QString &text, const QString &title, TovToolTip_Icon icon) {
     m_text = text;
     m_title = title;
     m_icon = icon;
-    if (isVisible())
-        layoutFor(m_anchor);
+    if (isVisible()) layoutFor(m_anchor);
     update();
 }
 
-void TipWindow::setColors(Color back, Color fore)
-{
+void TipWindow::setColors(Color back, Color fore) {
     m_back = back;
     m_fore = fore;
     update();
 }
 
-bool TipWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_target)
-        return false;
+bool TipWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != m_target) return false;
     switch (event->type()) {
     case QEvent::Enter:
     case QEvent::MouseMove: {
-        if (m_mode != Tracking)
-            break;
+        if (m_mode != Tracking) break;
         const QPoint pos = event->type() == QEvent::Enter
                                ? static_cast<QEnterEvent *>(event)->position().toPoint()
                                : static_cast<QMouseEvent *>(event)->position().toPoint();
@@ -116,8 +106,7 @@ bool TipWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::KeyPress:
     case QEvent::FocusOut:
-        if (m_mode == OneShot)
-            dismiss();
+        if (m_mode == OneShot) dismiss();
         break;
     default:
         break;
@@ -125,39 +114,34 @@ bool TipWindow::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void TipWindow::dismiss()
-{
+void TipWindow::dismiss() {
     m_hover.stop();
     m_autoPop.stop();
     hide();
 }
 
-void TipWindow::popForPointer(const QPoint &local)
-{
-    if (!m_target)
-        return;
+void TipWindow::popForPointer(const QPoint &local) {
+    if (!m_target) return;
     if (m_centered)
-        popAt(m_target->mapToGlobal(QPoint(m_toolRect.left() + m_toolRect.width() / 2, m_toolRect.bottom() + 1)));
+        popAt(m_target->mapToGlobal(
+            QPoint(m_toolRect.left() + m_toolRect.width() / 2, m_toolRect.bottom() + 1)));
     else
         popAt(m_target->mapToGlobal(local));
 }
 
-void TipWindow::popAt(const QPoint &anchor)
-{
-    if (m_text.isEmpty() && m_title.isEmpty())
-        return;
+void TipWindow::popAt(const QPoint &anchor) {
+    if (m_text.isEmpty() && m_title.isEmpty()) return;
     layoutFor(anchor);
     show();
     raise();
     m_autoPop.start();
 }
 
-QSize TipWindow::contentSize() const
-{
+QSize TipWindow::contentSize() const {
     const QFontMetrics fm(font());
-    QSize size = fm.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::TextExpandTabs, m_text).size();
-    if (m_text.isEmpty())
-        size = QSize(0, 0);
+    QSize size =
+        fm.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::TextExpandTabs, m_text).size();
+    if (m_text.isEmpty()) size = QSize(0, 0);
     if (!m_title.isEmpty()) {
         const QFontMetrics tfm(titleFont(font()));
         int titleWidth = tfm.horizontalAdvance(m_title);
@@ -166,20 +150,19 @@ QSize TipWindow::contentSize() const
             titleWidth += kIconSize + kPadding;
             titleHeight = std::max(titleHeight, kIconSize);
         }
-        size = QSize(std::max(size.width(), titleWidth), size.height() + titleHeight + (m_text.isEmpty() ? 0 : 4));
+        size = QSize(std::max(size.width(), titleWidth),
+                     size.height() + titleHeight + (m_text.isEmpty() ? 0 : 4));
     }
     return size;
 }
 
-QRect TipWindow::bodyRect() const
-{
+QRect TipWindow::bodyRect() const {
     const QSize c = contentSize();
     const int pad = m_balloon ? kPadding + 2 : kPadding / 2 + 1;
     return QRect(0, m_balloon ? kTail : 0, c.width() + 2 * pad, c.height() + 2 * pad);
 }
 
-void TipWindow::layoutFor(const QPoint &anchor)
-{
+void TipWindow::layoutFor(const QPoint &anchor) {
     m_anchor = anchor;
     const QRect body = bodyRect();
     const int w = body.width(), h = body.bottom() + 1;
@@ -197,7 +180,8 @@ void TipWindow::layoutFor(const QPoint &anchor)
         const QRect avail = screen->availableGeometry();
         x = std::clamp(x, avail.left(), std::max(avail.left(), avail.right() + 1 - w));
     }
-    m_tailX = std::clamp(anchor.x() - x, kRadius + kTailHalf, std::max(kRadius + kTailHalf, w - kRadius - kTailHalf));
+    m_tailX = std::clamp(anchor.x() - x, kRadius + kTailHalf,
+                         std::max(kRadius + kTailHalf, w - kRadius - kTailHalf));
     setGeometry(x, y, w, h);
     if (m_balloon) {
         QBitmap shape(w, h);
@@ -213,8 +197,7 @@ void TipWindow::layoutFor(const QPoint &anchor)
     }
 }
 
-QPainterPath TipWindow::outline() const
-{
+QPainterPath TipWindow::outline() const {
     QPainterPath path;
     const QRect body = bodyRect();
     if (!m_balloon) {
@@ -231,8 +214,7 @@ QPainterPath TipWindow::outline() const
     return path.united(tail);
 }
 
-void TipWindow::paintEvent(QPaintEvent *)
-{
+void TipWindow::paintEvent(QPaintEvent *) {
     QPainter p(this);
     const QColor back = ToQColor(m_back), fore = ToQColor(m_fore);
     p.fillRect(rect(), back);
@@ -248,8 +230,9 @@ void TipWindow::paintEvent(QPaintEvent *)
         const QFontMetrics tfm(titleFont(font()));
         int lineHeight = tfm.height();
         if (m_icon != TTI_None) {
-            static const QStyle::StandardPixmap kinds[] = {QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxInformation,
-                                                           QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical};
+            static const QStyle::StandardPixmap kinds[] = {
+                QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxInformation,
+                QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical};
             const QIcon icon = style()->standardIcon(kinds[std::clamp(int(m_icon), 0, 3)]);
             lineHeight = std::max(lineHeight, kIconSize);
             p.drawPixmap(x, y + (lineHeight - kIconSize) / 2, icon.pixmap(QSize(kIconSize, kIconSize), 1.0));

@@ -9,11 +9,10 @@
 
 namespace tovxp {
 
-class TipWindow : public QWidget
-{
+class TipWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     /// Tracking: shows itself when the pointer rests on the target's current rectangle.
     /// OneShot: shown once by popAt() and gone at the next key, click or focus loss of the target.
     enum Mode { Tracking, OneShot };
@@ -29,11 +28,11 @@ public:
     void popAt(const QPoint &anchor);
     void popForPointer(const QPoint &local);
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     void layoutFor(const QPoint &anchor);
     QRect bodyRect() const;
     QSize contentSize() const;

@@ -38,56 +38,54 @@ const QString kBackStyle = QStringLiteral("BackStyle");
 const QString kValue = QStringLiteral("Value");
 
 // Values read back from an INI file are text; these accept both that and the native types.
-Color toColor(const QVariant &v, Color fallback)
-{
+Color toColor(const QVariant &v, Color fallback) {
     bool ok = false;
     const qlonglong n = v.toLongLong(&ok);
     return ok ? Color(quint32(n)) : fallback;
 }
 
-int toInt(const QVariant &v, int fallback)
-{
+int toInt(const QVariant &v, int fallback) {
     bool ok = false;
     const int n = v.toInt(&ok);
     return ok ? n : fallback;
 }
 
-QFont toFont(const QVariant &v, const QFont &fallback)
-{
-    if (v.metaType().id() == QMetaType::QFont)
-        return v.value<QFont>();
+QFont toFont(const QVariant &v, const QFont &fallback) {
+    if (v.metaType().id() == QMetaType::QFont) return v.value<QFont>();
     QFont f;
-    if (v.metaType().id() == QMetaType::QString && f.fromString(v.toString()))
-        return f;
+    if (v.metaType().id() == QMetaType::QString && f.fromString(v.toString())) return f;
     return fallback;
 }
 
-QVariant colorVariant(Color c) { return QVariant::fromValue<uint>(c); }
+QVariant colorVariant(Color c) {
+    return QVariant::fromValue<uint>(c);
+}
 
 } // namespace
 
-TovCommand::TovCommand(QWidget *parent) : QWidget(parent) { setUp(); }
+TovCommand::TovCommand(QWidget *parent) : QWidget(parent) {
+    setUp();
+}
 
-TovCommand::TovCommand(const QString &name, QWidget *parent) : QWidget(parent)
-{
+TovCommand::TovCommand(const QString &name, QWidget *parent) : QWidget(parent) {
     setObjectName(name);
     setUp();
 }
 
 TovCommand::~TovCommand() = default;
 
-void TovCommand::setUp()
-{
+void TovCommand::setUp() {
     m_id = nextId++;
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     InitProperties();
 }
 
-QSize TovCommand::sizeHint() const { return {89, 25}; }
+QSize TovCommand::sizeHint() const {
+    return {89, 25};
+}
 
-void TovCommand::InitProperties()
-{
+void TovCommand::InitProperties() {
     m_ready = false;
     setEnabled(true);
     setCaption(objectName());
@@ -110,8 +108,7 @@ void TovCommand::InitProperties()
     Refresh();
 }
 
-void TovCommand::ReadProperties(const PropertyBag &bag)
-{
+void TovCommand::ReadProperties(const PropertyBag &bag) {
     m_ready = false;
     setEnabled(bag.read(kEnabled, true).toBool());
     setCenterPicture(bag.read(kCenterPicture, true).toBool());
@@ -134,8 +131,7 @@ void TovCommand::ReadProperties(const PropertyBag &bag)
     Refresh();
 }
 
-void TovCommand::WriteProperties(PropertyBag &bag) const
-{
+void TovCommand::WriteProperties(PropertyBag &bag) const {
     bag.write(kEnabled, isEnabled(), true);
     bag.write(kOfficeOverColor, colorVariant(m_officeOverColor), colorVariant(SysHighlight));
     bag.write(kCenterPicture, m_centerPicture, true);
@@ -155,114 +151,97 @@ void TovCommand::WriteProperties(PropertyBag &bag) const
     bag.write(kValue, m_value, false);
 }
 
-QFont TovCommand::hostFont() const { return parentWidget() ? parentWidget()->font() : QApplication::font(); }
+QFont TovCommand::hostFont() const {
+    return parentWidget() ? parentWidget()->font() : QApplication::font();
+}
 
-QColor TovCommand::hostBackground() const
-{
+QColor TovCommand::hostBackground() const {
     const QWidget *host = parentWidget();
     return host ? host->palette().color(host->backgroundRole()) : palette().color(QPalette::Window);
 }
 
 // ---- properties ----
 
-void TovCommand::setHandPointer(bool on)
-{
+void TovCommand::setHandPointer(bool on) {
     m_handPointer = on;
     updateCursor();
 }
 
-void TovCommand::setValue(bool on)
-{
+void TovCommand::setValue(bool on) {
     m_value = on;
     Refresh();
 }
 
-void TovCommand::setMustDrawFocus(bool on)
-{
+void TovCommand::setMustDrawFocus(bool on) {
     m_mustDrawFocus = on;
     Refresh();
 }
 
-void TovCommand::setCheckBox(bool on)
-{
+void TovCommand::setCheckBox(bool on) {
     m_checkBox = on;
     Refresh();
 }
 
-void TovCommand::setCaption(const QString &caption)
-{
+void TovCommand::setCaption(const QString &caption) {
     m_caption = caption;
     Refresh();
     deriveAccessKey();
 }
 
-void TovCommand::setBackColor(Color color)
-{
+void TovCommand::setBackColor(Color color) {
     m_backColor = color;
     Refresh();
 }
 
-void TovCommand::setButtonType(TovButtonTypes type)
-{
+void TovCommand::setButtonType(TovButtonTypes type) {
     m_buttonType = type;
     applyShape();
 }
 
-void TovCommand::setForeColor(Color color)
-{
+void TovCommand::setForeColor(Color color) {
     m_foreColor = color;
     Refresh();
 }
 
-void TovCommand::setOfficeOverColor(Color color)
-{
+void TovCommand::setOfficeOverColor(Color color) {
     m_officeOverColor = color;
     Refresh();
 }
 
-void TovCommand::setMaskColor(Color color)
-{
+void TovCommand::setMaskColor(Color color) {
     m_maskColor = color;
     Refresh();
 }
 
-void TovCommand::setBackStyle(BackStyleConstants style)
-{
+void TovCommand::setBackStyle(BackStyleConstants style) {
     m_backStyle = style;
     Refresh();
 }
 
-void TovCommand::setCenterText(bool on)
-{
+void TovCommand::setCenterText(bool on) {
     m_centerText = on;
     Refresh();
 }
 
-void TovCommand::setCenterPicture(bool on)
-{
+void TovCommand::setCenterPicture(bool on) {
     m_centerPicture = on;
     Refresh();
     emit PropertyChanged(kCenterPicture);
 }
 
-void TovCommand::setUseMask(bool on)
-{
+void TovCommand::setUseMask(bool on) {
     m_useMask = on;
     Refresh();
     emit PropertyChanged(kUseMask);
 }
 
-QVariant TovCommand::Picture() const
-{
-    if (!m_icon.isNull())
-        return QVariant::fromValue(m_icon);
-    if (!m_bitmap.isNull())
-        return QVariant::fromValue(m_bitmap);
+QVariant TovCommand::Picture() const {
+    if (!m_icon.isNull()) return QVariant::fromValue(m_icon);
+    if (!m_bitmap.isNull()) return QVariant::fromValue(m_bitmap);
     return {};
 }
 
-void TovCommand::setPicture(const QVariant &picture)
-{
+void TovCommand::setPicture(const QVariant &picture) {
     switch (picture.metaType().id()) {
     case QMetaType::QIcon:
         setPicture(picture.value<QIcon>());
@@ -278,50 +257,43 @@ void TovCommand::setPicture(const QVariant &picture)
     }
 }
 
-void TovCommand::setPicture(const QIcon &icon)
-{
+void TovCommand::setPicture(const QIcon &icon) {
     m_icon = icon;
     m_bitmap = QPixmap();
     Refresh();
     emit PropertyChanged(kPicture);
 }
 
-void TovCommand::setPicture(const QPixmap &bitmap)
-{
+void TovCommand::setPicture(const QPixmap &bitmap) {
     m_icon = QIcon();
     m_bitmap = bitmap;
     Refresh();
     emit PropertyChanged(kPicture);
 }
 
-void TovCommand::clearPicture()
-{
+void TovCommand::clearPicture() {
     m_icon = QIcon();
     m_bitmap = QPixmap();
     Refresh();
     emit PropertyChanged(kPicture);
 }
 
-void TovCommand::setReady(bool on)
-{
+void TovCommand::setReady(bool on) {
     m_ready = on;
     Refresh();
 }
 
-void TovCommand::setMouseIsOver(bool on)
-{
+void TovCommand::setMouseIsOver(bool on) {
     m_mouseIsOver = on;
     Refresh();
 }
 
-void TovCommand::setDefault(bool on)
-{
+void TovCommand::setDefault(bool on) {
     m_default = on;
     Refresh();
 }
 
-void TovCommand::updateCursor()
-{
+void TovCommand::updateCursor() {
     if (m_handPointer && isEnabled())
         setCursor(Qt::PointingHandCursor);
     else
@@ -330,19 +302,16 @@ void TovCommand::updateCursor()
 
 // ---- access key ----
 
-QChar TovCommand::AccessKeyOf(const QString &caption)
-{
+QChar TovCommand::AccessKeyOf(const QString &caption) {
     qsizetype i = caption.indexOf(QLatin1Char('&'));
     while (i >= 0 && i < caption.size() - 1) {
-        if (caption.at(i + 1) != QLatin1Char('&'))
-            return caption.at(i + 1);
+        if (caption.at(i + 1) != QLatin1Char('&')) return caption.at(i + 1);
         i = caption.indexOf(QLatin1Char('&'), i + 2);
     }
     return {};
 }
 
-QString TovCommand::DisplayedCaption(const QString &caption)
-{
+QString TovCommand::DisplayedCaption(const QString &caption) {
     QString shown;
     for (qsizetype i = 0; i < caption.size(); ++i) {
         if (caption.at(i) != QLatin1Char('&'))
@@ -353,8 +322,7 @@ QString TovCommand::DisplayedCaption(const QString &caption)
     return shown;
 }
 
-void TovCommand::deriveAccessKey()
-{
+void TovCommand::deriveAccessKey() {
     m_accessKey = AccessKeyOf(m_caption);
     if (m_accessKey.isNull()) {
         delete m_shortcut;
@@ -370,16 +338,13 @@ void TovCommand::deriveAccessKey()
     m_shortcut->setKey(QKeyCombination(Qt::AltModifier, Qt::Key(m_accessKey.toUpper().unicode())));
 }
 
-void TovCommand::accessKeyPressed()
-{
-    if (isEnabled())
-        emit Click();
+void TovCommand::accessKeyPressed() {
+    if (isEnabled()) emit Click();
 }
 
 // ---- input ----
 
-void TovCommand::changeEvent(QEvent *event)
-{
+void TovCommand::changeEvent(QEvent *event) {
     switch (event->type()) {
     case QEvent::EnabledChange:
         updateCursor();
@@ -397,35 +362,26 @@ void TovCommand::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-void TovCommand::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton || !isEnabled())
-        return QWidget::mousePressEvent(event);
-    if (!m_checkBox)
-        m_value = true;
+void TovCommand::mousePressEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton || !isEnabled()) return QWidget::mousePressEvent(event);
+    if (!m_checkBox) m_value = true;
     Refresh();
 }
 
-void TovCommand::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton || !isEnabled())
-        return QWidget::mouseReleaseEvent(event);
+void TovCommand::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton || !isEnabled()) return QWidget::mouseReleaseEvent(event);
     const bool inside = rect().contains(event->position().toPoint());
     if (m_checkBox) {
-        if (inside)
-            m_value = !m_value;
+        if (inside) m_value = !m_value;
     } else {
         m_value = false;
     }
     Refresh();
-    if (inside)
-        emit Click();
+    if (inside) emit Click();
 }
 
-void TovCommand::mouseMoveEvent(QMouseEvent *event)
-{
-    if (!isEnabled())
-        return;
+void TovCommand::mouseMoveEvent(QMouseEvent *event) {
+    if (!isEnabled()) return;
     if (!m_checkBox && (event->buttons() & Qt::LeftButton)) {
         // Dragging out lifts the button, dragging back presses it again.
         const bool inside = rect().contains(event->position().toPoint());
@@ -436,22 +392,17 @@ void TovCommand::mouseMoveEvent(QMouseEvent *event)
     }
 }
 
-void TovCommand::mouseDoubleClickEvent(QMouseEvent *event)
-{
+void TovCommand::mouseDoubleClickEvent(QMouseEvent *event) {
     // The second press of a double click only reports it; its release still clicks.
-    if (event->button() == Qt::LeftButton && isEnabled())
-        emit DblClick();
+    if (event->button() == Qt::LeftButton && isEnabled()) emit DblClick();
 }
 
-void TovCommand::keyPressEvent(QKeyEvent *event)
-{
-    if (!isEnabled())
-        return QWidget::keyPressEvent(event);
+void TovCommand::keyPressEvent(QKeyEvent *event) {
+    if (!isEnabled()) return QWidget::keyPressEvent(event);
     switch (event->key()) {
     case Qt::Key_Space:
         // A held key repeats; only the first press acts.
-        if (!event->isAutoRepeat())
-            m_value = m_checkBox ? !m_value : true;
+        if (!event->isAutoRepeat()) m_value = m_checkBox ? !m_value : true;
         break;
     case Qt::Key_Left:
     case Qt::Key_Up:
@@ -471,44 +422,37 @@ void TovCommand::keyPressEvent(QKeyEvent *event)
     Refresh();
 }
 
-void TovCommand::keyReleaseEvent(QKeyEvent *event)
-{
+void TovCommand::keyReleaseEvent(QKeyEvent *event) {
     const int key = event->key();
     if (!isEnabled() || event->isAutoRepeat() ||
         (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter))
         return QWidget::keyReleaseEvent(event);
-    if (!m_checkBox)
-        m_value = false;
+    if (!m_checkBox) m_value = false;
     Refresh();
     emit Click();
 }
 
-void TovCommand::focusInEvent(QFocusEvent *event)
-{
+void TovCommand::focusInEvent(QFocusEvent *event) {
     m_hasFocus = true;
     Refresh();
     QWidget::focusInEvent(event);
 }
 
-void TovCommand::focusOutEvent(QFocusEvent *event)
-{
+void TovCommand::focusOutEvent(QFocusEvent *event) {
     m_hasFocus = false;
-    if (!m_checkBox)
-        m_value = false;
+    if (!m_checkBox) m_value = false;
     Refresh();
     QWidget::focusOutEvent(event);
 }
 
-void TovCommand::enterEvent(QEnterEvent *event)
-{
+void TovCommand::enterEvent(QEnterEvent *event) {
     m_mouseIsOver = true;
     Refresh();
     emit MouseOver();
     QWidget::enterEvent(event);
 }
 
-void TovCommand::leaveEvent(QEvent *event)
-{
+void TovCommand::leaveEvent(QEvent *event) {
     m_mouseIsOver = false;
     Refresh();
     emit MouseLeave();
@@ -517,27 +461,24 @@ void TovCommand::leaveEvent(QEvent *event)
 
 // ---- showing the face ----
 
-void TovCommand::Refresh()
-{
-    if (!m_ready)
-        return;
+void TovCommand::Refresh() {
+    if (!m_ready) return;
     m_face = renderImage(size());
     const QRegion region = visibleRegion(m_face);
-    if (region != mask())
-        setMask(region);
+    if (region != mask()) setMask(region);
     update();
 }
 
-void TovCommand::applyShape() { Refresh(); }
+void TovCommand::applyShape() {
+    Refresh();
+}
 
-void TovCommand::resizeEvent(QResizeEvent *event)
-{
+void TovCommand::resizeEvent(QResizeEvent *event) {
     applyShape();
     QWidget::resizeEvent(event);
 }
 
-void TovCommand::paintEvent(QPaintEvent *)
-{
+void TovCommand::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.drawImage(0, 0, m_face);
 }

@@ -15,18 +15,14 @@ namespace {
 
 // Pixel operations with the drawing rules the faces are designed for: a line leaves out its end
 // point, a box covers both corners. Everything is clipped to the image.
-class Canvas
-{
-public:
+class Canvas {
+  public:
     explicit Canvas(QImage &image) : m_image(image) {}
 
-    void pixel(int x, int y, Color c)
-    {
-        if (x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height())
-            m_image.setPixel(x, y, toRgb(c));
+    void pixel(int x, int y, Color c) {
+        if (x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height()) m_image.setPixel(x, y, toRgb(c));
     }
-    void line(int x1, int y1, int x2, int y2, Color c)
-    {
+    void line(int x1, int y1, int x2, int y2, Color c) {
         if (y1 == y2) {
             for (int x = x1; x < x2; ++x)
                 pixel(x, y1, c);
@@ -35,8 +31,7 @@ public:
                 pixel(x1, y, c);
         }
     }
-    void box(int x1, int y1, int x2, int y2, Color c)
-    {
+    void box(int x1, int y1, int x2, int y2, Color c) {
         for (int x = x1; x <= x2; ++x) {
             pixel(x, y1, c);
             pixel(x, y2, c);
@@ -46,53 +41,52 @@ public:
             pixel(x2, y, c);
         }
     }
-    void fill(int x1, int y1, int x2, int y2, Color c)
-    {
+    void fill(int x1, int y1, int x2, int y2, Color c) {
         for (int y = y1; y <= y2; ++y)
             for (int x = x1; x <= x2; ++x)
                 pixel(x, y, c);
     }
     // The dotted focus rectangle inverts every other pixel of its border.
-    void focusRect(int x1, int y1, int x2, int y2)
-    {
+    void focusRect(int x1, int y1, int x2, int y2) {
         auto invert = [this](int x, int y) {
             if ((x + y) % 2 == 0 && x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height())
                 m_image.setPixel(x, y, m_image.pixel(x, y) ^ 0x00FFFFFFu);
         };
-        if (x2 < x1 || y2 < y1)
-            return;
+        if (x2 < x1 || y2 < y1) return;
         for (int x = x1; x <= x2; ++x) {
             invert(x, y1);
-            if (y2 != y1)
-                invert(x, y2);
+            if (y2 != y1) invert(x, y2);
         }
         for (int y = y1 + 1; y < y2; ++y) {
             invert(x1, y);
-            if (x2 != x1)
-                invert(x2, y);
+            if (x2 != x1) invert(x2, y);
         }
     }
 
-    static QRgb toRgb(Color c)
-    {
+    static QRgb toRgb(Color c) {
         const ColorParts p = SplitColor(c);
         return qRgb(p.red, p.green, p.blue);
     }
 
-private:
+  private:
     QImage &m_image;
 };
 
-Color add(Color c, double amount) { return AdjustColor(c, amount, AdjustAdd); }
+Color add(Color c, double amount) {
+    return AdjustColor(c, amount, AdjustAdd);
+}
 
 // Rounds halves to even, as every computed position does.
-int roundPos(double v) { return int(std::nearbyint(v)); }
+int roundPos(double v) {
+    return int(std::nearbyint(v));
+}
 
 // Mixes a source channel over a destination one at a constant opacity of 100 out of 255.
-int fade(int source, int destination) { return (source * 100 + destination * 155 + 127) / 255; }
+int fade(int source, int destination) {
+    return (source * 100 + destination * 155 + 127) / 255;
+}
 
-QRgb fadePixel(QRgb s, QRgb d)
-{
+QRgb fadePixel(QRgb s, QRgb d) {
     return qRgb(fade(qRed(s), qRed(d)), fade(qGreen(s), qGreen(d)), fade(qBlue(s), qBlue(d)));
 }
 
@@ -103,8 +97,7 @@ struct EdgeColors {
 };
 
 // The hover and focus edge sets share their shapes; only the colours differ.
-void drawEdgeSet(Canvas &cv, int W, int H, const EdgeColors &e)
-{
+void drawEdgeSet(Canvas &cv, int W, int H, const EdgeColors &e) {
     cv.box(1, 2, W - 2, H - 3, e.ring);
     cv.line(2, H - 2, W - 2, H - 2, e.bottom);
     cv.line(2, 1, W - 2, 1, e.top);
@@ -115,20 +108,15 @@ void drawEdgeSet(Canvas &cv, int W, int H, const EdgeColors &e)
 
 } // namespace
 
-QSize TovCommand::pictureSize() const
-{
-    if (!m_icon.isNull())
-        return m_icon.availableSizes().value(0, QSize(32, 32));
-    if (!m_bitmap.isNull())
-        return m_bitmap.size();
+QSize TovCommand::pictureSize() const {
+    if (!m_icon.isNull()) return m_icon.availableSizes().value(0, QSize(32, 32));
+    if (!m_bitmap.isNull()) return m_bitmap.size();
     return {};
 }
 
-QRegion TovCommand::shapeFor(const QSize &size) const
-{
+QRegion TovCommand::shapeFor(const QSize &size) const {
     const int W = size.width(), H = size.height();
-    if (m_buttonType != WindowsXp)
-        return QRegion(0, 0, W, H);
+    if (m_buttonType != WindowsXp) return QRegion(0, 0, W, H);
     QRegion r;
     r += QRect(0, 4, W, H - 8);
     r += QRect(1, 2, W - 2, H - 4);
@@ -137,21 +125,17 @@ QRegion TovCommand::shapeFor(const QSize &size) const
     return r;
 }
 
-QRegion TovCommand::visibleRegion(const QImage &image) const
-{
+QRegion TovCommand::visibleRegion(const QImage &image) const {
     const bool seeThrough = m_buttonType == OfficeXp && m_backStyle == Transparent &&
                             !(isEnabled() && (m_value || m_mouseIsOver));
-    if (!seeThrough || image.isNull())
-        return shapeFor(image.size());
+    if (!seeThrough || image.isNull()) return shapeFor(image.size());
     const QImage mask = image.createMaskFromColor(Canvas::toRgb(m_backColor), Qt::MaskInColor);
     // Turned into a region, this mask keeps exactly the pixels that differ from the face colour.
     return QRegion(QBitmap::fromImage(mask));
 }
 
-QRect TovCommand::captionRect(const QSize &size) const
-{
-    if (m_caption.isEmpty())
-        return {};
+QRect TovCommand::captionRect(const QSize &size) const {
+    if (m_caption.isEmpty()) return {};
     const int W = size.width(), H = size.height();
     const QSize ts = QFontMetrics(font()).size(Qt::TextShowMnemonic, m_caption);
     const double tw = ts.width(), th = ts.height();
@@ -171,11 +155,9 @@ QRect TovCommand::captionRect(const QSize &size) const
     return QRect(roundPos(x) + shift, roundPos(y) + shift, ts.width(), ts.height());
 }
 
-QPoint TovCommand::picturePosition(const QSize &size) const
-{
+QPoint TovCommand::picturePosition(const QSize &size) const {
     const QSize ps = pictureSize();
-    if (ps.isEmpty())
-        return {};
+    if (ps.isEmpty()) return {};
     const int W = size.width(), H = size.height();
     double textPart = 0;
     if (!m_caption.isEmpty())
@@ -187,11 +169,9 @@ QPoint TovCommand::picturePosition(const QSize &size) const
     return QPoint(roundPos(x) + shift, roundPos(y) + shift);
 }
 
-QImage TovCommand::renderImage(const QSize &size) const
-{
+QImage TovCommand::renderImage(const QSize &size) const {
     const int W = size.width(), H = size.height();
-    if (W <= 0 || H <= 0)
-        return {};
+    if (W <= 0 || H <= 0) return {};
     QImage img(size, QImage::Format_RGB32);
     img.fill(hostBackground());
     Canvas cv(img);
@@ -277,8 +257,7 @@ QImage TovCommand::renderImage(const QSize &size) const
             p.drawText(captionRect(size), Qt::AlignHCenter | Qt::TextShowMnemonic, m_caption);
         }
         drawCaption = false;
-        if (focus)
-            cv.focusRect(4, 4, W - 5, H - 5);
+        if (focus) cv.focusRect(4, 4, W - 5, H - 5);
     } else {
         drawCaption = false;
     }
@@ -291,8 +270,9 @@ QImage TovCommand::renderImage(const QSize &size) const
     }
     if (m_buttonType == WindowsXp) {
         cv.box(0, 0, W - 1, H - 1, kOutline);
-        const int pts[16][2] = {{2, 1},     {2, H - 2},     {3, 1},     {3, H - 2},     {1, 2},     {1, H - 3},
-                                {1, 3},     {1, H - 4},     {W - 4, 1}, {W - 4, H - 2}, {W - 3, 1}, {W - 3, H - 2},
+        const int pts[16][2] = {{2, 1},     {2, H - 2},     {3, 1},     {3, H - 2},
+                                {1, 2},     {1, H - 3},     {1, 3},     {1, H - 4},
+                                {W - 4, 1}, {W - 4, H - 2}, {W - 3, 1}, {W - 3, H - 2},
                                 {W - 2, 2}, {W - 2, H - 3}, {W - 2, 3}, {W - 2, H - 4}};
         for (const auto &pt : pts)
             cv.pixel(pt[0], pt[1], kOutline);
@@ -317,13 +297,13 @@ QImage TovCommand::renderImage(const QSize &size) const
                 for (int y = 0; y < ph; ++y) {
                     const QRgb s = src.pixel(x, y);
                     faded.setPixel(x, y, fadePixel(s, back));
-                    if (!keyAt && (s & 0xFFFFFF) == (key & 0xFFFFFF))
-                        keyAt = QPoint(x, y);
+                    if (!keyAt && (s & 0xFFFFFF) == (key & 0xFFFFFF)) keyAt = QPoint(x, y);
                 }
             }
             if (keyAt) {
                 const QRgb k = faded.pixel(*keyAt);
-                TransparentBlit(img, at.x(), at.y(), pw, ph, faded, 0, 0, RgbColor(qRed(k), qGreen(k), qBlue(k)));
+                TransparentBlit(img, at.x(), at.y(), pw, ph, faded, 0, 0,
+                                RgbColor(qRed(k), qGreen(k), qBlue(k)));
             } else {
                 QPainter p(&img);
                 p.drawImage(at, faded);

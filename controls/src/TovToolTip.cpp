@@ -11,57 +11,52 @@ TovToolTip::TovToolTip(QObject *parent) : QObject(parent) {}
 // The windows outlive this object on purpose: they belong to their targets.
 TovToolTip::~TovToolTip() = default;
 
-void TovToolTip::Remove()
-{
+void TovToolTip::Remove() {
     delete m_window.data();
     m_window = nullptr;
 }
 
-quint32 TovToolTip::hwnd() const { return m_window ? m_window->id() : 0; }
+quint32 TovToolTip::hwnd() const {
+    return m_window ? m_window->id() : 0;
+}
 
-QWidget *TovToolTip::window() const { return m_window.data(); }
+QWidget *TovToolTip::window() const {
+    return m_window.data();
+}
 
-void TovToolTip::pushStyle()
-{
-    if (!m_window)
-        return;
+void TovToolTip::pushStyle() {
+    if (!m_window) return;
     m_window->setContent(m_text, m_title, m_icon);
     m_window->setColors(m_backColor, m_foreColor);
 }
 
-void TovToolTip::setToolTipText(const QString &text)
-{
+void TovToolTip::setToolTipText(const QString &text) {
     m_text = text;
     pushStyle();
 }
 
-void TovToolTip::setIcon(TovToolTip_Icon icon)
-{
+void TovToolTip::setIcon(TovToolTip_Icon icon) {
     m_icon = icon;
     pushStyle();
 }
 
-void TovToolTip::setTitle(const QString &title)
-{
+void TovToolTip::setTitle(const QString &title) {
     m_title = title;
     pushStyle();
 }
 
-void TovToolTip::setForeColor(Color color)
-{
+void TovToolTip::setForeColor(Color color) {
     m_foreColor = color;
     pushStyle();
 }
 
-void TovToolTip::setBackColor(Color color)
-{
+void TovToolTip::setBackColor(Color color) {
     m_backColor = color;
     pushStyle();
 }
 
-void TovToolTip::Attach(QWidget *target, const QString &toolTipText, const QString &title, TovToolTip_Icon icon,
-                        bool balloon, bool centered)
-{
+void TovToolTip::Attach(QWidget *target, const QString &toolTipText, const QString &title,
+                        TovToolTip_Icon icon, bool balloon, bool centered) {
     m_target = target;
     m_window = new TipWindow(target, TipWindow::Tracking, balloon, centered);
     m_text = toolTipText;
@@ -70,13 +65,10 @@ void TovToolTip::Attach(QWidget *target, const QString &toolTipText, const QStri
     pushStyle();
 }
 
-void TovToolTip::Show()
-{
+void TovToolTip::Show() {
     auto *edit = qobject_cast<QLineEdit *>(m_target.data());
-    if (!edit)
-        return;
-    if (!m_editBalloon)
-        m_editBalloon = new TipWindow(edit, TipWindow::OneShot, true, false);
+    if (!edit) return;
+    if (!m_editBalloon) m_editBalloon = new TipWindow(edit, TipWindow::OneShot, true, false);
     // The edit box's own balloon keeps the system tooltip colours.
     m_editBalloon->setContent(m_text, m_title, m_icon);
     const QRect caret = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();

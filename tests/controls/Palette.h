@@ -6,15 +6,14 @@
 
 namespace tovxptest {
 
-inline const QColor kFace(200, 180, 160);      // system colour 15
-inline const QColor kButtonText(10, 20, 30);   // system colour 18
-inline const QColor kHighlight(49, 106, 197);  // system colour 13
-inline const QColor kWindow(90, 100, 110);     // behind the controls
-inline const QColor kTipBack(255, 255, 225);   // system colour 24
-inline const QColor kTipText(5, 6, 7);         // system colour 23
+inline const QColor kFace(200, 180, 160);     // system colour 15
+inline const QColor kButtonText(10, 20, 30);  // system colour 18
+inline const QColor kHighlight(49, 106, 197); // system colour 13
+inline const QColor kWindow(90, 100, 110);    // behind the controls
+inline const QColor kTipBack(255, 255, 225);  // system colour 24
+inline const QColor kTipText(5, 6, 7);        // system colour 23
 
-inline void useFixedPalette()
-{
+inline void useFixedPalette() {
     QPalette pal = QApplication::palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         pal.setColor(group, QPalette::Button, kFace);

@@ -7,15 +7,13 @@
 
 using namespace tovxp;
 
-class tst_ModuleApi : public QObject
-{
+class tst_ModuleApi : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { tovxptest::useFixedPalette(); }
 
-    void systemColoursResolveThroughThePalette_data()
-    {
+    void systemColoursResolveThroughThePalette_data() {
         QTest::addColumn<quint32>("value");
         QTest::addColumn<QColor>("expected");
         QTest::newRow("button face") << 0x8000000Fu << tovxptest::kFace;
@@ -25,8 +23,7 @@ private slots:
         QTest::newRow("tooltip text") << 0x80000017u << tovxptest::kTipText;
         QTest::newRow("plain value untouched") << 0x00332211u << QColor(0x11, 0x22, 0x33);
     }
-    void systemColoursResolveThroughThePalette()
-    {
+    void systemColoursResolveThroughThePalette() {
         QFETCH(quint32, value);
         QFETCH(QColor, expected);
         const ColorParts p = SplitColor(value);
@@ -34,8 +31,7 @@ private slots:
         QCOMPARE(ResolveColor(value), RgbColor(expected.red(), expected.green(), expected.blue()));
     }
 
-    void adjustColor_data()
-    {
+    void adjustColor_data() {
         QTest::addColumn<quint32>("color");
         QTest::addColumn<double>("amount");
         QTest::addColumn<int>("mode");
@@ -43,7 +39,8 @@ private slots:
         QTest::newRow("add caps at 255") << RgbColor(250, 10, 0) << 48.0 << 0 << RgbColor(255, 58, 48);
         QTest::newRow("subtract floors at 0") << RgbColor(48, 100, 200) << -84.0 << 0 << RgbColor(0, 16, 116);
         QTest::newRow("halves go to even") << RgbColor(10, 11, 12) << 0.5 << 0 << RgbColor(10, 12, 12);
-        QTest::newRow("negative halves go to even") << RgbColor(10, 11, 12) << -0.5 << 0 << RgbColor(10, 10, 12);
+        QTest::newRow("negative halves go to even")
+            << RgbColor(10, 11, 12) << -0.5 << 0 << RgbColor(10, 10, 12);
         QTest::newRow("fraction rounds") << RgbColor(100, 100, 100) << -0.96 << 0 << RgbColor(99, 99, 99);
         QTest::newRow("toward white 128") << RgbColor(49, 106, 197) << 128.0 << 1 << RgbColor(152, 181, 226);
         QTest::newRow("toward white 176") << RgbColor(49, 106, 197) << 176.0 << 1 << RgbColor(191, 209, 237);
@@ -52,8 +49,7 @@ private slots:
         QTest::newRow("system colour first resolved") << 0x8000000Fu << 48.0 << 0 << RgbColor(248, 228, 208);
         QTest::newRow("zero amount") << RgbColor(1, 2, 3) << 0.0 << 0 << RgbColor(1, 2, 3);
     }
-    void adjustColor()
-    {
+    void adjustColor() {
         QFETCH(quint32, color);
         QFETCH(double, amount);
         QFETCH(int, mode);
@@ -61,14 +57,7 @@ private slots:
         QCOMPARE(AdjustColor(color, amount, AdjustModes(mode)), expected);
     }
 
-    void maxValue()
-    {
-        QCOMPARE(MaxValue(3, 7.5), 7.5);
-        QCOMPARE(MaxValue(-1, -2), -1.0);
-    }
-
-    void transparentBlitKeepsDestinationUnderKeyColour()
-    {
+    void transparentBlitKeepsDestinationUnderKeyColour() {
         QImage dst(6, 4, QImage::Format_RGB32);
         dst.fill(QColor(0, 0, 255));
         QImage src(3, 3, QImage::Format_RGB32);

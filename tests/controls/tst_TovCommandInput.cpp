@@ -14,21 +14,25 @@ using namespace tovxp;
 namespace {
 
 // Mouse events sent straight to the button, so that a drag goes where the test says.
-void mouse(TovCommand *b, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held)
-{
+void mouse(TovCommand *b, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held) {
     QMouseEvent e(type, QPointF(pos), QPointF(b->mapToGlobal(pos)), button, held, Qt::NoModifier);
     QApplication::sendEvent(b, &e);
 }
 
-void press(TovCommand *b, QPoint pos) { mouse(b, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton); }
-void drag(TovCommand *b, QPoint pos) { mouse(b, QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton); }
-void release(TovCommand *b, QPoint pos) { mouse(b, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton); }
+void press(TovCommand *b, QPoint pos) {
+    mouse(b, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
+}
+void drag(TovCommand *b, QPoint pos) {
+    mouse(b, QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton);
+}
+void release(TovCommand *b, QPoint pos) {
+    mouse(b, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+}
 
 struct Window {
     QWidget host;
     TovCommand *first, *middle, *last;
-    Window()
-    {
+    Window() {
         first = new TovCommand(QStringLiteral("TovCommand1"), &host);
         middle = new TovCommand(QStringLiteral("TovCommand2"), &host);
         last = new TovCommand(QStringLiteral("TovCommand3"), &host);
@@ -37,8 +41,7 @@ struct Window {
         last->setGeometry(10, 70, 80, 25);
         host.resize(200, 120);
     }
-    bool showActive()
-    {
+    bool showActive() {
         host.show();
         return QTest::qWaitForWindowActive(&host);
     }
@@ -46,15 +49,13 @@ struct Window {
 
 } // namespace
 
-class tst_TovCommandInput : public QObject
-{
+class tst_TovCommandInput : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { tovxptest::useFixedPalette(); }
 
-    void clickInsideRaisesClick()
-    {
+    void clickInsideRaisesClick() {
         Window w;
         QSignalSpy clicks(w.middle, &TovCommand::Click);
         press(w.middle, {20, 10});
@@ -64,8 +65,7 @@ private slots:
         QCOMPARE(clicks.count(), 1);
     }
 
-    void dragOutAndReleaseGivesNoClick()
-    {
+    void dragOutAndReleaseGivesNoClick() {
         Window w;
         QSignalSpy clicks(w.middle, &TovCommand::Click);
         press(w.middle, {20, 10});
@@ -79,8 +79,7 @@ private slots:
         QCOMPARE(clicks.count(), 0);
     }
 
-    void otherButtonsDoNothing()
-    {
+    void otherButtonsDoNothing() {
         Window w;
         QSignalSpy clicks(w.middle, &TovCommand::Click);
         mouse(w.middle, QEvent::MouseButtonPress, {20, 10}, Qt::RightButton, Qt::RightButton);
@@ -89,8 +88,7 @@ private slots:
         QCOMPARE(clicks.count(), 0);
     }
 
-    void checkBoxFlips_data()
-    {
+    void checkBoxFlips_data() {
         QTest::addColumn<QList<QPoint>>("releases");
         QTest::addColumn<bool>("expected");
         QTest::addColumn<int>("clicks");
@@ -99,8 +97,7 @@ private slots:
         QTest::newRow("release outside leaves it") << QList<QPoint>{{300, 10}} << false << 0;
         QTest::newRow("inside then outside") << QList<QPoint>{{20, 10}, {20, 40}} << true << 1;
     }
-    void checkBoxFlips()
-    {
+    void checkBoxFlips() {
         QFETCH(QList<QPoint>, releases);
         QFETCH(bool, expected);
         QFETCH(int, clicks);
@@ -116,8 +113,7 @@ private slots:
         QCOMPARE(spy.count(), clicks);
     }
 
-    void spaceClicksOnceOnRelease()
-    {
+    void spaceClicksOnceOnRelease() {
         Window w;
         QSignalSpy clicks(w.middle, &TovCommand::Click);
         QTest::keyPress(w.middle, Qt::Key_Space);
@@ -128,8 +124,7 @@ private slots:
         QCOMPARE(clicks.count(), 1);
     }
 
-    void keysThatClick_data()
-    {
+    void keysThatClick_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("checkBox");
         QTest::addColumn<bool>("value");
@@ -141,8 +136,7 @@ private slots:
         QTest::newRow("return does not check") << int(Qt::Key_Return) << true << false << 1;
         QTest::newRow("a letter does nothing") << int(Qt::Key_A) << false << false << 0;
     }
-    void keysThatClick()
-    {
+    void keysThatClick() {
         QFETCH(int, key);
         QFETCH(bool, checkBox);
         QFETCH(bool, value);
@@ -155,8 +149,7 @@ private slots:
         QCOMPARE(spy.count(), clicks);
     }
 
-    void disabledControlIsInert()
-    {
+    void disabledControlIsInert() {
         Window w;
         w.middle->setHandPointer(true);
         QCOMPARE(w.middle->cursor().shape(), Qt::PointingHandCursor);
@@ -174,8 +167,7 @@ private slots:
         QVERIFY(!w.middle->Value());
     }
 
-    void accessKeyOfCaption_data()
-    {
+    void accessKeyOfCaption_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QChar>("key");
         QTest::newRow("first letter") << "&Imprimer" << QChar('I');
@@ -189,8 +181,7 @@ private slots:
         QTest::newRow("pair then single") << "a&&&b" << QChar('b');
         QTest::newRow("first single wins") << "&Un &Deux" << QChar('U');
     }
-    void accessKeyOfCaption()
-    {
+    void accessKeyOfCaption() {
         QFETCH(QString, caption);
         QFETCH(QChar, key);
         QCOMPARE(TovCommand::AccessKeyOf(caption), key);
@@ -199,14 +190,12 @@ private slots:
         QCOMPARE(b.AccessKey(), key);
     }
 
-    void displayedCaption()
-    {
+    void displayedCaption() {
         QCOMPARE(TovCommand::DisplayedCaption(QStringLiteral("R&&D &Equipe")), QStringLiteral("R&D Equipe"));
         QCOMPARE(TovCommand::DisplayedCaption(QStringLiteral("Fin&")), QStringLiteral("Fin"));
     }
 
-    void altAccessKeyClicks()
-    {
+    void altAccessKeyClicks() {
         Window w;
         w.middle->setCaption(QStringLiteral("&Imprimer"));
         w.last->setCaption(QStringLiteral("R&&D &Zone"));
@@ -225,8 +214,7 @@ private slots:
         QCOMPARE(middle.count(), 1);
     }
 
-    void arrowsMoveTheFocus_data()
-    {
+    void arrowsMoveTheFocus_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("expected"); // 0 first, 2 last
         QTest::newRow("left") << int(Qt::Key_Left) << 0;
@@ -234,8 +222,7 @@ private slots:
         QTest::newRow("right") << int(Qt::Key_Right) << 2;
         QTest::newRow("down") << int(Qt::Key_Down) << 2;
     }
-    void arrowsMoveTheFocus()
-    {
+    void arrowsMoveTheFocus() {
         QFETCH(int, key);
         QFETCH(int, expected);
         Window w;
@@ -249,8 +236,7 @@ private slots:
         QVERIFY(!w.middle->HasFocus());
     }
 
-    void losingFocusLiftsAPushButtonButNotACheckBox()
-    {
+    void losingFocusLiftsAPushButtonButNotACheckBox() {
         Window w;
         QVERIFY(w.showActive());
         w.middle->setFocus();
@@ -271,8 +257,7 @@ private slots:
         QVERIFY(w.first->Value());
     }
 
-    void hoverSignals()
-    {
+    void hoverSignals() {
         Window w;
         QSignalSpy over(w.middle, &TovCommand::MouseOver);
         QSignalSpy leave(w.middle, &TovCommand::MouseLeave);
@@ -287,8 +272,7 @@ private slots:
         QCOMPARE(leave.count(), 1);
     }
 
-    void realPointerMovesRaiseHover()
-    {
+    void realPointerMovesRaiseHover() {
         Window w;
         QVERIFY(w.showActive());
         QSignalSpy over(w.middle, &TovCommand::MouseOver);
@@ -300,8 +284,7 @@ private slots:
         QTRY_COMPARE(leave.count(), 1);
     }
 
-    void doubleClickReportsAndStillClicksOnEachRelease()
-    {
+    void doubleClickReportsAndStillClicksOnEachRelease() {
         Window w;
         QSignalSpy dbl(w.middle, &TovCommand::DblClick);
         QSignalSpy clicks(w.middle, &TovCommand::Click);

@@ -27,8 +27,7 @@ struct Rig {
     QWidget host;
     TovCommand *button;
 
-    explicit Rig(State state, TovButtonTypes type = WindowsXp, quint32 back = SysButtonFace)
-    {
+    explicit Rig(State state, TovButtonTypes type = WindowsXp, quint32 back = SysButtonFace) {
         QPalette pal = host.palette();
         pal.setColor(QPalette::Window, tovxptest::kWindow);
         host.setPalette(pal);
@@ -61,11 +60,12 @@ struct Rig {
     QImage image() const { return button->renderImage(QSize(W, H)); }
 };
 
-QColor at(const QImage &img, int x, int y) { return QColor(img.pixel(x, y)); }
+QColor at(const QImage &img, int x, int y) {
+    return QColor(img.pixel(x, y));
+}
 
 // A pixmap of one colour, with one pixel of another at (1, 1).
-QPixmap patch(int size, QColor body, QColor spot)
-{
+QPixmap patch(int size, QColor body, QColor spot) {
     QImage img(size, size, QImage::Format_RGB32);
     img.fill(body);
     img.setPixel(1, 1, spot.rgb());
@@ -76,15 +76,13 @@ QPixmap patch(int size, QColor body, QColor spot)
 
 Q_DECLARE_METATYPE(State)
 
-class tst_TovCommandPaint : public QObject
-{
+class tst_TovCommandPaint : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { tovxptest::useFixedPalette(); }
 
-    void windowsXpGradient_data()
-    {
+    void windowsXpGradient_data() {
         QTest::addColumn<quint32>("back");
         QTest::addColumn<State>("state");
         QTest::addColumn<int>("row");
@@ -105,8 +103,7 @@ private slots:
         QTest::newRow("checked looks pressed") << 0x8000000Fu << Checked << 12 << QColor(203, 183, 163);
         QTest::newRow("hover keeps the gradient") << 0x8000000Fu << Hover << 12 << QColor(236, 216, 196);
     }
-    void windowsXpGradient()
-    {
+    void windowsXpGradient() {
         QFETCH(quint32, back);
         QFETCH(State, state);
         QFETCH(int, row);
@@ -117,8 +114,7 @@ private slots:
         QCOMPARE(at(img, W / 2, row), expected);
     }
 
-    void windowsXpEdges_data()
-    {
+    void windowsXpEdges_data() {
         QTest::addColumn<State>("state");
         QTest::addColumn<QPoint>("pixel");
         QTest::addColumn<QColor>("expected");
@@ -131,8 +127,10 @@ private slots:
         QTest::newRow("plain second") << Plain << QPoint(40, 2) << QColor(255, 238, 218);
         QTest::newRow("plain left") << Plain << QPoint(1, 12) << QColor(243, 223, 203);
         QTest::newRow("plain inner left") << Plain << QPoint(2, 12) << QColor(238, 218, 198);
-        QTest::newRow("plain left line stops above its end") << Plain << QPoint(1, 23) << QColor(225, 205, 185);
-        QTest::newRow("plain bottom line stops before its end") << Plain << QPoint(78, 23) << QColor(225, 205, 185);
+        QTest::newRow("plain left line stops above its end")
+            << Plain << QPoint(1, 23) << QColor(225, 205, 185);
+        QTest::newRow("plain bottom line stops before its end")
+            << Plain << QPoint(78, 23) << QColor(225, 205, 185);
 
         QTest::newRow("hover ring left") << Hover << QPoint(1, 12) << QColor(255, 178, 49);
         QTest::newRow("hover ring right") << Hover << QPoint(78, 12) << QColor(255, 178, 49);
@@ -153,7 +151,8 @@ private slots:
         QTest::newRow("pressed bottom") << Pressed << QPoint(40, 23) << QColor(232, 212, 192);
         QTest::newRow("pressed above bottom") << Pressed << QPoint(40, 22) << QColor(226, 206, 186);
         QTest::newRow("pressed right") << Pressed << QPoint(78, 12) << QColor(221, 201, 181);
-        QTest::newRow("pressed inner right is the face") << Pressed << QPoint(77, 12) << QColor(248, 228, 208);
+        QTest::newRow("pressed inner right is the face")
+            << Pressed << QPoint(77, 12) << QColor(248, 228, 208);
         QTest::newRow("pressed top") << Pressed << QPoint(40, 1) << QColor(184, 164, 144);
         QTest::newRow("pressed second") << Pressed << QPoint(40, 2) << QColor(192, 172, 152);
         QTest::newRow("pressed left") << Pressed << QPoint(1, 12) << QColor(184, 164, 144);
@@ -171,8 +170,7 @@ private slots:
             QTest::newRow("outline corner " + n) << s << QPoint(79, 0) << kOutline;
         }
     }
-    void windowsXpEdges()
-    {
+    void windowsXpEdges() {
         QFETCH(State, state);
         QFETCH(QPoint, pixel);
         QFETCH(QColor, expected);
@@ -180,36 +178,34 @@ private slots:
         QCOMPARE(at(rig.image(), pixel.x(), pixel.y()), expected);
     }
 
-    void focusEdgesNeedMustDrawFocus()
-    {
+    void focusEdgesNeedMustDrawFocus() {
         Rig rig(Focus);
         rig.button->setMustDrawFocus(false);
         QCOMPARE(at(rig.image(), 1, 12), QColor(243, 223, 203));
     }
 
-    void windowsXpRoundedCorners_data()
-    {
+    void windowsXpRoundedCorners_data() {
         QTest::addColumn<State>("state");
         for (State s : {Plain, Hover, Focus, Pressed, Disabled})
             QTest::newRow(QByteArray::number(int(s)).constData()) << s;
     }
-    void windowsXpRoundedCorners()
-    {
+    void windowsXpRoundedCorners() {
         QFETCH(State, state);
         Rig rig(state);
         const QImage img = rig.image();
-        const QPoint corners[16] = {{2, 1},     {2, H - 2},     {3, 1},     {3, H - 2},     {1, 2},     {1, H - 3},
-                                    {1, 3},     {1, H - 4},     {W - 4, 1}, {W - 4, H - 2}, {W - 3, 1}, {W - 3, H - 2},
+        const QPoint corners[16] = {{2, 1},     {2, H - 2},     {3, 1},     {3, H - 2},
+                                    {1, 2},     {1, H - 3},     {1, 3},     {1, H - 4},
+                                    {W - 4, 1}, {W - 4, H - 2}, {W - 3, 1}, {W - 3, H - 2},
                                     {W - 2, 2}, {W - 2, H - 3}, {W - 2, 3}, {W - 2, H - 4}};
         for (const QPoint &p : corners)
-            QVERIFY2(at(img, p.x(), p.y()) == kOutline, qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
+            QVERIFY2(at(img, p.x(), p.y()) == kOutline,
+                     qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
         // Just inside the rounding the face shows again.
         QVERIFY(at(img, 4, 1) != kOutline);
         QVERIFY(at(img, 1, 4) != kOutline);
     }
 
-    void windowShape_data()
-    {
+    void windowShape_data() {
         QTest::addColumn<int>("type");
         QTest::addColumn<QPoint>("pixel");
         QTest::addColumn<bool>("inside");
@@ -229,8 +225,7 @@ private slots:
         QTest::newRow("office keeps the full rectangle") << 1 << QPoint(0, 0) << true;
         QTest::newRow("office bottom right") << 1 << QPoint(W - 1, H - 1) << true;
     }
-    void windowShape()
-    {
+    void windowShape() {
         QFETCH(int, type);
         QFETCH(QPoint, pixel);
         QFETCH(bool, inside);
@@ -239,8 +234,7 @@ private slots:
         QCOMPARE(rig.button->mask().contains(pixel), inside);
     }
 
-    void officeFaces_data()
-    {
+    void officeFaces_data() {
         QTest::addColumn<State>("state");
         QTest::addColumn<QPoint>("pixel");
         QTest::addColumn<QColor>("expected");
@@ -253,8 +247,7 @@ private slots:
         QTest::newRow("checked looks pressed") << Checked << QPoint(40, 12) << QColor(152, 181, 226);
         QTest::newRow("disabled fill") << Disabled << QPoint(0, 0) << tovxptest::kFace;
     }
-    void officeFaces()
-    {
+    void officeFaces() {
         QFETCH(State, state);
         QFETCH(QPoint, pixel);
         QFETCH(QColor, expected);
@@ -262,8 +255,7 @@ private slots:
         QCOMPARE(at(rig.image(), pixel.x(), pixel.y()), expected);
     }
 
-    void officeFocusRectangleIsDottedAndInset()
-    {
+    void officeFocusRectangleIsDottedAndInset() {
         QWidget host;
         auto *b = new TovCommand(QStringLiteral("b"), &host);
         b->setGeometry(0, 0, W, H);
@@ -287,8 +279,7 @@ private slots:
         QCOMPARE(at(img, 4, 4), tovxptest::kFace);
     }
 
-    void transparentOfficeFaceShowsTheHost()
-    {
+    void transparentOfficeFaceShowsTheHost() {
         Rig rig(Plain, OfficeXp);
         rig.button->setBackStyle(Transparent);
         rig.button->setPicture(patch(8, Qt::red, Qt::red));
@@ -308,8 +299,7 @@ private slots:
         QVERIFY(rig.button->visibleRegion(rig.image()).contains(QPoint(1, 1)));
     }
 
-    void captionColour_data()
-    {
+    void captionColour_data() {
         QTest::addColumn<int>("type");
         QTest::addColumn<State>("state");
         QTest::addColumn<QColor>("expected");
@@ -319,8 +309,7 @@ private slots:
         QTest::newRow("office hover") << 1 << Hover << QColor(1, 2, 3);
         QTest::newRow("office disabled: back - 104") << 1 << Disabled << QColor(96, 76, 56);
     }
-    void captionColour()
-    {
+    void captionColour() {
         QFETCH(int, type);
         QFETCH(State, state);
         QFETCH(QColor, expected);
@@ -340,8 +329,7 @@ private slots:
         QVERIFY2(hits > 10, qPrintable(QString::number(hits)));
     }
 
-    void captionPosition_data()
-    {
+    void captionPosition_data() {
         QTest::addColumn<bool>("picture");
         QTest::addColumn<bool>("centerText");
         QTest::addColumn<bool>("centerPicture");
@@ -354,10 +342,10 @@ private slots:
         QTest::newRow("picture, text beside it") << true << false << true << Plain << 36 << 0;
         QTest::newRow("picture, text beside it, pressed") << true << false << true << Pressed << 36 << 1;
         QTest::newRow("disabled checked caption stays") << true << false << true << Checked << 36 << 1;
-        QTest::newRow("disabled checked caption stays (disabled)") << true << false << true << Disabled << 36 << 0;
+        QTest::newRow("disabled checked caption stays (disabled)")
+            << true << false << true << Disabled << 36 << 0;
     }
-    void captionPosition()
-    {
+    void captionPosition() {
         QFETCH(bool, picture);
         QFETCH(bool, centerText);
         QFETCH(bool, centerPicture);
@@ -368,8 +356,7 @@ private slots:
         rig.button->setCaption(QStringLiteral("&Ok"));
         rig.button->setCenterText(centerText);
         rig.button->setCenterPicture(centerPicture);
-        if (picture)
-            rig.button->setPicture(patch(16, Qt::red, Qt::red));
+        if (picture) rig.button->setPicture(patch(16, Qt::red, Qt::red));
         const QSize ts = QFontMetrics(rig.button->font()).size(Qt::TextShowMnemonic, QStringLiteral("&Ok"));
         const QRect r = rig.button->captionRect(QSize(W, H));
         const int x = expectedX >= 0 ? expectedX : int(std::nearbyint((W - 4 - ts.width()) / 2.0 + 2));
@@ -378,8 +365,7 @@ private slots:
         QCOMPARE(r.size(), ts);
     }
 
-    void centredPictureAndCaptionFormOneGroup()
-    {
+    void centredPictureAndCaptionFormOneGroup() {
         Rig rig(Plain);
         rig.button->setCaption(QStringLiteral("Go"));
         rig.button->setPicture(patch(16, Qt::red, Qt::red));
@@ -393,8 +379,7 @@ private slots:
         QCOMPARE(pic.y(), (H - 4 - 16) / 2 + 2);
     }
 
-    void picturePosition_data()
-    {
+    void picturePosition_data() {
         QTest::addColumn<bool>("center");
         QTest::addColumn<State>("state");
         QTest::addColumn<QPoint>("expected");
@@ -404,8 +389,7 @@ private slots:
         QTest::newRow("pressed moves it") << true << Pressed << QPoint(33, 5);
         QTest::newRow("checked moves it") << false << Checked << QPoint(11, 5);
     }
-    void picturePosition()
-    {
+    void picturePosition() {
         QFETCH(bool, center);
         QFETCH(State, state);
         QFETCH(QPoint, expected);
@@ -419,8 +403,7 @@ private slots:
         QVERIFY(at(img, expected.x() - 1, expected.y() + 8) != QColor(Qt::red));
     }
 
-    void disabledCheckedPictureMovesButNotCaption()
-    {
+    void disabledCheckedPictureMovesButNotCaption() {
         Rig rig(Checked);
         rig.button->setEnabled(false);
         rig.button->setCaption(QStringLiteral("Go"));
@@ -431,8 +414,7 @@ private slots:
         QCOMPARE(rig.button->captionRect(QSize(W, H)).left(), 36);
     }
 
-    void bitmapDrawing_data()
-    {
+    void bitmapDrawing_data() {
         QTest::addColumn<bool>("useMask");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<QColor>("body");
@@ -442,10 +424,10 @@ private slots:
         QTest::newRow("unmasked") << false << true << QColor(255, 0, 0) << QColor(255, 0, 255);
         // Faded: (255 * 100 + 200 * 155) / 255 and so on, rounded.
         QTest::newRow("masked, disabled") << true << false << QColor(222, 109, 97) << tovxptest::kFace;
-        QTest::newRow("unmasked, disabled") << false << false << QColor(222, 109, 97) << QColor(222, 109, 197);
+        QTest::newRow("unmasked, disabled")
+            << false << false << QColor(222, 109, 97) << QColor(222, 109, 197);
     }
-    void bitmapDrawing()
-    {
+    void bitmapDrawing() {
         QFETCH(bool, useMask);
         QFETCH(bool, enabled);
         QFETCH(QColor, body);
@@ -461,8 +443,7 @@ private slots:
         QCOMPARE(at(img, p.x() + 1, p.y() + 1), spot);
     }
 
-    void iconKeepsItsColoursWhenDisabled()
-    {
+    void iconKeepsItsColoursWhenDisabled() {
         Rig rig(Disabled, OfficeXp);
         QImage img(16, 16, QImage::Format_ARGB32);
         img.fill(Qt::transparent);
@@ -474,8 +455,19 @@ private slots:
         QCOMPARE(at(face, p.x() + 1, p.y() + 1), tovxptest::kFace); // its own transparency
     }
 
-    void zeroHeightDrawsNothing()
-    {
+    void notReadyKeepsTheOldFaceOnScreen() {
+        Rig rig(Plain, OfficeXp);
+        auto shown = [&rig] { return QColor(rig.button->grab().toImage().pixel(40, 12)); };
+        QCOMPARE(shown(), tovxptest::kFace);
+        rig.button->setReady(false);
+        rig.button->setBackColor(RgbColor(1, 2, 3));
+        rig.button->Refresh();
+        QCOMPARE(shown(), tovxptest::kFace);
+        rig.button->setReady(true);
+        QCOMPARE(shown(), QColor(1, 2, 3));
+    }
+
+    void zeroHeightDrawsNothing() {
         Rig rig(Plain);
         QVERIFY(rig.button->renderImage(QSize(W, 0)).isNull());
     }

@@ -15,55 +15,50 @@ using namespace tovxp;
 namespace {
 
 // Remembers in which order entries are asked for and handed over.
-class RecordingBag : public VariantMapBag
-{
-public:
+class RecordingBag : public VariantMapBag {
+  public:
     using VariantMapBag::VariantMapBag;
     mutable QStringList asked;
     QStringList given;
 
-protected:
-    bool has(const QString &name) const override
-    {
+  protected:
+    bool has(const QString &name) const override {
         asked << name;
         return VariantMapBag::has(name);
     }
-    void put(const QString &name, const QVariant &value) override
-    {
+    void put(const QString &name, const QVariant &value) override {
         given << name;
         VariantMapBag::put(name, value);
     }
-    void erase(const QString &name) override
-    {
+    void erase(const QString &name) override {
         given << name;
         VariantMapBag::erase(name);
     }
 };
 
-const QStringList kLoadOrder = {"Enabled",   "CenterPicture", "CenterText", "MustDrawFocus", "UseMask",
-                                "Checkbox",  "HandPointer",   "Caption",    "BackColor",     "MaskColor",
-                                "ForeColor", "ButtonType",    "Font",       "Picture",       "OfficeOverColor",
-                                "BackStyle", "Value"};
-const QStringList kSaveOrder = {"Enabled",   "OfficeOverColor", "CenterPicture", "CenterText", "MustDrawFocus",
-                                "UseMask",   "Checkbox",        "HandPointer",   "BackStyle",  "Caption",
-                                "Font",      "Picture",         "BackColor",     "MaskColor",  "ForeColor",
-                                "ButtonType", "Value"};
+const QStringList kLoadOrder = {
+    "Enabled",     "CenterPicture", "CenterText",      "MustDrawFocus", "UseMask",   "Checkbox",
+    "HandPointer", "Caption",       "BackColor",       "MaskColor",     "ForeColor", "ButtonType",
+    "Font",        "Picture",       "OfficeOverColor", "BackStyle",     "Value"};
+const QStringList kSaveOrder = {
+    "Enabled",   "OfficeOverColor", "CenterPicture", "CenterText", "MustDrawFocus", "UseMask",
+    "Checkbox",  "HandPointer",     "BackStyle",     "Caption",    "Font",          "Picture",
+    "BackColor", "MaskColor",       "ForeColor",     "ButtonType", "Value"};
 
 } // namespace
 
-class tst_TovCommandStore : public QObject
-{
+class tst_TovCommandStore : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { tovxptest::useFixedPalette(); }
 
-    void newControlTakesTheDefaults_data()
-    {
+    void newControlTakesTheDefaults_data() {
         QTest::addColumn<QByteArray>("property");
         QTest::addColumn<QVariant>("expected");
         QTest::newRow("Enabled") << QByteArray("Enabled") << QVariant(true);
-        QTest::newRow("Caption is its name") << QByteArray("Caption") << QVariant(QStringLiteral("TovCommand1"));
+        QTest::newRow("Caption is its name")
+            << QByteArray("Caption") << QVariant(QStringLiteral("TovCommand1"));
         QTest::newRow("BackColor") << QByteArray("BackColor") << QVariant(0x8000000Fu);
         QTest::newRow("ForeColor") << QByteArray("ForeColor") << QVariant(0x80000012u);
         QTest::newRow("MaskColor") << QByteArray("MaskColor") << QVariant(0x8000000Fu);
@@ -80,8 +75,7 @@ private slots:
         QTest::newRow("Value") << QByteArray("Value") << QVariant(false);
         QTest::newRow("Ready") << QByteArray("Ready") << QVariant(true);
     }
-    void newControlTakesTheDefaults()
-    {
+    void newControlTakesTheDefaults() {
         QFETCH(QByteArray, property);
         QFETCH(QVariant, expected);
         QWidget host;
@@ -89,8 +83,7 @@ private slots:
         QCOMPARE(b.property(property.constData()), expected);
     }
 
-    void newControlUsesTheHostFont()
-    {
+    void newControlUsesTheHostFont() {
         QWidget host;
         QFont f = host.font();
         f.setPointSize(17);
@@ -99,8 +92,7 @@ private slots:
         QCOMPARE(b.font().pointSize(), 17);
     }
 
-    void defaultsAreNotWritten()
-    {
+    void defaultsAreNotWritten() {
         QWidget host;
         TovCommand b(QStringLiteral("TovCommand1"), &host);
         VariantMapBag bag;
@@ -108,8 +100,7 @@ private slots:
         QVERIFY2(bag.values().isEmpty(), qPrintable(bag.values().keys().join(',')));
     }
 
-    void entriesAreReadAndWrittenInOrder()
-    {
+    void entriesAreReadAndWrittenInOrder() {
         QWidget host;
         TovCommand b(QStringLiteral("TovCommand1"), &host);
         RecordingBag bag;
@@ -119,8 +110,7 @@ private slots:
         QCOMPARE(bag.asked, kLoadOrder);
     }
 
-    void checkBoxIsStoredWithALowerCaseB()
-    {
+    void checkBoxIsStoredWithALowerCaseB() {
         QWidget host;
         TovCommand b(QStringLiteral("TovCommand1"), &host);
         b.setCheckBox(true);
@@ -129,8 +119,7 @@ private slots:
         QCOMPARE(bag.values().keys(), QStringList{"Checkbox"});
     }
 
-    void storedControlWithoutCheckboxEntryIsAPushButton()
-    {
+    void storedControlWithoutCheckboxEntryIsAPushButton() {
         QWidget host;
         TovCommand b(QStringLiteral("TovCommand4"), &host);
         b.setCheckBox(true);
@@ -140,8 +129,7 @@ private slots:
         QCOMPARE(b.AccessKey(), QChar('Q'));
     }
 
-    void storedControlWithoutCaptionTakesItsName()
-    {
+    void storedControlWithoutCaptionTakesItsName() {
         QWidget host;
         TovCommand b(QStringLiteral("TovCommand6"), &host);
         b.setCaption(QStringLiteral("autre"));
@@ -149,14 +137,12 @@ private slots:
         QCOMPARE(b.Caption(), QStringLiteral("TovCommand6"));
     }
 
-    void roundTrip_data()
-    {
+    void roundTrip_data() {
         QTest::addColumn<bool>("settings");
         QTest::newRow("in memory") << false;
         QTest::newRow("settings file") << true;
     }
-    void roundTrip()
-    {
+    void roundTrip() {
         QFETCH(bool, settings);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -225,8 +211,7 @@ private slots:
         QVERIFY(b.Ready());
     }
 
-    void returningToADefaultErasesTheStaleEntry()
-    {
+    void returningToADefaultErasesTheStaleEntry() {
         QTemporaryDir dir;
         QSettings ini(dir.filePath("c.ini"), QSettings::IniFormat);
         SettingsBag bag(ini, QStringLiteral("Options1/TovCommand2"));
@@ -244,8 +229,7 @@ private slots:
         QCOMPARE(c.ButtonType(), WindowsXp);
     }
 
-    void hostIsToldOfSomeChanges()
-    {
+    void hostIsToldOfSomeChanges() {
         TovCommand b(QStringLiteral("x"));
         QStringList told;
         connect(&b, &TovCommand::PropertyChanged, this, [&told](const QString &n) { told << n; });
@@ -256,8 +240,7 @@ private slots:
         QCOMPARE(told, (QStringList{"CenterPicture", "UseMask", "Picture"}));
     }
 
-    void identifiersAreDistinct()
-    {
+    void identifiersAreDistinct() {
         TovCommand a, b;
         QVERIFY(a.hwnd() != 0);
         QVERIFY(a.hwnd() != b.hwnd());

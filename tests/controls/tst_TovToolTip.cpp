@@ -15,28 +15,25 @@ using namespace tovxp;
 
 namespace {
 
-int visibleTips()
-{
+int visibleTips() {
     int n = 0;
     for (QWidget *w : QApplication::topLevelWidgets())
         n += w->isVisible() && w->windowType() == Qt::ToolTip;
     return n;
 }
 
-int allTips()
-{
+int allTips() {
     int n = 0;
     for (QWidget *w : QApplication::topLevelWidgets())
         n += w->windowType() == Qt::ToolTip;
     return n;
 }
 
-void hover(QWidget *target, QPoint pos)
-{
+void hover(QWidget *target, QPoint pos) {
     QEnterEvent enter{QPointF(pos), QPointF(pos), QPointF(target->mapToGlobal(pos))};
     QApplication::sendEvent(target, &enter);
-    QMouseEvent move{QEvent::MouseMove, QPointF(pos), QPointF(target->mapToGlobal(pos)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier};
+    QMouseEvent move{QEvent::MouseMove, QPointF(pos), QPointF(target->mapToGlobal(pos)),
+                     Qt::NoButton,      Qt::NoButton, Qt::NoModifier};
     QApplication::sendEvent(target, &move);
 }
 
@@ -44,8 +41,7 @@ struct Scene {
     QWidget host;
     QLabel *target;
     QLineEdit *edit;
-    Scene()
-    {
+    Scene() {
         host.setGeometry(100, 100, 400, 200);
         target = new QLabel(QStringLiteral("cible"), &host);
         target->setGeometry(50, 40, 100, 30);
@@ -57,21 +53,20 @@ struct Scene {
 
 } // namespace
 
-class tst_TovToolTip : public QObject
-{
+class tst_TovToolTip : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { tovxptest::useFixedPalette(); }
     void cleanup() { QTRY_COMPARE(allTips(), 0); }
 
-    void collectionByKeyAndPosition()
-    {
+    void collectionByKeyAndPosition() {
         Scene s;
         TovToolTips tips;
         auto a = tips.Add(QStringLiteral("a"), s.target, QStringLiteral("un"));
         auto unkeyed = tips.Add(QString(), s.target, QStringLiteral("deux"));
-        auto c = tips.Add(QStringLiteral("c"), s.edit, QStringLiteral("trois"), QStringLiteral("T"), TTI_Warning);
+        auto c =
+            tips.Add(QStringLiteral("c"), s.edit, QStringLiteral("trois"), QStringLiteral("T"), TTI_Warning);
         QCOMPARE(tips.Count(), 3);
         QCOMPARE(tips.Item(QStringLiteral("a")), a);
         QCOMPARE(tips.Item(2), unkeyed);
@@ -88,8 +83,7 @@ private slots:
         QCOMPARE(tips.NewEnum().size(), std::size_t(3));
     }
 
-    void collectionErrors_data()
-    {
+    void collectionErrors_data() {
         QTest::addColumn<int>("action");
         QTest::newRow("item by empty key") << 0;
         QTest::newRow("item by unknown key") << 1;
@@ -98,8 +92,7 @@ private slots:
         QTest::newRow("remove unknown key") << 4;
         QTest::newRow("remove past the end") << 5;
     }
-    void collectionErrors()
-    {
+    void collectionErrors() {
         QFETCH(int, action);
         Scene s;
         TovToolTips tips;
@@ -128,13 +121,13 @@ private slots:
         QCOMPARE(tips.Count(), 2);
     }
 
-    void duplicateKeyAddsAndAttachesNothing()
-    {
+    void duplicateKeyAddsAndAttachesNothing() {
         Scene s;
         TovToolTips tips;
         tips.Add(QStringLiteral("a"), s.target, QStringLiteral("un"));
         const int windows = allTips();
-        QVERIFY_THROWS_EXCEPTION(DuplicateKeyError, tips.Add(QStringLiteral("a"), s.edit, QStringLiteral("x")));
+        QVERIFY_THROWS_EXCEPTION(DuplicateKeyError,
+                                 tips.Add(QStringLiteral("a"), s.edit, QStringLiteral("x")));
         QCOMPARE(tips.Count(), 1);
         QCOMPARE(allTips(), windows);
         // Several unkeyed entries are fine.
@@ -143,8 +136,7 @@ private slots:
         QCOMPARE(tips.Count(), 3);
     }
 
-    void removeKeepsTheWindowClearKeepsTheEntries()
-    {
+    void removeKeepsTheWindowClearKeepsTheEntries() {
         Scene s;
         TovToolTips tips;
         auto a = tips.Add(QStringLiteral("a"), s.target, QStringLiteral("un"));
@@ -162,8 +154,7 @@ private slots:
         QCOMPARE(a->hwnd(), 0u);
     }
 
-    void shownOverTheCapturedRectangleAfterTheDelay()
-    {
+    void shownOverTheCapturedRectangleAfterTheDelay() {
         Scene s;
         TovToolTip tip;
         tip.Attach(s.target, QStringLiteral("Bonjour"), QStringLiteral("Titre"), TTI_Info, true, true);
@@ -181,8 +172,7 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
-    void uncentredBalloonPointsAtThePointer()
-    {
+    void uncentredBalloonPointsAtThePointer() {
         Scene s;
         TovToolTip tip;
         tip.Attach(s.target, QStringLiteral("Bonjour"));
@@ -194,8 +184,7 @@ private slots:
         QVERIFY(tip.window()->geometry().right() > pointer.x());
     }
 
-    void resizedTargetKeepsTheOldRectangle()
-    {
+    void resizedTargetKeepsTheOldRectangle() {
         Scene s;
         TovToolTip tip;
         tip.Attach(s.target, QStringLiteral("Bonjour"));
@@ -207,16 +196,14 @@ private slots:
         QTRY_VERIFY(tip.window()->isVisible());
     }
 
-    void coloursAreDrawnResolved_data()
-    {
+    void coloursAreDrawnResolved_data() {
         QTest::addColumn<quint32>("back");
         QTest::addColumn<QColor>("expected");
         QTest::newRow("system tooltip background") << 0x80000018u << tovxptest::kTipBack;
         QTest::newRow("system highlight") << 0x8000000Du << tovxptest::kHighlight;
         QTest::newRow("plain value") << 0x00336699u << QColor(0x99, 0x66, 0x33);
     }
-    void coloursAreDrawnResolved()
-    {
+    void coloursAreDrawnResolved() {
         QFETCH(quint32, back);
         QFETCH(QColor, expected);
         Scene s;
@@ -233,8 +220,7 @@ private slots:
         QCOMPARE(QColor(img.pixel(img.width() / 2, 0)), QColor(255, 0, 0)); // the frame in the text colour
     }
 
-    void showPopsABalloonOnlyOnAnEditBox()
-    {
+    void showPopsABalloonOnlyOnAnEditBox() {
         Scene s;
         TovToolTip onLabel;
         onLabel.Attach(s.target, QStringLiteral("x"));
@@ -248,8 +234,7 @@ private slots:
         QCOMPARE(visibleTips(), 0);
     }
 
-    void windowOutlivesTheObjectButNotTheTarget()
-    {
+    void windowOutlivesTheObjectButNotTheTarget() {
         Scene s;
         QWidget *window = nullptr;
         {

@@ -12,9 +12,9 @@ namespace tovxp {
 
 /// The three ways AdjustColor() changes a channel c by an amount a.
 enum AdjustModes {
-    AdjustAdd = 0,       ///< c + a
+    AdjustAdd = 0,         ///< c + a
     AdjustTowardWhite = 1, ///< c * (255 - a) / 255 + a
-    AdjustScale = 2,     ///< c * a
+    AdjustScale = 2,       ///< c * a
 };
 
 /// The red, green and blue bytes of a colour value.
@@ -50,8 +50,8 @@ TOVXP_EXPORT double MaxValue(double a, double b);
 /// Copies the w x h rectangle of `source` at (sx, sy) onto `destination` at (x, y), leaving the
 /// destination untouched wherever the source pixel has the colour `transparent` (or is fully
 /// see-through). Parts falling outside either image are skipped.
-TOVXP_EXPORT void TransparentBlit(QImage &destination, int x, int y, int w, int h, const QImage &source, int sx,
-                                  int sy, Color transparent);
+TOVXP_EXPORT void TransparentBlit(QImage &destination, int x, int y, int w, int h, const QImage &source,
+                                  int sx, int sy, Color transparent);
 
 /// The colour value as a QColor (resolving system colours), and back.
 TOVXP_EXPORT QColor ToQColor(Color color);

@@ -13,9 +13,8 @@ namespace tovxp {
 
 /// A store of named values. A value equal to its default is never kept: write() erases the entry
 /// instead, so that a later read() falls back on the default and stale values cannot survive.
-class TOVXP_EXPORT PropertyBag
-{
-public:
+class TOVXP_EXPORT PropertyBag {
+  public:
     virtual ~PropertyBag();
 
     /// The stored value of `name`, or `defaultValue` when there is no such entry.
@@ -25,7 +24,7 @@ public:
     /// Whether an entry `name` is stored.
     bool contains(const QString &name) const;
 
-protected:
+  protected:
     virtual bool has(const QString &name) const = 0;
     virtual QVariant get(const QString &name) const = 0;
     virtual void put(const QString &name, const QVariant &value) = 0;
@@ -33,37 +32,35 @@ protected:
 };
 
 /// A bag over an in-memory map; `values()` exposes what was written, in name order.
-class TOVXP_EXPORT VariantMapBag : public PropertyBag
-{
-public:
+class TOVXP_EXPORT VariantMapBag : public PropertyBag {
+  public:
     VariantMapBag() = default;
     explicit VariantMapBag(QVariantMap values);
     const QVariantMap &values() const { return m_values; }
 
-protected:
+  protected:
     bool has(const QString &name) const override;
     QVariant get(const QString &name) const override;
     void put(const QString &name, const QVariant &value) override;
     void erase(const QString &name) override;
 
-private:
+  private:
     QVariantMap m_values;
 };
 
 /// A bag over one group of a QSettings object (which must outlive the bag). Booleans, numbers and
 /// text come back as text from an INI file; TovCommand converts them on reading.
-class TOVXP_EXPORT SettingsBag : public PropertyBag
-{
-public:
+class TOVXP_EXPORT SettingsBag : public PropertyBag {
+  public:
     SettingsBag(QSettings &settings, QString group);
 
-protected:
+  protected:
     bool has(const QString &name) const override;
     QVariant get(const QString &name) const override;
     void put(const QString &name, const QVariant &value) override;
     void erase(const QString &name) override;
 
-private:
+  private:
     QString key(const QString &name) const;
 
     QSettings &m_settings;

@@ -28,8 +28,7 @@ class PropertyBag;
 /// false suspends it so that a batch of property changes paints once.
 ///
 /// Enabled and Font are the widget's own `enabled` and `font`, published again under these names.
-class TOVXP_EXPORT TovCommand : public QWidget
-{
+class TOVXP_EXPORT TovCommand : public QWidget {
     Q_OBJECT
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
     Q_PROPERTY(bool HandPointer READ HandPointer WRITE setHandPointer)
@@ -54,7 +53,7 @@ class TOVXP_EXPORT TovCommand : public QWidget
     Q_PROPERTY(bool HasFocus READ HasFocus)
     Q_PROPERTY(bool Default READ Default WRITE setDefault)
 
-public:
+  public:
     /// A new control with the defaults of InitProperties(); its caption is its object name (empty
     /// here: use the second constructor or call InitProperties() after setObjectName()).
     explicit TovCommand(QWidget *parent = nullptr);
@@ -150,7 +149,7 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+  signals:
     void Click();
     void MouseOver();
     void MouseLeave();
@@ -158,7 +157,7 @@ signals:
     /// The host is told that CenterPicture, UseMask or Picture changed.
     void PropertyChanged(const QString &name);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -173,7 +172,7 @@ protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
 
-private:
+  private:
     void setUp();
     void applyShape();
     void updateCursor();

@@ -21,8 +21,7 @@ class TipWindow;
 /// until Remove() is called or its target is destroyed; destroying this object leaves it working.
 /// Calling Attach() again creates a further window; the previous one keeps working, and the
 /// properties and Remove() then act on the newest.
-class TOVXP_EXPORT TovToolTip : public QObject
-{
+class TOVXP_EXPORT TovToolTip : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString ToolTipText READ ToolTipText WRITE setToolTipText)
     Q_PROPERTY(QString Title READ Title WRITE setTitle)
@@ -31,7 +30,7 @@ class TOVXP_EXPORT TovToolTip : public QObject
     Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(quint32 hwnd READ hwnd)
 
-public:
+  public:
     static constexpr int HoverDelay = 500;
     static constexpr int AutoPopDelay = 10000;
 
@@ -73,7 +72,7 @@ public:
     /// The target of the last Attach().
     QWidget *target() const { return m_target; }
 
-private:
+  private:
     void pushStyle();
 
     Color m_backColor = SysInfoBackground;

@@ -11,53 +11,47 @@
 namespace tovxp {
 
 /// Base of the errors of the collection.
-class TOVXP_EXPORT TovToolTipsError : public std::runtime_error
-{
-public:
+class TOVXP_EXPORT TovToolTipsError : public std::runtime_error {
+  public:
     using std::runtime_error::runtime_error;
 };
 
 /// Add() with a key that is already stored; nothing was added or attached.
-class TOVXP_EXPORT DuplicateKeyError : public TovToolTipsError
-{
-public:
+class TOVXP_EXPORT DuplicateKeyError : public TovToolTipsError {
+  public:
     using TovToolTipsError::TovToolTipsError;
 };
 
 /// Item() or Remove() with a key or position that is not stored.
-class TOVXP_EXPORT NotFoundError : public TovToolTipsError
-{
-public:
+class TOVXP_EXPORT NotFoundError : public TovToolTipsError {
+  public:
     using TovToolTipsError::TovToolTipsError;
 };
 
 /// The tooltips of a window, reachable by key or by 1-based position, in the order they were added.
 /// Tooltips are shared: one removed from the collection lives on while a caller holds it.
-class TOVXP_EXPORT TovToolTips
-{
+class TOVXP_EXPORT TovToolTips {
     struct Entry {
         QString key;
         std::shared_ptr<TovToolTip> tip;
     };
 
-public:
+  public:
     using Pointer = std::shared_ptr<TovToolTip>;
 
     /// Iterates over the stored tooltips.
-    class const_iterator
-    {
-    public:
+    class const_iterator {
+      public:
         explicit const_iterator(std::vector<Entry>::const_iterator it) : m_it(it) {}
         const Pointer &operator*() const { return m_it->tip; }
-        const_iterator &operator++()
-        {
+        const_iterator &operator++() {
             ++m_it;
             return *this;
         }
         bool operator!=(const const_iterator &other) const { return m_it != other.m_it; }
         bool operator==(const const_iterator &other) const { return m_it == other.m_it; }
 
-    private:
+      private:
         std::vector<Entry>::const_iterator m_it;
     };
 
@@ -84,7 +78,7 @@ public:
     /// Destroys the windows of every stored tooltip; the entries stay in the collection.
     void Clear();
 
-private:
+  private:
     std::size_t indexOf(const QString &key) const;
     std::size_t indexOf(int position) const;
 
