@@ -1,0 +1,327 @@
+// TovCommand painting: window shape, the two looks in every state, caption and picture placement.
+#include "tovxp/Module_API.h"
+#include "tovxp/TovCommand.h"
+
+#include <QBitmap>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <cmath>
+#include <optional>
+
+namespace tovxp {
+
+namespace {
+
+// Pixel operations with the drawing rules the faces are designed for: a line leaves out its end
+// point, a box covers both corners. Everything is clipped to the image.
+class Canvas {
+  public:
+    explicit Canvas(QImage &image) : m_image(image) {}
+
+    void pixel(int x, int y, Color c) {
+        if (x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height()) m_image.setPixel(x, y, toRgb(c));
+    }
+    void line(int x1, int y1, int x2, int y2, Color c) {
+        if (y1 == y2) {
+            for (int x = x1; x < x2; ++x)
+                pixel(x, y1, c);
+        } else if (x1 == x2) {
+            for (int y = y1; y < y2; ++y)
+                pixel(x1, y, c);
+        }
+    }
+    void box(int x1, int y1, int x2, int y2, Color c) {
+        for (int x = x1; x <= x2; ++x) {
+            pixel(x, y1, c);
+            pixel(x, y2, c);
+        }
+        for (int y = y1; y <= y2; ++y) {
+            pixel(x1, y, c);
+            pixel(x2, y, c);
+        }
+    }
+    void fill(int x1, int y1, int x2, int y2, Color c) {
+        for (int y = y1; y <= y2; ++y)
+            for (int x = x1; x <= x2; ++x)
+                pixel(x, y, c);
+    }
+    // The dotted focus rectangle inverts every other pixel of its border.
+    void focusRect(int x1, int y1, int x2, int y2) {
+        auto invert = [this](int x, int y) {
+            if ((x + y) % 2 == 0 && x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height())
+                m_image.setPixel(x, y, m_image.pixel(x, y) ^ 0x00FFFFFFu);
+        };
+        if (x2 < x1 || y2 < y1) return;
+        for (int x = x1; x <= x2; ++x) {
+            invert(x, y1);
+            if (y2 != y1) invert(x, y2);
+        }
+        for (int y = y1 + 1; y < y2; ++y) {
+            invert(x1, y);
+            if (x2 != x1) invert(x2, y);
+        }
+    }
+
+    static QRgb toRgb(Color c) {
+        const ColorParts p = SplitColor(c);
+        return qRgb(p.red, p.green, p.blue);
+    }
+
+  private:
+    QImage &m_image;
+};
+
+Color add(Color c, double amount) {
+    return AdjustColor(c, amount, AdjustAdd);
+}
+
+// Rounds halves to even, as every computed position does.
+int roundPos(double v) {
+    return int(std::nearbyint(v));
+}
+
+// Mixes a source channel over a destination one at a constant opacity of 100 out of 255.
+int fade(int source, int destination) {
+    return (source * 100 + destination * 155 + 127) / 255;
+}
+
+QRgb fadePixel(QRgb s, QRgb d) {
+    return qRgb(fade(qRed(s), qRed(d)), fade(qGreen(s), qGreen(d)), fade(qBlue(s), qBlue(d)));
+}
+
+const Color kOutline = 0x00733C00; // RGB(0, 60, 115)
+
+struct EdgeColors {
+    Color ring, bottom, top, second, sides;
+};
+
+// The hover and focus edge sets share their shapes; only the colours differ.
+void drawEdgeSet(Canvas &cv, int W, int H, const EdgeColors &e) {
+    cv.box(1, 2, W - 2, H - 3, e.ring);
+    cv.line(2, H - 2, W - 2, H - 2, e.bottom);
+    cv.line(2, 1, W - 2, 1, e.top);
+    cv.line(1, 2, W - 1, 2, e.second);
+    cv.line(2, 3, 2, H - 3, e.sides);
+    cv.line(W - 3, 3, W - 3, H - 3, e.sides);
+}
+
+} // namespace
+
+QSize TovCommand::pictureSize() const {
+    if (!m_icon.isNull()) return m_icon.availableSizes().value(0, QSize(32, 32));
+    if (!m_bitmap.isNull()) return m_bitmap.size();
+    return {};
+}
+
+QRegion TovCommand::shapeFor(const QSize &size) const {
+    const int W = size.width(), H = size.height();
+    if (m_buttonType != WindowsXp) return QRegion(0, 0, W, H);
+    QRegion r;
+    r += QRect(0, 4, W, H - 8);
+    r += QRect(1, 2, W - 2, H - 4);
+    r += QRect(2, 1, W - 4, H - 2);
+    r += QRect(4, 0, W - 8, H);
+    return r;
+}
+
+QRegion TovCommand::visibleRegion(const QImage &image) const {
+    const bool seeThrough = m_buttonType == OfficeXp && m_backStyle == Transparent &&
+                            !(isEnabled() && (m_value || m_mouseIsOver));
+    if (!seeThrough || image.isNull()) return shapeFor(image.size());
+    const QImage mask = image.createMaskFromColor(Canvas::toRgb(m_backColor), Qt::MaskInColor);
+    // Turned into a region, this mask keeps exactly the pixels that differ from the face colour.
+    return QRegion(QBitmap::fromImage(mask));
+}
+
+QRect TovCommand::captionRect(const QSize &size) const {
+    if (m_caption.isEmpty()) return {};
+    const int W = size.width(), H = size.height();
+    const QSize ts = QFontMetrics(font()).size(Qt::TextShowMnemonic, m_caption);
+    const double tw = ts.width(), th = ts.height();
+    const bool hasPicture = !pictureSize().isEmpty();
+    const double pw = pictureSize().width();
+    double x;
+    if (!hasPicture)
+        x = m_centerText ? (W - 4 - tw) / 2 + 2 : 10;
+    else if (!m_centerText)
+        x = pw + 20;
+    else if (m_centerPicture)
+        x = (W - 4 - tw - pw - 10) / 2 + pw + 12;
+    else
+        x = MaxValue((W - 4 - tw) / 2 + 2, pw + 20);
+    const double y = (H - 4 - th) / 2 + 2;
+    const int shift = m_value && isEnabled() ? 1 : 0;
+    return QRect(roundPos(x) + shift, roundPos(y) + shift, ts.width(), ts.height());
+}
+
+QPoint TovCommand::picturePosition(const QSize &size) const {
+    const QSize ps = pictureSize();
+    if (ps.isEmpty()) return {};
+    const int W = size.width(), H = size.height();
+    double textPart = 0;
+    if (!m_caption.isEmpty())
+        textPart = QFontMetrics(font()).size(Qt::TextShowMnemonic, m_caption).width() + 10;
+    const double x = m_centerPicture ? ((W - 4 - ps.width()) - textPart) / 2 + 2 : 10;
+    const double y = (H - 4 - ps.height()) / 2.0 + 2;
+    // A checked picture stays pushed in even on a disabled control.
+    const int shift = m_value ? 1 : 0;
+    return QPoint(roundPos(x) + shift, roundPos(y) + shift);
+}
+
+QImage TovCommand::renderImage(const QSize &size) const {
+    const int W = size.width(), H = size.height();
+    if (W <= 0 || H <= 0) return {};
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(hostBackground());
+    Canvas cv(img);
+
+    const bool enabled = isEnabled();
+    const bool pressed = enabled && m_value;
+    Color captionColor = m_foreColor;
+    bool drawCaption = true;
+
+    if (m_buttonType == WindowsXp) {
+        const Color face = add(m_backColor, 48);
+        const Color pressedFace = add(face, -32);
+        if (!enabled) {
+            cv.fill(0, 0, W - 1, H - 1, add(face, -24));
+            cv.box(0, 0, W - 1, H - 1, add(face, -84));
+            const Color dots = add(face, -72);
+            cv.pixel(1, 1, dots);
+            cv.pixel(1, H - 2, dots);
+            cv.pixel(W - 2, 1, dots);
+            cv.pixel(W - 2, H - 2, dots);
+            captionColor = add(face, -104);
+        } else if (pressed) {
+            for (int y = 1; y <= H; ++y)
+                cv.line(0, H - y, W, H - y, add(pressedFace, -(25.0 / H) * y));
+            const Color host = FromQColor(hostBackground());
+            cv.pixel(0, 0, host);
+            cv.pixel(0, H - 1, host);
+            cv.pixel(W - 1, 0, host);
+            cv.pixel(W - 1, H - 1, host);
+            cv.line(2, H - 2, W - 2, H - 2, add(pressedFace, 16));
+            cv.line(1, H - 3, W - 2, H - 3, add(pressedFace, 10));
+            cv.line(W - 2, 2, W - 2, H - 2, add(pressedFace, 5));
+            cv.line(W - 3, 3, W - 3, H - 3, face);
+            cv.line(2, 1, W - 2, 1, add(pressedFace, -32));
+            cv.line(1, 2, W - 2, 2, add(pressedFace, -24));
+            cv.line(1, 2, 1, H - 2, add(pressedFace, -32));
+            cv.line(2, 2, 2, H - 2, add(pressedFace, -22));
+        } else {
+            for (int y = 1; y <= H; ++y)
+                cv.line(0, y, W, y, add(face, -(25.0 / H) * y));
+            if (m_mouseIsOver) {
+                drawEdgeSet(cv, W, H,
+                            {RgbColor(255, 178, 49), RgbColor(231, 150, 0), RgbColor(255, 243, 206),
+                             RgbColor(255, 219, 140), RgbColor(255, 203, 107)});
+            } else if ((m_hasFocus || m_default) && m_mustDrawFocus) {
+                drawEdgeSet(cv, W, H,
+                            {RgbColor(140, 174, 231), RgbColor(107, 130, 239), RgbColor(206, 231, 255),
+                             RgbColor(189, 215, 247), RgbColor(181, 209, 240)});
+            } else {
+                cv.line(2, H - 2, W - 2, H - 2, add(face, -48));
+                cv.line(1, H - 3, W - 2, H - 3, add(face, -32));
+                cv.line(W - 2, 2, W - 2, H - 2, add(face, -36));
+                cv.line(W - 3, 3, W - 3, H - 3, add(face, -24));
+                cv.line(1, 1, W - 2, 1, add(face, 16));
+                cv.line(1, 2, W - 2, 2, add(face, 10));
+                cv.line(1, 2, 1, H - 2, add(face, -5));
+                cv.line(2, 3, 2, H - 3, add(face, -10));
+            }
+        }
+    } else if (m_buttonType == OfficeXp) {
+        const Color over = m_officeOverColor;
+        bool focus = false;
+        if (!enabled) {
+            cv.fill(0, 0, W - 1, H - 1, m_backColor);
+            captionColor = add(m_backColor, -104);
+        } else if (pressed) {
+            cv.fill(0, 0, W - 1, H - 1, AdjustColor(over, 128, AdjustTowardWhite));
+            cv.box(0, 0, W - 1, H - 1, over);
+            focus = true;
+        } else if (m_mouseIsOver) {
+            cv.fill(0, 0, W - 1, H - 1, AdjustColor(over, 176, AdjustTowardWhite));
+            cv.box(0, 0, W - 1, H - 1, over);
+            focus = true;
+        } else {
+            cv.fill(0, 0, W - 1, H - 1, m_backColor);
+            focus = true;
+        }
+        focus = focus && m_hasFocus && m_mustDrawFocus;
+        if (drawCaption && !m_caption.isEmpty()) {
+            QPainter p(&img);
+            p.setFont(font());
+            p.setPen(ToQColor(captionColor));
+            p.drawText(captionRect(size), Qt::AlignHCenter | Qt::TextShowMnemonic, m_caption);
+        }
+        drawCaption = false;
+        if (focus) cv.focusRect(4, 4, W - 5, H - 5);
+    } else {
+        drawCaption = false;
+    }
+
+    if (drawCaption && !m_caption.isEmpty()) {
+        QPainter p(&img);
+        p.setFont(font());
+        p.setPen(ToQColor(captionColor));
+        p.drawText(captionRect(size), Qt::AlignHCenter | Qt::TextShowMnemonic, m_caption);
+    }
+    if (m_buttonType == WindowsXp) {
+        cv.box(0, 0, W - 1, H - 1, kOutline);
+        const int pts[16][2] = {{2, 1},     {2, H - 2},     {3, 1},     {3, H - 2},
+                                {1, 2},     {1, H - 3},     {1, 3},     {1, H - 4},
+                                {W - 4, 1}, {W - 4, H - 2}, {W - 3, 1}, {W - 3, H - 2},
+                                {W - 2, 2}, {W - 2, H - 3}, {W - 2, 3}, {W - 2, H - 4}};
+        for (const auto &pt : pts)
+            cv.pixel(pt[0], pt[1], kOutline);
+    }
+
+    // The picture always lies on top of faces, edges and caption.
+    const QPoint at = picturePosition(size);
+    if (!m_icon.isNull()) {
+        QPainter p(&img);
+        p.drawPixmap(at, m_icon.pixmap(pictureSize(), 1.0));
+    } else if (!m_bitmap.isNull()) {
+        const QImage src = m_bitmap.toImage().convertToFormat(QImage::Format_ARGB32);
+        const int pw = src.width(), ph = src.height();
+        if (m_useMask && enabled) {
+            TransparentBlit(img, at.x(), at.y(), pw, ph, src, 0, 0, m_maskColor);
+        } else if (m_useMask) {
+            const QRgb back = Canvas::toRgb(m_backColor);
+            const QRgb key = Canvas::toRgb(m_maskColor);
+            QImage faded(src.size(), QImage::Format_RGB32);
+            std::optional<QPoint> keyAt;
+            for (int x = 0; x < pw; ++x) {
+                for (int y = 0; y < ph; ++y) {
+                    const QRgb s = src.pixel(x, y);
+                    faded.setPixel(x, y, fadePixel(s, back));
+                    if (!keyAt && (s & 0xFFFFFF) == (key & 0xFFFFFF)) keyAt = QPoint(x, y);
+                }
+            }
+            if (keyAt) {
+                const QRgb k = faded.pixel(*keyAt);
+                TransparentBlit(img, at.x(), at.y(), pw, ph, faded, 0, 0,
+                                RgbColor(qRed(k), qGreen(k), qBlue(k)));
+            } else {
+                QPainter p(&img);
+                p.drawImage(at, faded);
+            }
+        } else if (enabled) {
+            QPainter p(&img);
+            p.drawImage(at, src);
+        } else {
+            for (int y = 0; y < ph; ++y) {
+                for (int x = 0; x < pw; ++x) {
+                    const int tx = at.x() + x, ty = at.y() + y;
+                    if (tx >= 0 && ty >= 0 && tx < W && ty < H)
+                        img.setPixel(tx, ty, fadePixel(src.pixel(x, y), img.pixel(tx, ty)));
+                }
+            }
+        }
+    }
+    return img;
+}
+
+} // namespace tovxp
