@@ -3,15 +3,53 @@
 #include "LecteurSonsQt.h"
 #include "MagasinQSettings.h"
 #include "Polices.h"
+#include "ResolutionTexte.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
+#include <cstring>
+#include <iostream>
 
 using namespace lumio;
 
+namespace {
+
+// Solving from the command line and the help need no window, nor even a display: they run
+// before Qt starts.
+const char *const Usage =
+    "Utilisation : sudoku-lumio [options] [partie.sdk]\n"
+    "Sudoku Lumio, le Sudoku classique.\n\n"
+    "  partie.sdk            ouvre cette partie enregistrée au lieu d'une nouvelle\n"
+    "  --capture IMAGE.png   écrit l'image de la fenêtre principale, sans l'afficher, puis quitte\n"
+    "  -h, --help            affiche cette aide\n\n";
+
+int ResoudreSansFenetre(int argc, char *argv[], bool &traite) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            traite = true;
+            std::cout << Usage << AideResolution;
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--resoudre") != 0) continue;
+        traite = true;
+        if (i + 1 >= argc) {
+            std::cerr << "--resoudre attend un fichier de grilles, ou - pour l'entrée standard.\n";
+            return 2;
+        }
+        return ResoudreFichier(argv[i + 1], std::cin, std::cout, std::cerr);
+    }
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char *argv[]) {
+    bool resolution = false;
+    const int code = ResoudreSansFenetre(argc, argv, resolution);
+    if (resolution) return code;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));
     QApplication::setOrganizationName(QStringLiteral("Darvel"));
@@ -19,19 +57,24 @@ int main(int argc, char *argv[]) {
 
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Sudoku Lumio, le Sudoku classique."));
-    options.addHelpOption();
     QCommandLineOption capture(QStringLiteral("capture"),
                                QStringLiteral("Écrit l'image de la fenêtre principale dans FICHIER.png, sans l'afficher."),
                                QStringLiteral("FICHIER"));
     options.addOption(capture);
+    options.addOption(QCommandLineOption(QStringLiteral("resoudre"),
+                                         QStringLiteral("Résout les grilles de FICHIER (ou - : l'entrée standard), une par ligne."),
+                                         QStringLiteral("FICHIER")));
+    options.addPositionalArgument(QStringLiteral("partie"), QStringLiteral("Une partie enregistrée (.sdk) à ouvrir."),
+                                  QStringLiteral("[partie.sdk]"));
     options.process(app);
+    const QStringList parties = options.positionalArguments();
 
     MagasinQSettings reglages;
     LecteurSonsQt sons;
     DialoguesQt dialogues;
     const bool enCapture = options.isSet(capture);
     frmMain fenetre(reglages, sons, SourceHorloge::Processus(), dialogues, !enCapture);
-    fenetre.Form_Load();
+    fenetre.Form_Load(parties.value(0));
 
     if (enCapture) {
         const QString fichier = options.value(capture);

@@ -12,6 +12,7 @@
 #include "Surface.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace lumio {
@@ -82,7 +83,9 @@ class Jeu {
     bool FLAGJOUERLESSONS = false;
 
     // ---- start-up and new game ----
-    void Form_Load();
+    // `premierePartie`, when given, may put a game of its own on the board instead of the
+    // usual first game; it returns false when it did not.
+    void Form_Load(const std::function<bool()> &premierePartie = nullptr);
     void PreparerPlateau();
     void NouvellePartieJeu();
     void NouvellePartieCreation();

@@ -27,7 +27,7 @@ std::string NomNiveau(int niveau) {
 Jeu::Jeu(Surface &s, Fenetre &f, MagasinReglages &m, LecteurSons &l, SourceAleatoire &h)
     : surface(s), fenetre(f), reglages(m), sons(l), hasard(h) {}
 
-void Jeu::Form_Load() {
+void Jeu::Form_Load(const std::function<bool()> &premierePartie) {
     // The random source is seeded once, when the process creates it.
     fenetre.Montrer();
 
@@ -60,7 +60,7 @@ void Jeu::Form_Load() {
     FLAGJOUERLESSONS = Booleen(reglages.Lire("JLS", "1")).value_or(true);
     NJOUEUR = reglages.Lire("NJ", "Pilou");
 
-    mnuJeuNouveau_Click();
+    if (!premierePartie || !premierePartie()) mnuJeuNouveau_Click();
 }
 
 void Jeu::PreparerPlateau() {

@@ -57,3 +57,10 @@ std::string DialoguesQt::BoiteSaisie(QWidget *parent, const std::string &invite,
 }
 
 } // namespace lumio
+
+namespace lumio {
+
+// TODO(fichiers): the real file dialogs.
+QString DialoguesQt::ChoisirFichier(QWidget *, bool, const QString &) { return QString(); }
+
+} // namespace lumio

@@ -17,6 +17,8 @@ class Dialogues {
     // "" when cancelled. (x, y) in pixels from the parent's top-left corner.
     virtual std::string BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
                                     const std::string &defaut, int x, int y) = 0;
+    // An open or save file dialog on the saved games; "" when cancelled.
+    virtual QString ChoisirFichier(QWidget *parent, bool enregistrer, const QString &dossier) = 0;
 };
 
 // QMessageBox and QInputDialog with French button texts.
@@ -25,6 +27,7 @@ class DialoguesQt : public Dialogues {
     Reponse BoiteMessage(QWidget *parent, const Message &m) override;
     std::string BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
                             const std::string &defaut, int x, int y) override;
+    QString ChoisirFichier(QWidget *parent, bool enregistrer, const QString &dossier) override;
 };
 
 } // namespace lumio

@@ -199,8 +199,10 @@ void frmMain::CreerMenus() {
     connect(AjouterAction(partie, "mnuJeuNouveau", "&Nouvelle partie", QKeySequence("Ctrl+N"), true),
             &QAction::triggered, this, [this] { jeu_->mnuJeuNouveau_Click(); });
     partie->addSeparator();
-    AjouterAction(partie, "Ouvrir", "&Ouvrir une partie...", QKeySequence("Ctrl+O"), false);
-    AjouterAction(partie, "Enregistrer", "&Enregistrer la partie...", {}, false);
+    connect(AjouterAction(partie, "Ouvrir", "&Ouvrir une partie...", QKeySequence("Ctrl+O"), true),
+            &QAction::triggered, this, [this] { Ouvrir(); });
+    connect(AjouterAction(partie, "Enregistrer", "&Enregistrer la partie...", {}, true), &QAction::triggered, this,
+            [this] { Enregistrer(); });
     partie->addSeparator();
     AjouterAction(partie, "Imprimer", "&Imprimer la grille", QKeySequence("Ctrl+I"), false);
     AjouterAction(partie, "ImpressionMult", "Impressions &multiples", {}, false);
@@ -338,8 +340,11 @@ void frmMain::CreerControles() {
     });
 }
 
-void frmMain::Form_Load() {
-    jeu_->Form_Load();
+void frmMain::Form_Load(const QString &fichier) {
+    if (fichier.isEmpty())
+        jeu_->Form_Load();
+    else
+        jeu_->Form_Load([this, fichier] { return OuvrirFichier(fichier); });
     DonnerFocusCoupN();
 }
 

@@ -88,8 +88,18 @@ class frmMain : public QMainWindow, public Fenetre {
             bool montrer = true, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // The start-up sequence: settings, theme, board, first game.
-    void Form_Load();
+    // The start-up sequence: settings, theme, board, first game, or the game of `fichier` when
+    // one is given and opens.
+    void Form_Load(const QString &fichier = QString());
+
+    // Saved games: the two menu commands, and what they do once a file is chosen. Both say
+    // what went wrong in a message box and return false; the game in progress is then untouched.
+    void Ouvrir();
+    void Enregistrer();
+    bool OuvrirFichier(const QString &chemin);
+    bool EnregistrerFichier(const QString &chemin);
+    // Where the file dialogs open: "Parties" beside the program, else the documents folder.
+    static QString DossierParties();
     // Closes without asking (the player already answered, or nobody is there to ask).
     void Fermer();
 

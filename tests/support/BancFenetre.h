@@ -37,8 +37,17 @@ class DialoguesScriptes : public Dialogues {
         reponsesSaisie.pop_front();
         return r;
     }
+    QString ChoisirFichier(QWidget *, bool enregistrer, const QString &dossier) override {
+        fichiersDemandes.push_back({enregistrer, dossier});
+        if (reponsesFichier.empty()) return QString();
+        QString r = reponsesFichier.front();
+        reponsesFichier.pop_front();
+        return r;
+    }
     std::vector<Message> messages;
     std::deque<Reponse> reponses;
+    std::vector<std::pair<bool, QString>> fichiersDemandes; // (save, folder) of each file dialog
+    std::deque<QString> reponsesFichier;
     std::vector<FenetreFactice::Saisie> saisies;
     std::deque<std::string> reponsesSaisie;
 };
