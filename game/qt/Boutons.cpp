@@ -1,39 +1,58 @@
-// Push buttons of the game's windows.
+// The game's push buttons are TovXp buttons in the "Windows Xp" look, captions in Comic Sans MS.
 #include "Boutons.h"
 
-#include <QPushButton>
+#include <QIcon>
+#include <QMetaObject>
+#include <tovxp/Module_API.h>
+#include <tovxp/TovCommand.h>
 
 namespace lumio {
 
+namespace {
+tovxp::TovCommand *Bouton(QWidget *w) { return qobject_cast<tovxp::TovCommand *>(w); }
+} // namespace
+
 QWidget *CreerBouton(QWidget *parent, const QString &nom, const QString &texte, const QRect &place,
                      std::function<void()> clic) {
-    auto *b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
+    auto *b = new tovxp::TovCommand(nom, parent);
+    b->setReady(false);
+    b->setCaption(texte);
+    QFont police(QStringLiteral("Comic Sans MS"));
+    police.setPixelSize(place.height() >= 35 ? 15 : 13);
+    b->setFont(police);
     b->setGeometry(place);
-    QObject::connect(b, &QPushButton::clicked, b, [clic] {
+    b->setReady(true);
+    QObject::connect(b, &tovxp::TovCommand::Click, b, [clic] {
         if (clic) clic();
     });
     return b;
 }
 
 void ColorerBouton(QWidget *bouton, Couleur face, Couleur texte) {
-    QPalette p = bouton->palette();
-    p.setColor(QPalette::Button, QColor(face.r, face.g, face.b));
-    p.setColor(QPalette::ButtonText, QColor(texte.r, texte.g, texte.b));
-    bouton->setPalette(p);
+    if (auto *b = Bouton(bouton)) {
+        b->setReady(false);
+        b->setBackColor(tovxp::RgbColor(face.r, face.g, face.b));
+        b->setForeColor(tovxp::RgbColor(texte.r, texte.g, texte.b));
+        b->setReady(true);
+    }
 }
 
 void DefinirImageBouton(QWidget *bouton, const QPixmap &image) {
-    if (auto *b = qobject_cast<QPushButton *>(bouton)) {
-        b->setIcon(QIcon(image));
-        b->setIconSize(image.deviceIndependentSize().toSize());
-    }
+    if (auto *b = Bouton(bouton)) b->setPicture(QIcon(image));
+}
+
+void DefinirImageBouton(QWidget *bouton, const std::function<QPixmap(qreal)> &dessin) {
+    // One picture per scale, the plain one first, so the button lays it out at its logical size
+    // and draws the finest one the screen can show.
+    QIcon icone;
+    for (qreal ratio : {1.0, 2.0, 3.0}) icone.addPixmap(dessin(ratio));
+    if (auto *b = Bouton(bouton)) b->setPicture(icone);
 }
 
 void DefinirBulleBouton(QWidget *bouton, const QString &texte) { bouton->setToolTip(texte); }
 
 void CliquerBouton(QWidget *bouton) {
-    if (auto *b = qobject_cast<QPushButton *>(bouton)) b->click();
+    if (bouton->isEnabled()) QMetaObject::invokeMethod(bouton, "Click");
 }
 
 } // namespace lumio

@@ -59,6 +59,10 @@ ZoneClient::ZoneClient(frmMain &fenetre) : QWidget(&fenetre), fenetre_(fenetre) 
 
 void ZoneClient::DefinirCouleurFond(const QColor &c) {
     fond_ = c;
+    // The buttons read their host's colour for the corners their shape leaves out.
+    QPalette p = palette();
+    p.setColor(QPalette::Window, c);
+    setPalette(p);
     update();
 }
 
@@ -305,7 +309,7 @@ void frmMain::CreerControles() {
         QWidget *b = CreerBouton(zone_, QStringLiteral("TovCommand%1").arg(c.n), QString::fromUtf8(c.texte),
                                  QRect(512, c.haut, 177, 41), c.action);
         DefinirBulleBouton(b, QString::fromUtf8(c.bulle));
-        DefinirImageBouton(b, DessinerPictogramme(c.image, 24, RatioEcran()));
+        DefinirImageBouton(b, [image = c.image](qreal ratio) { return DessinerPictogramme(image, 24, ratio); });
         b->setEnabled(bool(c.action)); // printing is not there yet
         boutons_[std::size_t(c.n - 1)] = b;
     }
