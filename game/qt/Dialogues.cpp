@@ -51,7 +51,8 @@ std::string DialoguesQt::BoiteSaisie(QWidget *parent, const std::string &invite,
     boite.setTextValue(QString::fromStdString(defaut));
     boite.setOkButtonText(QStringLiteral("OK"));
     boite.setCancelButtonText(QStringLiteral("Annuler"));
-    if (parent) boite.move(parent->mapToGlobal(QPoint(x, y)));
+    // Placed from the main window's outer corner, as the game has always placed it.
+    if (parent) boite.move(parent->window()->frameGeometry().topLeft() + QPoint(x, y));
     if (boite.exec() != QDialog::Accepted) return "";
     return boite.textValue().toStdString();
 }

@@ -191,6 +191,27 @@ class TestFrmMain : public QObject {
         // The empty store was left with nothing written by a mere start.
         QVERIFY(!QFile::exists(dossier.filePath("config/Darvel/Darvel.ini")));
     }
+
+    void laResolutionEnLigneDeCommandeSePasseDEcran() {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        p.setProcessEnvironment(env);
+        p.start(QCoreApplication::applicationDirPath() + "/sudoku-lumio", {"--resoudre", "-"});
+        QVERIFY(p.waitForStarted(10000));
+        p.write("4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......\n"
+                "12\n"
+                ".................................................................................\n");
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
+                 QString("417369825632158947958724316825437169791586432346912758289643571573291684164875293\n"
+                         "La grille est vide !\n"));
+        QVERIFY(QString::fromUtf8(p.readAllStandardError()).startsWith("Ligne 2 :"));
+    }
 };
 
 QTEST_MAIN(TestFrmMain)
