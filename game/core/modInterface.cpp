@@ -124,7 +124,12 @@ void Jeu::DessinerChiffre(int d, int kind, int c, int r) {
         const long long h = ArrondiPair(surface.HauteurTexte(s, police));
         const double x = OrigineX + 45 * (c - 1) + 2 + 14 * ((d - 1) % 3 + 0.5) - double(w / 2);
         const double y = OrigineY + 45 * (r - 1) + 2 + 14 * ((d - 1) / 3 + 0.5) - double(h / 2) - 1;
+        // A mark stays inside the square that erasing the cell clears, whatever the font's
+        // ascent: with a look-alike face the top row of marks would otherwise leave a trace.
+        const double xc = OrigineX + 45 * (c - 1) + 4, yc = OrigineY + 45 * (r - 1) + 4;
+        surface.Decouper(xc, yc, xc + 37, yc + 37);
         surface.Ecrire(x, y, s, police, couleur);
+        surface.SansDecoupe();
     } else {
         const Police police{PoliceChiffres, 21, kind == GenreDonnee};
         const double x = OrigineX + 45 * (c - 0.5) - surface.LargeurTexte(s, police) / 2;

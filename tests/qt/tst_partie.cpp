@@ -146,6 +146,24 @@ class TestPartie : public QObject {
         QVERIFY(Compter(b.fenetre->image(), Interieur(c, r), RGB(0, 0, 192)) > 20);
     }
 
+    void effacerUneCaseNeLaisseAucuneTraceDeSesNeufMarques() {
+        BancFenetre b({}, true, {}, true);
+        int c = 0, r = 0;
+        QVERIFY(CaseVide(b.jeu(), c, r));
+        Clic(b, CentreCase(c, r));
+        for (int d = 1; d <= 9; ++d) {
+            QTest::mouseClick(b.fenetre->imgChiffre(d), Qt::LeftButton);
+            Clic(b, CentreCase(c, r), Qt::RightButton);
+        }
+        const QImage &im = b.fenetre->image();
+        QVERIFY(Compter(im, Interieur(c, r), RGB(90, 90, 90)) > 40);
+        Touche(*b.fenetre, Qt::Key_Delete);
+        const QRgb fond = Rgb(b.jeu().CFONDGRILLE);
+        for (int x = 50 + 45 * (c - 1) + 2; x <= 50 + 45 * c - 2; ++x)
+            for (int y = 26 + 45 * (r - 1) + 2; y <= 26 + 45 * r - 2; ++y)
+                QVERIFY2(im.pixel(x, y) == fond, qPrintable(QString("%1,%2").arg(x).arg(y)));
+    }
+
     void unDoubleClicSurLaCaseDuCurseurPlacePuisEfface() {
         BancFenetre b({}, true, {}, true);
         int c = 0, r = 0;
