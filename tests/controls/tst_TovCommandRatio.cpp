@@ -24,7 +24,7 @@ enum Picture { NoPicture, MaskedBitmap, PlainBitmap, LowIcon };
 
 const QColor kRed(255, 0, 0), kBlue(0, 0, 255), kMagenta(255, 0, 255);
 
-// The device columns (or rows) of logical pixel x: [first, end).
+// The first device column (or row) of logical pixel x; its block ends where that of x + 1 starts.
 int firstDevice(int x, qreal ratio) {
     return int(std::ceil(x * ratio - 1e-9));
 }
