@@ -60,9 +60,11 @@ QLabel *still(QWidget *host, TovButtonTypes type, Preview state, const QVariant 
     }
     b.setReady(true);
     const QSize size(110, 30);
-    QImage face = b.renderImage(size);
+    const qreal ratio = host->devicePixelRatioF();
+    QImage face = b.renderImage(size, ratio);
     // Outside the window shape the host shows through, as on screen.
-    QImage shown(size, QImage::Format_RGB32);
+    QImage shown(face.size(), QImage::Format_RGB32);
+    shown.setDevicePixelRatio(ratio);
     shown.fill(host->palette().color(QPalette::Window));
     QPainter p(&shown);
     p.setClipRegion(b.visibleRegion(face));

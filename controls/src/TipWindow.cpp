@@ -235,7 +235,8 @@ void TipWindow::paintEvent(QPaintEvent *) {
                 QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical};
             const QIcon icon = style()->standardIcon(kinds[std::clamp(int(m_icon), 0, 3)]);
             lineHeight = std::max(lineHeight, kIconSize);
-            p.drawPixmap(x, y + (lineHeight - kIconSize) / 2, icon.pixmap(QSize(kIconSize, kIconSize), 1.0));
+            p.drawPixmap(x, y + (lineHeight - kIconSize) / 2,
+                         icon.pixmap(QSize(kIconSize, kIconSize), devicePixelRatioF()));
             x += kIconSize + kPadding;
         }
         p.setFont(titleFont(font()));

@@ -463,10 +463,14 @@ void TovCommand::leaveEvent(QEvent *event) {
 
 void TovCommand::Refresh() {
     if (!m_ready) return;
-    m_face = renderImage(size());
+    showFace();
+    update();
+}
+
+void TovCommand::showFace() {
+    m_face = renderImage(size(), devicePixelRatioF());
     const QRegion region = visibleRegion(m_face);
     if (region != mask()) setMask(region);
-    update();
 }
 
 void TovCommand::applyShape() {
@@ -479,6 +483,9 @@ void TovCommand::resizeEvent(QResizeEvent *event) {
 }
 
 void TovCommand::paintEvent(QPaintEvent *) {
+    // Moved to a screen of another ratio since the last repaint: draw afresh for this one.
+    if (m_ready && !m_face.isNull() && !qFuzzyCompare(m_face.devicePixelRatio(), devicePixelRatioF()))
+        showFace();
     QPainter p(this);
     p.drawImage(0, 0, m_face);
 }

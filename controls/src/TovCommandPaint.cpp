@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -13,14 +14,28 @@ namespace tovxp {
 
 namespace {
 
-// Pixel operations with the drawing rules the faces are designed for: a line leaves out its end
-// point, a box covers both corners. Everything is clipped to the image.
+// The first device column (or row) of logical pixel `x` at `ratio`. Rounding up makes the blocks
+// of consecutive pixels tile the device image without gap or overlap, even at 1.25 or 1.5; the
+// small allowance keeps products such as 4 * 1.25 from rounding up past their exact value.
+int deviceEdge(int x, qreal ratio) {
+    return int(std::ceil(x * ratio - 1e-9));
+}
+
+// The logical pixel a device column (or row) belongs to: the inverse of deviceEdge().
+int logicalOf(int d, qreal ratio) {
+    return int(std::floor((d + 1e-9) / ratio));
+}
+
+// Pixel operations in logical coordinates with the drawing rules the faces are designed for: a
+// line leaves out its end point, a box covers both corners. A logical pixel fills its whole block
+// of device pixels. Everything is clipped to the logical size.
 class Canvas {
   public:
-    explicit Canvas(QImage &image) : m_image(image) {}
+    Canvas(QImage &image, const QSize &size, qreal ratio) : m_image(image), m_size(size), m_ratio(ratio) {}
 
     void pixel(int x, int y, Color c) {
-        if (x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height()) m_image.setPixel(x, y, toRgb(c));
+        const QRgb rgb = toRgb(c);
+        forBlock(x, y, [this, rgb](int dx, int dy) { m_image.setPixel(dx, dy, rgb); });
     }
     void line(int x1, int y1, int x2, int y2, Color c) {
         if (y1 == y2) {
@@ -46,11 +61,13 @@ class Canvas {
             for (int x = x1; x <= x2; ++x)
                 pixel(x, y, c);
     }
-    // The dotted focus rectangle inverts every other pixel of its border.
+    // The dotted focus rectangle inverts every other logical pixel of its border.
     void focusRect(int x1, int y1, int x2, int y2) {
         auto invert = [this](int x, int y) {
-            if ((x + y) % 2 == 0 && x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height())
-                m_image.setPixel(x, y, m_image.pixel(x, y) ^ 0x00FFFFFFu);
+            if ((x + y) % 2 != 0) return;
+            forBlock(x, y, [this](int dx, int dy) {
+                m_image.setPixel(dx, dy, m_image.pixel(dx, dy) ^ 0x00FFFFFFu);
+            });
         };
         if (x2 < x1 || y2 < y1) return;
         for (int x = x1; x <= x2; ++x) {
@@ -69,7 +86,18 @@ class Canvas {
     }
 
   private:
+    template <typename F> void forBlock(int x, int y, F &&f) {
+        if (x < 0 || y < 0 || x >= m_size.width() || y >= m_size.height()) return;
+        const int x2 = std::min(deviceEdge(x + 1, m_ratio), m_image.width());
+        const int y2 = std::min(deviceEdge(y + 1, m_ratio), m_image.height());
+        for (int dy = deviceEdge(y, m_ratio); dy < y2; ++dy)
+            for (int dx = deviceEdge(x, m_ratio); dx < x2; ++dx)
+                f(dx, dy);
+    }
+
     QImage &m_image;
+    QSize m_size;
+    qreal m_ratio;
 };
 
 Color add(Color c, double amount) {
@@ -106,11 +134,37 @@ void drawEdgeSet(Canvas &cv, int W, int H, const EdgeColors &e) {
     cv.line(W - 3, 3, W - 3, H - 3, e.sides);
 }
 
+// Reads a bitmap at the device resolution over the device rectangle `target` of a picture whose
+// logical top-left corner is `at`. A bitmap of ratio 1 is read through the same blocks as the
+// face, so its see-through colour and fading follow the logical pixels exactly; a finer bitmap
+// gives each device pixel the source pixel under its centre.
+QImage bitmapAtDevice(const QImage &src, const QPoint &at, const QRect &target, qreal ratio) {
+    const qreal own = src.devicePixelRatio();
+    const bool plain = std::abs(own - 1.0) < 1e-9;
+    if (plain && std::abs(ratio - 1.0) < 1e-9) {
+        QImage copy = src;
+        copy.setDevicePixelRatio(1.0);
+        return copy;
+    }
+    auto sourceIndex = [&](int d, int origin, int limit) {
+        const int i =
+            plain ? logicalOf(d, ratio) - origin : int(std::floor(((d + 0.5) / ratio - origin) * own));
+        return std::clamp(i, 0, limit - 1);
+    };
+    QImage out(target.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < target.height(); ++y) {
+        const int sy = sourceIndex(target.top() + y, at.y(), src.height());
+        for (int x = 0; x < target.width(); ++x)
+            out.setPixel(x, y, src.pixel(sourceIndex(target.left() + x, at.x(), src.width()), sy));
+    }
+    return out;
+}
+
 } // namespace
 
 QSize TovCommand::pictureSize() const {
     if (!m_icon.isNull()) return m_icon.availableSizes().value(0, QSize(32, 32));
-    if (!m_bitmap.isNull()) return m_bitmap.size();
+    if (!m_bitmap.isNull()) return m_bitmap.deviceIndependentSize().toSize();
     return {};
 }
 
@@ -128,8 +182,23 @@ QRegion TovCommand::shapeFor(const QSize &size) const {
 QRegion TovCommand::visibleRegion(const QImage &image) const {
     const bool seeThrough = m_buttonType == OfficeXp && m_backStyle == Transparent &&
                             !(isEnabled() && (m_value || m_mouseIsOver));
-    if (!seeThrough || image.isNull()) return shapeFor(image.size());
-    const QImage mask = image.createMaskFromColor(Canvas::toRgb(m_backColor), Qt::MaskInColor);
+    const qreal ratio = image.devicePixelRatio();
+    const QSize logical(logicalOf(image.width(), ratio), logicalOf(image.height(), ratio));
+    if (!seeThrough || image.isNull()) return shapeFor(logical);
+    const QRgb back = Canvas::toRgb(m_backColor);
+    QImage coarse = image;
+    if (std::abs(ratio - 1.0) > 1e-9) {
+        // One pixel per logical pixel: the face colour only where its whole block has it.
+        coarse = QImage(logical, QImage::Format_RGB32);
+        coarse.fill(back);
+        for (int dy = 0; dy < deviceEdge(logical.height(), ratio); ++dy)
+            for (int dx = 0; dx < deviceEdge(logical.width(), ratio); ++dx) {
+                const QRgb p = image.pixel(dx, dy);
+                if ((p & 0xFFFFFF) != (back & 0xFFFFFF))
+                    coarse.setPixel(logicalOf(dx, ratio), logicalOf(dy, ratio), p);
+            }
+    }
+    const QImage mask = coarse.createMaskFromColor(back, Qt::MaskInColor);
     // Turned into a region, this mask keeps exactly the pixels that differ from the face colour.
     return QRegion(QBitmap::fromImage(mask));
 }
@@ -170,11 +239,27 @@ QPoint TovCommand::picturePosition(const QSize &size) const {
 }
 
 QImage TovCommand::renderImage(const QSize &size) const {
+    return renderImage(size, 1.0);
+}
+
+QImage TovCommand::renderImage(const QSize &size, qreal ratio) const {
     const int W = size.width(), H = size.height();
     if (W <= 0 || H <= 0) return {};
-    QImage img(size, QImage::Format_RGB32);
+    if (!(ratio > 0) || !std::isfinite(ratio)) ratio = 1.0;
+    // The image stays at ratio 1 while pixels are set by device coordinates; painters that work
+    // in logical coordinates (caption, icon) get it at the real ratio for the time they draw.
+    QImage img(deviceEdge(W, ratio), deviceEdge(H, ratio), QImage::Format_RGB32);
     img.fill(hostBackground());
-    Canvas cv(img);
+    Canvas cv(img, size, ratio);
+    auto drawCaptionText = [&](Color color) {
+        img.setDevicePixelRatio(ratio);
+        QPainter p(&img);
+        p.setFont(font());
+        p.setPen(ToQColor(color));
+        p.drawText(captionRect(size), Qt::AlignHCenter | Qt::TextShowMnemonic, m_caption);
+        p.end();
+        img.setDevicePixelRatio(1.0);
+    };
 
     const bool enabled = isEnabled();
     const bool pressed = enabled && m_value;
@@ -250,24 +335,14 @@ QImage TovCommand::renderImage(const QSize &size) const {
             focus = true;
         }
         focus = focus && m_hasFocus && m_mustDrawFocus;
-        if (drawCaption && !m_caption.isEmpty()) {
-            QPainter p(&img);
-            p.setFont(font());
-            p.setPen(ToQColor(captionColor));
-            p.drawText(captionRect(size), Qt::AlignHCenter | Qt::TextShowMnemonic, m_caption);
-        }
+        if (drawCaption && !m_caption.isEmpty()) drawCaptionText(captionColor);
         drawCaption = false;
         if (focus) cv.focusRect(4, 4, W - 5, H - 5);
     } else {
         drawCaption = false;
     }
 
-    if (drawCaption && !m_caption.isEmpty()) {
-        QPainter p(&img);
-        p.setFont(font());
-        p.setPen(ToQColor(captionColor));
-        p.drawText(captionRect(size), Qt::AlignHCenter | Qt::TextShowMnemonic, m_caption);
-    }
+    if (drawCaption && !m_caption.isEmpty()) drawCaptionText(captionColor);
     if (m_buttonType == WindowsXp) {
         cv.box(0, 0, W - 1, H - 1, kOutline);
         const int pts[16][2] = {{2, 1},     {2, H - 2},     {3, 1},     {3, H - 2},
@@ -281,13 +356,21 @@ QImage TovCommand::renderImage(const QSize &size) const {
     // The picture always lies on top of faces, edges and caption.
     const QPoint at = picturePosition(size);
     if (!m_icon.isNull()) {
+        img.setDevicePixelRatio(ratio);
         QPainter p(&img);
-        p.drawPixmap(at, m_icon.pixmap(pictureSize(), 1.0));
+        p.drawPixmap(at, m_icon.pixmap(pictureSize(), ratio));
+        p.end();
     } else if (!m_bitmap.isNull()) {
-        const QImage src = m_bitmap.toImage().convertToFormat(QImage::Format_ARGB32);
+        const QSize ps = pictureSize();
+        const QRect target(
+            QPoint(deviceEdge(at.x(), ratio), deviceEdge(at.y(), ratio)),
+            QPoint(deviceEdge(at.x() + ps.width(), ratio) - 1, deviceEdge(at.y() + ps.height(), ratio) - 1));
+        const QImage src =
+            bitmapAtDevice(m_bitmap.toImage().convertToFormat(QImage::Format_ARGB32), at, target, ratio);
         const int pw = src.width(), ph = src.height();
+        const QPoint to = target.topLeft();
         if (m_useMask && enabled) {
-            TransparentBlit(img, at.x(), at.y(), pw, ph, src, 0, 0, m_maskColor);
+            TransparentBlit(img, to.x(), to.y(), pw, ph, src, 0, 0, m_maskColor);
         } else if (m_useMask) {
             const QRgb back = Canvas::toRgb(m_backColor);
             const QRgb key = Canvas::toRgb(m_maskColor);
@@ -302,25 +385,26 @@ QImage TovCommand::renderImage(const QSize &size) const {
             }
             if (keyAt) {
                 const QRgb k = faded.pixel(*keyAt);
-                TransparentBlit(img, at.x(), at.y(), pw, ph, faded, 0, 0,
+                TransparentBlit(img, to.x(), to.y(), pw, ph, faded, 0, 0,
                                 RgbColor(qRed(k), qGreen(k), qBlue(k)));
             } else {
                 QPainter p(&img);
-                p.drawImage(at, faded);
+                p.drawImage(to, faded);
             }
         } else if (enabled) {
             QPainter p(&img);
-            p.drawImage(at, src);
+            p.drawImage(to, src);
         } else {
             for (int y = 0; y < ph; ++y) {
                 for (int x = 0; x < pw; ++x) {
-                    const int tx = at.x() + x, ty = at.y() + y;
-                    if (tx >= 0 && ty >= 0 && tx < W && ty < H)
+                    const int tx = to.x() + x, ty = to.y() + y;
+                    if (tx >= 0 && ty >= 0 && tx < img.width() && ty < img.height())
                         img.setPixel(tx, ty, fadePixel(src.pixel(x, y), img.pixel(tx, ty)));
                 }
             }
         }
     }
+    img.setDevicePixelRatio(ratio);
     return img;
 }
 

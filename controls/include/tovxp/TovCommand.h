@@ -100,7 +100,8 @@ class TOVXP_EXPORT TovCommand : public QWidget {
     bool UseMask() const { return m_useMask; }
     void setUseMask(bool on);
     /// The picture: a QIcon (drawn at its first available size, or 32 x 32, with its own
-    /// transparency), a QPixmap (a bitmap, see UseMask and MaskColor), or an invalid QVariant.
+    /// transparency), a QPixmap (a bitmap, see UseMask and MaskColor; one with a device pixel ratio
+    /// above 1 takes its logical size), or an invalid QVariant.
     QVariant Picture() const;
     void setPicture(const QVariant &picture);
     void setPicture(const QIcon &icon);
@@ -135,13 +136,21 @@ class TOVXP_EXPORT TovCommand : public QWidget {
     /// Saves the properties; values equal to their defaults are not written.
     void WriteProperties(PropertyBag &bag) const;
 
-    /// The control's face drawn at `size` from its current state, pixel for pixel as shown.
+    /// The control's face drawn at `size` from its current state, pixel for pixel as shown on a
+    /// screen of device pixel ratio 1.
     QImage renderImage(const QSize &size) const;
+    /// The same face for a screen of device pixel ratio `ratio`: an image of `size * ratio` device
+    /// pixels (rounded up) carrying that ratio. Each logical pixel of the face becomes a block of
+    /// device pixels, while the caption and pictures are drawn at the device resolution. A ratio
+    /// that is not a positive number counts as 1.
+    QImage renderImage(const QSize &size, qreal ratio) const;
     /// The window shape of the look at `size`: stepped corners for "Windows Xp", the full
     /// rectangle otherwise.
     QRegion shapeFor(const QSize &size) const;
-    /// The region the control currently shows itself in: its shape, or for a transparent
-    /// "Office Xp" face, the pixels of `image` that are not BackColor.
+    /// The region, in logical pixels, the control currently shows itself in: its shape, or for a
+    /// transparent "Office Xp" face, the pixels of `image` that are not BackColor. For an image of
+    /// a higher device pixel ratio, a logical pixel shows when any device pixel of its block does,
+    /// so that nothing drawn at the finer resolution is cut away.
     QRegion visibleRegion(const QImage &image) const;
     /// The caption rectangle and picture position at `size` (empty rect / null point when absent).
     QRect captionRect(const QSize &size) const;
@@ -180,6 +189,7 @@ class TOVXP_EXPORT TovCommand : public QWidget {
     void accessKeyPressed();
     QSize pictureSize() const;
     QColor hostBackground() const;
+    void showFace();
     QFont hostFont() const;
 
     bool m_mouseIsOver = false;
