@@ -18,7 +18,7 @@ QWidget *CreerBouton(QWidget *parent, const QString &nom, const QString &texte, 
     b->setReady(false);
     b->setCaption(texte);
     QFont police(QStringLiteral("Comic Sans MS"));
-    police.setPixelSize(place.height() >= 35 ? 15 : 13);
+    police.setPixelSize(place.height() >= 35 ? 15 : 12);
     b->setFont(police);
     b->setGeometry(place);
     b->setReady(true);
