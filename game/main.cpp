@@ -74,6 +74,7 @@ int main(int argc, char *argv[]) {
     DialoguesQt dialogues;
     const bool enCapture = options.isSet(capture);
     frmMain fenetre(reglages, sons, SourceHorloge::Processus(), dialogues, !enCapture);
+    fenetre.DefinirCapture(enCapture);
     fenetre.Form_Load(parties.value(0));
 
     if (enCapture) {

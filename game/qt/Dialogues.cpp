@@ -1,6 +1,7 @@
 // Message and input boxes in French.
 #include "Dialogues.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -61,7 +62,30 @@ std::string DialoguesQt::BoiteSaisie(QWidget *parent, const std::string &invite,
 
 namespace lumio {
 
-// TODO(fichiers): the real file dialogs.
-QString DialoguesQt::ChoisirFichier(QWidget *, bool, const QString &) { return QString(); }
+QString DialoguesQt::ChoisirFichier(QWidget *parent, bool enregistrer, const QString &dossier) {
+    QFileDialog boite(
+        parent, enregistrer ? QStringLiteral("Enregistrer la partie") : QStringLiteral("Ouvrir une partie"),
+        dossier);
+    boite.setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    boite.setFileMode(enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The game asks its own question before replacing a file, and keeps the name as typed.
+    boite.setOption(QFileDialog::DontConfirmOverwrite);
+    boite.setDefaultSuffix(QString());
+    // Qt matches "*.*" literally, which hides every file without a dot. The pattern that is used
+    // sits in the last parentheses; the caption the player reads stops before them.
+    boite.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filtres{QStringLiteral("Tous les fichiers (*.*) (*)"),
+                              QStringLiteral("Partie Sudoku (*.sdk) (*.sdk)")};
+    boite.setNameFilters(filtres);
+    boite.selectNameFilter(filtres.at(1));
+    boite.setLabelText(QFileDialog::LookIn, QStringLiteral("Regarder dans :"));
+    boite.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
+    boite.setLabelText(QFileDialog::FileType, QStringLiteral("Type :"));
+    boite.setLabelText(QFileDialog::Accept,
+                       enregistrer ? QStringLiteral("&Enregistrer") : QStringLiteral("&Ouvrir"));
+    boite.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    if (boite.exec() != QDialog::Accepted) return QString();
+    return boite.selectedFiles().value(0);
+}
 
 } // namespace lumio

@@ -100,6 +100,8 @@ class frmMain : public QMainWindow, public Fenetre {
     bool EnregistrerFichier(const QString &chemin);
     // Where the file dialogs open: "Parties" beside the program, else the documents folder.
     static QString DossierParties();
+    // A window rendered to a picture without being shown: failures go to stderr, not to a box.
+    void DefinirCapture(bool capture) { capture_ = capture; }
     // Closes without asking (the player already answered, or nobody is there to ask).
     void Fermer();
 
@@ -154,12 +156,15 @@ class frmMain : public QMainWindow, public Fenetre {
     QAction *AjouterAction(QMenu *menu, const QString &nom, const QString &texte, const QKeySequence &raccourci,
                            bool actif);
     QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }
+    // A saved game that could not be opened or written: a critical box, or stderr in a capture.
+    void SignalerEchec(const std::string &texte);
 
     MagasinReglages &reglages_;
     LecteurSons &sons_;
     SourceAleatoire &hasard_;
     Dialogues &dialogues_;
     bool montrer_;
+    bool capture_ = false;
 
     ZoneClient *zone_ = nullptr;
     std::unique_ptr<SurfaceImage> surface_;

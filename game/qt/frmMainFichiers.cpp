@@ -1,13 +1,117 @@
 // Saved games on the main window: the file dialogs, reading and writing the file.
+#include "FichierPartie.h"
 #include "frmMain.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <cstdio>
+#include <vector>
 
 namespace lumio {
 
-// TODO(fichiers): the open and save commands.
-void frmMain::Ouvrir() {}
-void frmMain::Enregistrer() {}
-bool frmMain::OuvrirFichier(const QString &) { return false; }
-bool frmMain::EnregistrerFichier(const QString &) { return false; }
-QString frmMain::DossierParties() { return QString(); }
+namespace {
+
+const char *const EchecOuverture = "Impossible d'ouvrir la partie.";
+const char *const EchecEnregistrement = "Impossible d'enregistrer la partie.";
+
+} // namespace
+
+void frmMain::SignalerEchec(const std::string &texte) {
+    // Nobody could answer a box in a headless capture: the reason goes where the caller sees it.
+    if (capture_) {
+        std::fprintf(stderr, "%s\n", texte.c_str());
+        return;
+    }
+    BoiteMessage(Message{texte, Boutons::Ok, Icone::Critique, TitreDefaut});
+}
+
+QString frmMain::DossierParties() {
+    const QDir programme(QCoreApplication::applicationDirPath());
+    const QFileInfo parties(programme.filePath(QStringLiteral("Parties")));
+    if (parties.isDir()) return parties.absoluteFilePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A dialog told to start in a folder that is not there opens wherever the process happens
+    // to run; the home folder is the nearest sensible place.
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void frmMain::Ouvrir() {
+    if (jeu_->RechercheEnCours) return;
+    const QString chemin = dialogues_.ChoisirFichier(this, false, DossierParties());
+    if (!chemin.isEmpty()) OuvrirFichier(chemin);
+    DonnerFocusCoupN();
+}
+
+bool frmMain::OuvrirFichier(const QString &chemin) {
+    if (jeu_->RechercheEnCours) return false;
+    QFile fichier(chemin);
+    // QFile refuses a folder itself; a device or a pipe is read like a file and judged by its
+    // bytes. Unbuffered, a read asks for exactly what it wants, never a larger block that a pipe
+    // kept open would not deliver.
+    if (!fichier.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        SignalerEchec(std::string(EchecOuverture) + "\n\n" + fichier.errorString().toStdString());
+        return false;
+    }
+    // Whatever follows the last record is never read, so a huge file costs no more than a game.
+    const QByteArray lus = fichier.read(qint64(NombreEnregistrements) * qint64(TailleEnregistrement));
+    if (fichier.error() != QFileDevice::NoError) {
+        SignalerEchec(std::string(EchecOuverture) + "\n\n" + fichier.errorString().toStdString());
+        return false;
+    }
+    fichier.close();
+    const std::vector<std::uint8_t> octets(lus.begin(), lus.end());
+    const std::string raison = OuvrirPartie(*jeu_, octets);
+    if (!raison.empty()) {
+        SignalerEchec(MessageFichierInvalide + "\n\n" + raison);
+        return false;
+    }
+    return true;
+}
+
+void frmMain::Enregistrer() {
+    if (jeu_->RechercheEnCours) return;
+    const QString chemin = dialogues_.ChoisirFichier(this, true, DossierParties());
+    if (!chemin.isEmpty()) EnregistrerFichier(chemin);
+    DonnerFocusCoupN();
+}
+
+bool frmMain::EnregistrerFichier(const QString &chemin) {
+    // A solve in progress holds half-filled grids that are no game to keep.
+    if (jeu_->RechercheEnCours) return false;
+    const QFileInfo cible(chemin);
+    if (cible.exists() || cible.isSymLink()) {
+        Message question{"Ecraser le fichier existant ?", Boutons::OuiNon, Icone::Question, TitreDefaut,
+                         true};
+        if (BoiteMessage(question) != Reponse::Oui) return false;
+    }
+
+    const std::vector<std::uint8_t> octets = EcrirePartie(*jeu_);
+    const QByteArray contenu(reinterpret_cast<const char *>(octets.data()), qsizetype(octets.size()));
+    // The new file is written beside the old one and takes its name only once it is whole, so a
+    // full disk or a failing write never costs the player the game saved before.
+    QSaveFile fichier(chemin);
+    bool reussi = fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    // A write cut short (a full disk, a size limit) reports only the bytes it wrote, with no
+    // error; asking again for the rest makes the system say why. Buffered, the loss would go
+    // unnoticed until after the old file was replaced.
+    qint64 ecrits = 0;
+    while (reussi && ecrits < contenu.size()) {
+        const qint64 n = fichier.write(contenu.constData() + ecrits, contenu.size() - ecrits);
+        if (n <= 0) reussi = false;
+        ecrits += n;
+    }
+    if (reussi) reussi = fichier.commit();
+    if (!reussi) {
+        const QString raison = fichier.errorString();
+        fichier.cancelWriting();
+        SignalerEchec(std::string(EchecEnregistrement) + "\n\n" + raison.toStdString());
+        return false;
+    }
+    return true;
+}
 
 } // namespace lumio

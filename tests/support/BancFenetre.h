@@ -22,8 +22,9 @@ namespace lumio::test {
 
 class DialoguesScriptes : public Dialogues {
   public:
-    Reponse BoiteMessage(QWidget *, const Message &m) override {
+    Reponse BoiteMessage(QWidget *parent, const Message &m) override {
         messages.push_back(m);
+        parentsVisibles.push_back(parent && parent->isVisible());
         if (reponses.empty()) return m.boutons == Boutons::OuiNon ? Reponse::Oui : Reponse::Ok;
         Reponse r = reponses.front();
         reponses.pop_front();
@@ -45,6 +46,7 @@ class DialoguesScriptes : public Dialogues {
         return r;
     }
     std::vector<Message> messages;
+    std::vector<bool> parentsVisibles; // whether the window under each box was on screen
     std::deque<Reponse> reponses;
     std::vector<std::pair<bool, QString>> fichiersDemandes; // (save, folder) of each file dialog
     std::deque<QString> reponsesFichier;
@@ -63,7 +65,8 @@ class BancFenetre {
         hasard.Ajouter(tirages);
         fenetre = std::make_unique<frmMain>(*magasin, sons, hasard, dialogues, montrer);
         if (demarrer) fenetre->Form_Load();
-        if (montrer) {
+        // Without a start the window is not shown yet: the test starts it and waits itself.
+        if (montrer && demarrer) {
             fenetre->activateWindow();
             if (!QTest::qWaitForWindowActive(fenetre.get())) qWarning("la fenêtre ne devient pas active");
             fenetre->DonnerFocusCoupN();
