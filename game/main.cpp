@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -54,6 +57,11 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));
     QApplication::setOrganizationName(QStringLiteral("Darvel"));
     InstallerSubstitutionsPolices();
+    // The game speaks French whatever the desktop's language, down to Qt's own dialogs.
+    QTranslator traductionQt;
+    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traductionQt);
 
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Sudoku Lumio, le Sudoku classique."));
