@@ -9,7 +9,9 @@ namespace lumio {
 
 namespace {
 
-bool EstBlanc(char c) { return c == ' ' || c == '\t'; }
+bool EstBlanc(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Reads the longest number at the start of `s` from `i`; returns how many characters it took
 // (0 when there is no number there).
@@ -25,7 +27,8 @@ std::size_t LireNombre(const std::string &s, std::size_t i, double &valeur) {
     if (i < s.size() && s[i] == '.') {
         std::size_t j = i + 1;
         std::string fraction = ".";
-        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) fraction += s[j++];
+        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j])))
+            fraction += s[j++];
         if (vus || fraction.size() > 1) {
             chiffres += fraction;
             vus = vus || fraction.size() > 1;
@@ -41,7 +44,8 @@ std::size_t LireNombre(const std::string &s, std::size_t i, double &valeur) {
         std::string exposant = "e";
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) exposant += s[j++];
         std::size_t debutChiffres = j;
-        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) exposant += s[j++];
+        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j])))
+            exposant += s[j++];
         if (j > debutChiffres) {
             chiffres += exposant;
             i = j;
@@ -52,15 +56,12 @@ std::size_t LireNombre(const std::string &s, std::size_t i, double &valeur) {
     return i - debut;
 }
 
-std::string Minuscules(std::string s) {
-    for (char &c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 std::string SansBlancs(const std::string &s) {
     std::size_t a = 0, b = s.size();
-    while (a < b && EstBlanc(s[a])) ++a;
-    while (b > a && EstBlanc(s[b - 1])) --b;
+    while (a < b && EstBlanc(s[a]))
+        ++a;
+    while (b > a && EstBlanc(s[b - 1]))
+        --b;
     return s.substr(a, b - a);
 }
 
@@ -68,7 +69,8 @@ std::string SansBlancs(const std::string &s) {
 
 double ValeurNumerique(const std::string &texte) {
     std::size_t i = 0;
-    while (i < texte.size() && EstBlanc(texte[i])) ++i;
+    while (i < texte.size() && EstBlanc(texte[i]))
+        ++i;
     double v = 0;
     LireNombre(texte, i, v);
     return v;
@@ -103,6 +105,15 @@ std::optional<std::int16_t> Entier16(const std::string &texte) {
     return static_cast<std::int16_t>(*v);
 }
 
-std::string AvecSigne(long long n) { return n < 0 ? std::to_string(n) : " " + std::to_string(n); }
+std::string Minuscules(std::string s) {
+    // Byte by byte and ASCII only: the locale the toolkit sets must not touch UTF-8 text.
+    for (char &c : s)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return s;
+}
+
+std::string AvecSigne(long long n) {
+    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+}
 
 } // namespace lumio

@@ -25,6 +25,9 @@ std::optional<bool> Booleen(const std::string &texte);
 // whole number that fits in 16 bits.
 std::optional<std::int16_t> Entier16(const std::string &texte);
 
+// The text with its ASCII capitals lowered (level names, Boolean words).
+std::string Minuscules(std::string s);
+
 // Decimal text of a number with the sign position of saved games: " 754", "-3".
 std::string AvecSigne(long long n);
 

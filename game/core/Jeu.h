@@ -40,6 +40,18 @@ constexpr Couleur CouleurLigneFine = RGB(0, 0, 192);
 constexpr Couleur CouleurLigneEpaisse = RGB(124, 7, 28);
 constexpr Couleur CouleurCadre = RGB(192, 0, 0);
 
+// Raises a flag for exactly the life of a scope, whatever way the scope ends.
+class DrapeauLeve {
+  public:
+    explicit DrapeauLeve(bool &drapeau) : drapeau_(drapeau) { drapeau_ = true; }
+    ~DrapeauLeve() { drapeau_ = false; }
+    DrapeauLeve(const DrapeauLeve &) = delete;
+    DrapeauLeve &operator=(const DrapeauLeve &) = delete;
+
+  private:
+    bool &drapeau_;
+};
+
 // The text of the level captions, 1..4; "" for any other level.
 std::string NomNiveau(int niveau);
 
@@ -52,8 +64,8 @@ class Jeu {
         SourceAleatoire &hasard);
 
     // ---- modInterface: interface state ----
-    int Niveau = 0;       // level of new games, 1..4
-    int ModeJeu = 0;      // 1 play mode, 2 creation mode
+    int Niveau = 0;  // level of new games, 1..4
+    int ModeJeu = 0; // 1 play mode, 2 creation mode
     Chiffre ChiffreChoisi = 0;
     bool VerifImmediate = false;
     bool LimiterChiffres = false;
@@ -188,6 +200,7 @@ class Jeu {
     // The digit counts of the palette as a cell loses or gains a digit.
     void RetirerDuCompte(int e);
     void AjouterAuCompte(int s);
+    bool GrilleJeuComplete() const;
 };
 
 } // namespace lumio

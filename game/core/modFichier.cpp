@@ -12,11 +12,7 @@ std::string OuvrirPartie(Jeu &jeu, const std::vector<std::uint8_t> &octets) {
 }
 
 void Jeu::AppliquerPartie(const PartieLue &partie) {
-    ChargementEnCours = true;
-    struct FinChargement {
-        bool &drapeau;
-        ~FinChargement() { drapeau = false; }
-    } finChargement{ChargementEnCours};
+    const DrapeauLeve chargement(ChargementEnCours);
     NbChiffre.Effacer();
     GrilleJeu.Effacer();
     GrilleCreation.Effacer();
@@ -75,22 +71,17 @@ void Jeu::AppliquerPartie(const PartieLue &partie) {
     BOUTONSOLUTION = false;
     if (jeu) {
         // A game saved complete stays finished: its clock does not run again.
-        bool complete = true;
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r) complete &= GrilleJeu(c, r) == GrilleSolution(c, r);
-        fenetre.ActiverChrono(!complete);
+        fenetre.ActiverChrono(!GrilleJeuComplete());
     }
 
     // Redrawing the board wiped the selection frame; the cursor itself has not moved (before
     // any game, as when a file is opened at start-up, it takes the centre cell).
     int c = 5, r = 5;
     CaseCurseur(c, r);
-    if (c < 1 || c > 9 || r < 1 || r > 9) {
-        c = r = 5;
-        Xcur = float(OrigineCalculeeX() + 180);
-        Ycur = float(OrigineCalculeeY() + 180);
-    }
-    DessinerCadre(c, r);
+    if (c < 1 || c > 9 || r < 1 || r > 9)
+        PlacerCurseurCentre();
+    else
+        DessinerCadre(c, r);
 }
 
 } // namespace lumio

@@ -12,8 +12,7 @@ void Jeu::PlacerChiffre(int d, int kind, int c, int r) {
     int k = kind;
     if (k == GenreJoueur && VerifImmediate && GrilleSolution(c, r) != d) k = GenreFaux;
     if (k != GenreCrayon) {
-        NbChiffre(d) += 1;
-        if (NbChiffre(d) == 9 && LimiterChiffres) fenetre.MontrerImagePalette(d, 0);
+        AjouterAuCompte(d);
         GrilleJeu(c, r) = Chiffre(d);
     }
     DessinerChiffre(d, k, c, r);
@@ -83,23 +82,17 @@ void Jeu::mnuRecommencer_Click() {
     fenetre.DonnerFocusCoupN();
 }
 
-namespace {
-
-std::string Minuscules(std::string s) {
-    for (char &ch : s)
-        if (ch >= 'A' && ch <= 'Z') ch = char(ch - 'A' + 'a');
-    return s;
+bool Jeu::GrilleJeuComplete() const {
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            if (GrilleJeu(c, r) == 0 || GrilleJeu(c, r) != GrilleSolution(c, r)) return false;
+    return true;
 }
-
-} // namespace
 
 void Jeu::VerifierFin() {
     // A saved game that was already complete opens as it was left: no second victory, and no
     // best time for a clock read from a file.
-    if (ModeJeu == 2 || ChargementEnCours) return;
-    for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r)
-            if (GrilleJeu(c, r) == 0 || GrilleJeu(c, r) != GrilleSolution(c, r)) return;
+    if (ModeJeu == 2 || ChargementEnCours || !GrilleJeuComplete()) return;
 
     JouerSon("Bravo");
     fenetre.ActiverChrono(false);

@@ -4,24 +4,8 @@
 
 namespace lumio {
 
-namespace {
-
-// Keeps RechercheEnCours set for exactly the life of a solve, whatever way it ends.
-class GardeRecherche {
-  public:
-    explicit GardeRecherche(bool &enCours) : enCours_(enCours) { enCours_ = true; }
-    ~GardeRecherche() { enCours_ = false; }
-    GardeRecherche(const GardeRecherche &) = delete;
-    GardeRecherche &operator=(const GardeRecherche &) = delete;
-
-  private:
-    bool &enCours_;
-};
-
-} // namespace
-
 void Jeu::ResoudreGrille() {
-    GardeRecherche garde(RechercheEnCours);
+    const DrapeauLeve recherche(RechercheEnCours);
     GrilleChiffres solution;
     const IssueRecherche issue =
         Resoudre(GrilleCreation, solution, SolutionTrouvee, [this] { return fenetre.TraiterEvenements(); });

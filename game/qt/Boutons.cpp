@@ -2,14 +2,15 @@
 #include "Boutons.h"
 
 #include <QIcon>
-#include <QMetaObject>
 #include <tovxp/Module_API.h>
 #include <tovxp/TovCommand.h>
 
 namespace lumio {
 
 namespace {
-tovxp::TovCommand *Bouton(QWidget *w) { return qobject_cast<tovxp::TovCommand *>(w); }
+tovxp::TovCommand *Bouton(QWidget *w) {
+    return qobject_cast<tovxp::TovCommand *>(w);
+}
 } // namespace
 
 QWidget *CreerBouton(QWidget *parent, const QString &nom, const QString &texte, const QRect &place,
@@ -37,22 +38,17 @@ void ColorerBouton(QWidget *bouton, Couleur face, Couleur texte) {
     }
 }
 
-void DefinirImageBouton(QWidget *bouton, const QPixmap &image) {
-    if (auto *b = Bouton(bouton)) b->setPicture(QIcon(image));
-}
-
 void DefinirImageBouton(QWidget *bouton, const std::function<QPixmap(qreal)> &dessin) {
     // One picture per scale, the plain one first, so the button lays it out at its logical size
     // and draws the finest one the screen can show.
     QIcon icone;
-    for (qreal ratio : {1.0, 2.0, 3.0}) icone.addPixmap(dessin(ratio));
+    for (qreal ratio : {1.0, 2.0, 3.0})
+        icone.addPixmap(dessin(ratio));
     if (auto *b = Bouton(bouton)) b->setPicture(icone);
 }
 
-void DefinirBulleBouton(QWidget *bouton, const QString &texte) { bouton->setToolTip(texte); }
-
-void CliquerBouton(QWidget *bouton) {
-    if (bouton->isEnabled()) QMetaObject::invokeMethod(bouton, "Click");
+void DefinirBulleBouton(QWidget *bouton, const QString &texte) {
+    bouton->setToolTip(texte);
 }
 
 } // namespace lumio

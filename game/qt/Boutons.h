@@ -16,11 +16,8 @@ namespace lumio {
 QWidget *CreerBouton(QWidget *parent, const QString &nom, const QString &texte, const QRect &place,
                      std::function<void()> clic);
 void ColorerBouton(QWidget *bouton, Couleur face, Couleur texte);
-void DefinirImageBouton(QWidget *bouton, const QPixmap &image);
 // A picture drawn by `dessin` for a device pixel ratio, at every scale a screen may need.
 void DefinirImageBouton(QWidget *bouton, const std::function<QPixmap(qreal)> &dessin);
 void DefinirBulleBouton(QWidget *bouton, const QString &texte);
-// Clicks a button as the player would (tests and keyboard shortcuts).
-void CliquerBouton(QWidget *bouton);
 
 } // namespace lumio

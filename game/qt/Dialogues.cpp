@@ -13,10 +13,18 @@ Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
     boite.setWindowTitle(QString::fromStdString(m.titre));
     boite.setText(QString::fromStdString(m.texte));
     switch (m.icone) {
-    case Icone::Aucune: boite.setIcon(QMessageBox::NoIcon); break;
-    case Icone::Question: boite.setIcon(QMessageBox::Question); break;
-    case Icone::Critique: boite.setIcon(QMessageBox::Critical); break;
-    case Icone::Information: boite.setIcon(QMessageBox::Information); break;
+    case Icone::Aucune:
+        boite.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icone::Question:
+        boite.setIcon(QMessageBox::Question);
+        break;
+    case Icone::Critique:
+        boite.setIcon(QMessageBox::Critical);
+        break;
+    case Icone::Information:
+        boite.setIcon(QMessageBox::Information);
+        break;
     }
     QPushButton *ok = nullptr, *annuler = nullptr, *oui = nullptr, *non = nullptr;
     switch (m.boutons) {
@@ -57,10 +65,6 @@ std::string DialoguesQt::BoiteSaisie(QWidget *parent, const std::string &invite,
     if (boite.exec() != QDialog::Accepted) return "";
     return boite.textValue().toStdString();
 }
-
-} // namespace lumio
-
-namespace lumio {
 
 QString DialoguesQt::ChoisirFichier(QWidget *parent, bool enregistrer, const QString &dossier) {
     QFileDialog boite(

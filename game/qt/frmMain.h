@@ -139,6 +139,7 @@ class frmMain : public QMainWindow, public Fenetre {
 
     // The six command buttons, TovCommand1 .. TovCommand6.
     QWidget *TovCommand(int n) const { return boutons_.at(std::size_t(n - 1)); }
+
     // The solution command, which may run a long search with the window kept live.
     void LancerSolution();
 

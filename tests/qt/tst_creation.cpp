@@ -11,42 +11,23 @@ using namespace lumio::test;
 namespace {
 
 // A hard puzzle and its only completion, row after row.
-const char *const Enonce = "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
-const char *const Solution = "417369825632158947958724316825437169791586432346912758289643571573291684164875293";
+const char *const Enonce =
+    "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
+const char *const Solution =
+    "417369825632158947958724316825437169791586432346912758289643571573291684164875293";
 
-void Touche(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(QApplication::focusWidget(), k, m); }
-
-void AllerA(Jeu &j, int c, int r) {
-    int c0 = 0, r0 = 0;
-    j.CaseCurseur(c0, r0);
-    for (; c0 < c; ++c0) Touche(Qt::Key_Right);
-    for (; c0 > c; --c0) Touche(Qt::Key_Left);
-    for (; r0 < r; ++r0) Touche(Qt::Key_Down);
-    for (; r0 > r; --r0) Touche(Qt::Key_Up);
-}
-
-void Taper(Jeu &j, const char *grille) {
+void Taper(BancFenetre &b, const char *grille) {
     for (int k = 0; k < 81; ++k) {
         if (grille[k] == '.') continue;
-        AllerA(j, k % 9 + 1, k / 9 + 1);
-        Touche(Qt::Key(Qt::Key_0 + (grille[k] - '0')), Qt::KeypadModifier);
+        AllerA(b, k % 9 + 1, k / 9 + 1);
+        Touche(*b.fenetre, Qt::Key(Qt::Key_0 + (grille[k] - '0')), Qt::KeypadModifier);
     }
-}
-
-bool Proche(QRgb p, Couleur c, int tolerance = 60) {
-    return std::abs(qRed(p) - c.r) + std::abs(qGreen(p) - c.g) + std::abs(qBlue(p) - c.b) <= tolerance;
-}
-
-int Compter(const QImage &im, int c, int r, Couleur couleur) {
-    int n = 0;
-    for (int x = 50 + 45 * (c - 1) + 4; x <= 50 + 45 * c - 4; ++x)
-        for (int y = 26 + 45 * (r - 1) + 4; y <= 26 + 45 * r - 4; ++y) n += Proche(im.pixel(x, y), couleur);
-    return n;
 }
 
 GrilleChiffres Lire(const char *g) {
     GrilleChiffres grille;
-    for (int k = 0; k < 81; ++k) grille(k % 9 + 1, k / 9 + 1) = Chiffre(g[k] == '.' ? 0 : g[k] - '0');
+    for (int k = 0; k < 81; ++k)
+        grille(k % 9 + 1, k / 9 + 1) = Chiffre(g[k] == '.' ? 0 : g[k] - '0');
     return grille;
 }
 
@@ -61,12 +42,13 @@ class TestCreation : public QObject {
         QCOMPARE(b.jeu().ModeJeu, 2);
         QCOMPARE(b.magasin->Lire("TMD", ""), std::string("2"));
         QCOMPARE(b.fenetre->findChild<QLabel *>("Label1")->text(), QString("Mode création"));
-        QVERIFY(b.fenetre->Action("mnuModeChoix2")->isChecked() && !b.fenetre->Action("mnuModeChoix1")->isChecked());
+        QVERIFY(b.fenetre->Action("mnuModeChoix2")->isChecked() &&
+                !b.fenetre->Action("mnuModeChoix1")->isChecked());
         QVERIFY(!b.fenetre->tmrSecondes().isActive());
         QVERIFY(b.dialogues.messages.empty());
         // Typed digits survive choosing the mode already checked.
-        AllerA(b.jeu(), 2, 3);
-        Touche(Qt::Key_6, Qt::KeypadModifier);
+        AllerA(b, 2, 3);
+        Touche(*b.fenetre, Qt::Key_6, Qt::KeypadModifier);
         b.fenetre->Action("mnuModeChoix2")->trigger();
         QCOMPARE(int(b.jeu().GrilleCreation(2, 3)), 6);
         QVERIFY(b.fenetre->Action("mnuModeChoix2")->isChecked());
@@ -80,12 +62,13 @@ class TestCreation : public QObject {
     void uneGrilleTapeeEstResolueEnBleuAutourDesChiffresDuJoueur() {
         BancFenetre b({{"TMD", "2"}}, true, {}, true);
         Jeu &j = b.jeu();
-        Taper(j, Enonce);
+        Taper(b, Enonce);
         QVERIFY(j.GrilleCreation == Lire(Enonce));
         b.dialogues.reponses = {Reponse::Oui};
-        Touche(Qt::Key_F7);
+        Touche(*b.fenetre, Qt::Key_F7);
         QCOMPARE(b.dialogues.messages.size(), std::size_t(2));
-        QCOMPARE(b.dialogues.messages[0].texte, std::string("Etes-vous sûr de vouloir afficher la solution ?"));
+        QCOMPARE(b.dialogues.messages[0].texte,
+                 std::string("Etes-vous sûr de vouloir afficher la solution ?"));
         QCOMPARE(b.dialogues.messages[0].titre, std::string("Afficher la solution"));
         QCOMPARE(b.dialogues.messages[1].texte, std::string("Sudoku résolu avec succés !"));
         QVERIFY(j.GrilleCreation == Lire(Solution));
@@ -95,8 +78,9 @@ class TestCreation : public QObject {
         for (int k = 0; k < 81; ++k) {
             const int c = k % 9 + 1, r = k / 9 + 1;
             const bool tape = Enonce[k] != '.';
-            QVERIFY2(Compter(im, c, r, tape ? RGB(128, 64, 64) : RGB(0, 0, 192)) > 15, qPrintable(QString("%1,%2").arg(c).arg(r)));
-            QCOMPARE(Compter(im, c, r, tape ? RGB(0, 0, 192) : RGB(128, 64, 64)), 0);
+            QVERIFY2(Compter(im, Interieur(c, r), tape ? RGB(128, 64, 64) : RGB(0, 0, 192)) > 15,
+                     qPrintable(QString("%1,%2").arg(c).arg(r)));
+            QCOMPARE(Compter(im, Interieur(c, r), tape ? RGB(0, 0, 192) : RGB(128, 64, 64)), 0);
         }
         QCOMPARE(QApplication::focusWidget(), qobject_cast<QWidget *>(b.fenetre->CoupN()));
     }
@@ -104,18 +88,18 @@ class TestCreation : public QObject {
     void uneGrilleSansSolutionLeDitEtResteTelleQuelle() {
         BancFenetre b({{"TMD", "2"}}, true, {}, true);
         // Two 5s in one box, in different rows and columns.
-        AllerA(b.jeu(), 1, 1);
-        Touche(Qt::Key_5, Qt::KeypadModifier);
-        AllerA(b.jeu(), 2, 2);
-        Touche(Qt::Key_5, Qt::KeypadModifier);
+        AllerA(b, 1, 1);
+        Touche(*b.fenetre, Qt::Key_5, Qt::KeypadModifier);
+        AllerA(b, 2, 2);
+        Touche(*b.fenetre, Qt::Key_5, Qt::KeypadModifier);
         const GrilleChiffres tapee = b.jeu().GrilleCreation;
         b.dialogues.reponses = {Reponse::Oui};
-        Touche(Qt::Key_F7);
+        Touche(*b.fenetre, Qt::Key_F7);
         QCOMPARE(b.dialogues.messages.back().texte, std::string("Aucune solution possible!"));
         QCOMPARE(int(b.dialogues.messages.back().icone), int(Icone::Critique));
         QVERIFY(b.jeu().GrilleCreation == tapee);
         QVERIFY(!b.jeu().FlagSol);
-        Touche(Qt::Key_F5);
+        Touche(*b.fenetre, Qt::Key_F5);
         QCOMPARE(b.dialogues.messages.back().texte, std::string("Grille incorrecte !!"));
     }
 
@@ -124,19 +108,21 @@ class TestCreation : public QObject {
     void pendantUneRechercheLaFenetreVitMaisNeChangePasLaGrille() {
         BancFenetre b({{"TMD", "2"}}, true, {}, true);
         Jeu &j = b.jeu();
-        Taper(j, Enonce);
+        Taper(b, Enonce);
         const GrilleChiffres tapee = j.GrilleCreation;
         int c = 0, r = 0;
         j.CaseCurseur(c, r);
         b.dialogues.reponses = {Reponse::Oui};
         QWidget &zone = b.fenetre->zone();
         const QPointF surLeCurseur(50 + 45 * c - 20, 26 + 45 * r - 20);
-        QCoreApplication::postEvent(&zone, new QMouseEvent(QEvent::MouseButtonPress, surLeCurseur, zone.mapToGlobal(surLeCurseur),
-                                                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(&zone, new QMouseEvent(QEvent::MouseButtonPress, surLeCurseur,
+                                                           zone.mapToGlobal(surLeCurseur), Qt::LeftButton,
+                                                           Qt::LeftButton, Qt::NoModifier));
         QMetaObject::invokeMethod(b.fenetre->Action("mnuJeuNouveau"), "trigger", Qt::QueuedConnection);
         QMetaObject::invokeMethod(b.fenetre->Action("mnuSolution"), "trigger", Qt::QueuedConnection);
         QMetaObject::invokeMethod(b.fenetre->Action("mnuRecommencer"), "trigger", Qt::QueuedConnection);
-        QCoreApplication::postEvent(b.fenetre->CoupN(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        QCoreApplication::postEvent(b.fenetre->CoupN(),
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
         b.fenetre->LancerSolution();
         QVERIFY(!j.RechercheEnCours);
         QCOMPARE(b.dialogues.messages.size(), std::size_t(2)); // the confirmation, then the interruption
@@ -152,7 +138,7 @@ class TestCreation : public QObject {
 
     void fermerLaFenetrePendantUneRechercheLArreteEtFerme() {
         BancFenetre b({{"TMD", "2"}}, true, {}, true);
-        Taper(b.jeu(), Enonce);
+        Taper(b, Enonce);
         b.dialogues.reponses = {Reponse::Oui, Reponse::Oui}; // show the solution, then quit
         QMetaObject::invokeMethod(b.fenetre.get(), "close", Qt::QueuedConnection);
         b.fenetre->LancerSolution();

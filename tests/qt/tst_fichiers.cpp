@@ -72,22 +72,6 @@ QByteArray AvecOctet(QByteArray o, int position, char v) {
     return o;
 }
 
-bool Proche(QRgb p, Couleur c, int tolerance = 60) {
-    return std::abs(qRed(p) - c.r) + std::abs(qGreen(p) - c.g) + std::abs(qBlue(p) - c.b) <= tolerance;
-}
-
-QRect Interieur(int c, int r) {
-    return QRect(50 + 45 * (c - 1) + 4, 26 + 45 * (r - 1) + 4, 38, 38);
-}
-
-int Compter(const QImage &im, QRect box, Couleur c, int tolerance = 60) {
-    int n = 0;
-    for (int x = box.left(); x <= box.right(); ++x)
-        for (int y = box.top(); y <= box.bottom(); ++y)
-            n += Proche(im.pixel(x, y), c, tolerance);
-    return n;
-}
-
 QLabel *Libelle(BancFenetre &b, int n) {
     return b.fenetre->findChild<QLabel *>(QStringLiteral("Label%1").arg(n));
 }
@@ -220,10 +204,6 @@ void Declencher(BancFenetre &b, const QString &commande) {
 
 bool FocusSurCoupN(BancFenetre &b) {
     return b.fenetre->focusWidget() == b.fenetre->CoupN();
-}
-
-QString Programme() {
-    return QCoreApplication::applicationDirPath() + "/sudoku-lumio";
 }
 
 } // namespace
@@ -695,10 +675,7 @@ class TestFichiers : public QObject {
         QVERIFY2(QFileInfo(Programme()).isExecutable(), "build the sudoku-lumio target first");
         QTemporaryDir ici;
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", ici.filePath("config"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
+        HorsEcran(p, ici.filePath("config"));
         const QString image = ici.filePath("capture.png");
         p.start(Programme(), {fichier, "--capture", image});
         QVERIFY(p.waitForFinished(30000));

@@ -17,11 +17,6 @@ bool LibelleVisible(frmMain &f, const char *nom) {
     return l->isVisibleTo(l->parentWidget());
 }
 
-// A pixel of the board is "near" a colour when antialiasing kept it close.
-bool Proche(QRgb p, Couleur c, int tolerance = 40) {
-    return std::abs(qRed(p) - c.r) + std::abs(qGreen(p) - c.g) + std::abs(qBlue(p) - c.b) <= tolerance;
-}
-
 } // namespace
 
 class TestFrmMain : public QObject {
@@ -132,13 +127,7 @@ class TestFrmMain : public QObject {
         BancFenetre b;
         Jeu &j = b.jeu();
         int cc = 0, rr = 0;
-        for (int c = 1; c <= 9 && !cc; ++c)
-            for (int r = 1; r <= 9; ++r)
-                if (j.CasesDonnees(c, r)) {
-                    cc = c, rr = r;
-                    break;
-                }
-        QVERIFY(cc);
+        QVERIFY(PremiereDonnee(j, cc, rr));
         int brun = 0;
         for (int x = 50 + 45 * (cc - 1) + 4; x <= 50 + 45 * cc - 4; ++x)
             for (int y = 26 + 45 * (rr - 1) + 4; y <= 26 + 45 * rr - 4; ++y) brun += Proche(b.Pixel(x, y), RGB(128, 64, 64), 30);
@@ -173,12 +162,9 @@ class TestFrmMain : public QObject {
     void laCaptureEnLigneDeCommandeDonneLaFenetreSansLAfficher() {
         QTemporaryDir dossier;
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", dossier.filePath("config"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
+        HorsEcran(p, dossier.filePath("config"));
         const QString image = dossier.filePath("capture.png");
-        p.start(QCoreApplication::applicationDirPath() + "/sudoku-lumio", {"--capture", image});
+        p.start(Programme(), {"--capture", image});
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitCode(), 0);
         QImage capture(image);
@@ -199,7 +185,7 @@ class TestFrmMain : public QObject {
         env.remove("WAYLAND_DISPLAY");
         env.remove("QT_QPA_PLATFORM");
         p.setProcessEnvironment(env);
-        p.start(QCoreApplication::applicationDirPath() + "/sudoku-lumio", {"--resoudre", "-"});
+        p.start(Programme(), {"--resoudre", "-"});
         QVERIFY(p.waitForStarted(10000));
         p.write("4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......\n"
                 "12\n"

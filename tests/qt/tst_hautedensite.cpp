@@ -28,12 +28,7 @@ class TestHauteDensite : public QObject {
         BancFenetre b;
         Jeu &j = b.jeu();
         int cc = 0, rr = 0;
-        for (int c = 1; c <= 9 && !cc; ++c)
-            for (int r = 1; r <= 9; ++r)
-                if (j.CasesDonnees(c, r)) {
-                    cc = c, rr = r;
-                    break;
-                }
+        QVERIFY(PremiereDonnee(j, cc, rr));
         // A nearest-neighbour enlargement repeats each pixel in 2 x 2 blocks; text drawn at the
         // device resolution does not.
         const QImage &im = b.fenetre->image();

@@ -13,23 +13,6 @@ using namespace lumio::test;
 
 namespace {
 
-void Touche(frmMain &f, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f, k, m);
-}
-
-void AllerA(BancFenetre &b, int c, int r) {
-    int c0 = 0, r0 = 0;
-    b.jeu().CaseCurseur(c0, r0);
-    for (; c0 < c; ++c0) Touche(*b.fenetre, Qt::Key_Right);
-    for (; c0 > c; --c0) Touche(*b.fenetre, Qt::Key_Left);
-    for (; r0 < r; ++r0) Touche(*b.fenetre, Qt::Key_Down);
-    for (; r0 > r; --r0) Touche(*b.fenetre, Qt::Key_Up);
-    int c1 = 0, r1 = 0;
-    b.jeu().CaseCurseur(c1, r1);
-    QCOMPARE(c1, c);
-    QCOMPARE(r1, r);
-}
-
 void Clic(BancFenetre &b, QPoint p, Qt::MouseButton bouton = Qt::LeftButton) {
     QTest::mouseClick(&b.fenetre->zone(), bouton, Qt::NoModifier, p);
 }
@@ -42,27 +25,14 @@ bool CaseVide(Jeu &j, int &c, int &r, int sauf_c = 0, int sauf_r = 0) {
     return false;
 }
 
-bool Proche(QRgb p, Couleur c, int tolerance = 60) {
-    return std::abs(qRed(p) - c.r) + std::abs(qGreen(p) - c.g) + std::abs(qBlue(p) - c.b) <= tolerance;
-}
-
-// How many pixels of a box are close to a colour.
-int Compter(const QImage &im, QRect box, Couleur c) {
-    int n = 0;
-    for (int x = box.left(); x <= box.right(); ++x)
-        for (int y = box.top(); y <= box.bottom(); ++y) n += Proche(im.pixel(x, y), c);
-    return n;
-}
-
-QRect Interieur(int c, int r) { return QRect(50 + 45 * (c - 1) + 4, 26 + 45 * (r - 1) + 4, 38, 38); }
-
 // Plays out the victory: the name box is answered, the best-times window is read and closed.
 struct Victoire {
     QString nomAffiche, tempsAffiche;
     explicit Victoire(BancFenetre &b, const std::string &nom) {
         b.dialogues.reponsesSaisie = {nom};
         QuandModal([this](QWidget *w) {
-            if (auto *s = qobject_cast<frmScore *>(w)) nomAffiche = s->LbNom(1)->text(), tempsAffiche = s->Lb2(1)->text();
+            if (auto *s = qobject_cast<frmScore *>(w))
+                nomAffiche = s->LbNom(1)->text(), tempsAffiche = s->Lb2(1)->text();
         });
     }
 };
@@ -273,7 +243,8 @@ class TestPartie : public QObject {
         seul.PreparerPlateau();
         // Cells whose borders are outer frame, thin and thick lines.
         const std::pair<int, int> chemin[] = {{1, 1}, {3, 3}, {4, 4}, {9, 9}, {6, 7}, {5, 5}};
-        for (auto [c, r] : chemin) AllerA(b, c, r);
+        for (auto [c, r] : chemin)
+            AllerA(b, c, r);
         const QImage &im = b.fenetre->image();
         // The frame now on (5, 5) covers x 229..275, y 205..251 along its sides.
         auto sousLeCadre = [](int x, int y) {

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -61,7 +62,8 @@ class BancFenetre {
                          bool demarrer = true, std::vector<double> tirages = {}, bool montrer = false) {
         InstallerSubstitutionsPolices();
         magasin = std::make_unique<MagasinQSettings>(dossier.filePath("Darvel.ini"));
-        for (const auto &[cle, valeur] : reglagesInitiaux) magasin->Ecrire(cle, valeur);
+        for (const auto &[cle, valeur] : reglagesInitiaux)
+            magasin->Ecrire(cle, valeur);
         hasard.Ajouter(tirages);
         fenetre = std::make_unique<frmMain>(*magasin, sons, hasard, dialogues, montrer);
         if (demarrer) fenetre->Form_Load();
@@ -86,7 +88,9 @@ class BancFenetre {
     std::unique_ptr<frmMain> fenetre;
 };
 
-inline QRgb Rgb(Couleur c) { return qRgb(c.r, c.g, c.b); }
+inline QRgb Rgb(Couleur c) {
+    return qRgb(c.r, c.g, c.b);
+}
 
 // Runs `action` on the next modal window that opens, then closes it (the call that opened it
 // returns once it is closed).
@@ -104,6 +108,71 @@ inline void QuandModal(std::function<void(QWidget *)> action) {
 }
 
 // The centre of cell (c, r) at the design size.
-inline QPoint CentreCase(int c, int r) { return QPoint(50 + 45 * c - 22, 26 + 45 * r - 22); }
+inline QPoint CentreCase(int c, int r) {
+    return QPoint(50 + 45 * c - 22, 26 + 45 * r - 22);
+}
+
+// The 38 x 38 pixels inside cell (c, r) that a digit may cover.
+inline QRect Interieur(int c, int r) {
+    return QRect(50 + 45 * (c - 1) + 4, 26 + 45 * (r - 1) + 4, 38, 38);
+}
+
+// A pixel of the board is "near" a colour when antialiasing kept it close.
+inline bool Proche(QRgb p, Couleur c, int tolerance = 60) {
+    return std::abs(qRed(p) - c.r) + std::abs(qGreen(p) - c.g) + std::abs(qBlue(p) - c.b) <= tolerance;
+}
+
+// How many pixels of a box are close to a colour.
+inline int Compter(const QImage &im, QRect box, Couleur c, int tolerance = 60) {
+    int n = 0;
+    for (int x = box.left(); x <= box.right(); ++x)
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            n += Proche(im.pixel(x, y), c, tolerance);
+    return n;
+}
+
+// The first given of the game, column by column.
+inline bool PremiereDonnee(Jeu &j, int &c, int &r) {
+    for (c = 1; c <= 9; ++c)
+        for (r = 1; r <= 9; ++r)
+            if (j.CasesDonnees(c, r)) return true;
+    return false;
+}
+
+// A key pressed as the player would: it goes to whatever holds the focus.
+inline void Touche(frmMain &f, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f, k, m);
+}
+
+// Moves the cursor to (c, r) with the arrow keys.
+inline void AllerA(BancFenetre &b, int c, int r) {
+    int c0 = 0, r0 = 0;
+    b.jeu().CaseCurseur(c0, r0);
+    for (; c0 < c; ++c0)
+        Touche(*b.fenetre, Qt::Key_Right);
+    for (; c0 > c; --c0)
+        Touche(*b.fenetre, Qt::Key_Left);
+    for (; r0 < r; ++r0)
+        Touche(*b.fenetre, Qt::Key_Down);
+    for (; r0 > r; --r0)
+        Touche(*b.fenetre, Qt::Key_Up);
+    int c1 = 0, r1 = 0;
+    b.jeu().CaseCurseur(c1, r1);
+    QCOMPARE(c1, c);
+    QCOMPARE(r1, r);
+}
+
+// The built program, beside the test executables.
+inline QString Programme() {
+    return QCoreApplication::applicationDirPath() + "/sudoku-lumio";
+}
+
+// Runs the program offscreen with its settings in `config`, never the user's.
+inline void HorsEcran(QProcess &p, const QString &config) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+}
 
 } // namespace lumio::test
