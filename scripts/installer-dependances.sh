@@ -23,5 +23,7 @@ if [ "$(id -u)" -ne 0 ]; then
   SUDO="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+# Another install may hold the package lock for a while: wait for it rather than fail.
+APT=(apt-get -o DPkg::Lock::Timeout=900)
+$SUDO "${APT[@]}" update -qq
+$SUDO "${APT[@]}" install -y -qq --no-install-recommends "${manquants[@]}"
