@@ -169,6 +169,7 @@ frmMain::frmMain(MagasinReglages &reglages, LecteurSons &sons, SourceAleatoire &
 
     CreerMenus();
     CreerControles();
+    BrancherOptions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <map>
@@ -22,6 +23,7 @@ class QMenu;
 namespace lumio {
 
 class frmMain;
+class Options1;
 
 // The client area: shows the persistent board image over the window colour, and turns presses,
 // clicks, double clicks and drops on its own surface (not on its controls) into the game's
@@ -133,9 +135,13 @@ class frmMain : public QMainWindow, public Fenetre {
     std::string BoiteSaisie(const std::string &invite, const std::string &titre, const std::string &defaut,
                             int xTwips, int yTwips) override;
     void AfficherMeilleursTemps() override;
+    void AfficherOptions() override;
     void AppliquerTheme(const Theme &t) override;
     Couleur CouleurFondSysteme() const override;
     bool TraiterEvenements() override;
+
+    // The options dialog while it is open.
+    Options1 *Options() const;
 
     // The six command buttons, TovCommand1 .. TovCommand6.
     QWidget *TovCommand(int n) const { return boutons_.at(std::size_t(n - 1)); }
@@ -154,6 +160,7 @@ class frmMain : public QMainWindow, public Fenetre {
   private:
     void CreerMenus();
     void CreerControles();
+    void BrancherOptions(); // the menu entry and the picture that open the options
     QAction *AjouterAction(QMenu *menu, const QString &nom, const QString &texte, const QKeySequence &raccourci,
                            bool actif);
     QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }
@@ -183,6 +190,7 @@ class frmMain : public QMainWindow, public Fenetre {
     bool modeCoche_[3] = {false, false, false};
     bool pauseCochee_ = false;
     bool fermetureConfirmee_ = false;
+    QPointer<Options1> options_;
 };
 
 } // namespace lumio
