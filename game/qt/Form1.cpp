@@ -3,11 +3,11 @@
 
 #include "Boutons.h"
 #include "Liens.h"
+#include "Pictogrammes.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -104,7 +104,7 @@ Form1::Form1(QWidget *parent) : QDialog(parent) {
     auto *logo = new QLabel(this);
     logo->setObjectName("Image3");
     logo->setGeometry(22, 22, 100, 100);
-    logo->setPixmap(Logo(100, devicePixelRatioF() > 1 ? devicePixelRatioF() : qApp->devicePixelRatio()));
+    logo->setPixmap(DessinerPictogramme(Pictogramme::Logo, 100, qApp->devicePixelRatio()));
     logo->setAccessibleName(QStringLiteral("Logo de Sudoku-Lumio"));
 
     Libelle(this, "Label1", QStringLiteral(" Sudoku-Lumio"), QRect(138, 16, 296, 40), Police(28, true), Bleu);
@@ -154,68 +154,6 @@ void Form1::Placer() {
 void Form1::showEvent(QShowEvent *e) {
     Placer();
     QDialog::showEvent(e);
-}
-
-QPixmap Form1::Logo(int taille, qreal ratio) {
-    // A block of nine cells lit from its corner: three given digits and a glowing one.
-    QPixmap pm(QSize(taille, taille) * ratio);
-    pm.setDevicePixelRatio(ratio);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(taille / 100.0, taille / 100.0);
-
-    QLinearGradient ciel(0, 0, 100, 100);
-    ciel.setColorAt(0, QColor(182, 209, 233));
-    ciel.setColorAt(1, QColor(70, 120, 190));
-    p.setPen(QPen(QColor(40, 70, 130), 2));
-    p.setBrush(ciel);
-    p.drawRoundedRect(QRectF(3, 3, 94, 94), 16, 16);
-
-    QRadialGradient lueur(30, 30, 40);
-    lueur.setColorAt(0, QColor(255, 250, 200, 230));
-    lueur.setColorAt(1, QColor(255, 250, 200, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(lueur);
-    p.drawEllipse(QPointF(30, 30), 40, 40);
-
-    const QRectF grille(17, 17, 66, 66);
-    p.setBrush(QColor(255, 255, 255, 235));
-    p.setPen(Qt::NoPen);
-    p.drawRect(grille);
-    p.setPen(QPen(QColor(0, 0, 192), 1.2));
-    for (int i = 1; i <= 2; ++i) {
-        p.drawLine(QPointF(17 + 22 * i, 17), QPointF(17 + 22 * i, 83));
-        p.drawLine(QPointF(17, 17 + 22 * i), QPointF(83, 17 + 22 * i));
-    }
-    p.setPen(QPen(QColor(124, 7, 28), 3.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(grille);
-
-    QFont f(QStringLiteral("Comic Sans MS"));
-    f.setPixelSize(17);
-    f.setBold(true);
-    p.setFont(f);
-    auto chiffre = [&](int c, int r, const char *d, const QColor &couleur) {
-        p.setPen(couleur);
-        p.drawText(QRectF(17 + 22 * c, 17 + 22 * r, 22, 22), Qt::AlignCenter, QString::fromLatin1(d));
-    };
-    const QColor brun(128, 64, 64);
-    chiffre(1, 0, "3", brun);
-    chiffre(0, 1, "7", brun);
-    chiffre(2, 2, "5", brun);
-    // The digit being found shines.
-    QRadialGradient eclat(28, 28, 12);
-    eclat.setColorAt(0, QColor(255, 220, 60, 200));
-    eclat.setColorAt(1, QColor(255, 220, 60, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(eclat);
-    p.drawEllipse(QPointF(28, 28), 12, 12);
-    f.setBold(false);
-    p.setFont(f);
-    chiffre(0, 0, "9", QColor(0, 0, 192));
-    return pm;
 }
 
 } // namespace lumio

@@ -31,9 +31,6 @@ class Form1 : public QDialog {
   public:
     explicit Form1(QWidget *parent = nullptr);
 
-    // The game's logo at any scale.
-    static QPixmap Logo(int taille, qreal ratio);
-
   protected:
     void showEvent(QShowEvent *e) override;
 

@@ -26,10 +26,10 @@ namespace lumio {
 
 namespace {
 
-// Pictures of the main window are shown no wider than this, so that they fit beside the
-// contents even on a small screen.
+// Pictures of the main window are shown no wider than this, and narrower where the window is,
+// so that they fit beside the contents.
 constexpr int LargeurImages = 520;
-constexpr int LargeurOnglets = 250;
+constexpr int LargeurOnglets = 280;
 
 } // namespace
 
@@ -38,6 +38,10 @@ constexpr int LargeurOnglets = 250;
 NavigateurAide::NavigateurAide(QHelpEngine &moteur, QWidget *parent) : QTextBrowser(parent), moteur_(moteur) {
     setObjectName("NavigateurAide");
     setOpenExternalLinks(true);
+    // Pages are read at length: a little larger than the labels of the windows.
+    QFont f = font();
+    f.setPointSizeF(f.pointSizeF() * 1.15);
+    setFont(f);
 }
 
 QVariant NavigateurAide::loadResource(int type, const QUrl &nom) {
@@ -57,7 +61,7 @@ QVariant NavigateurAide::loadResource(int type, const QUrl &nom) {
         if (image.loadFromData(moteur_.fileData(fin))) densite = 2;
     }
     if (image.isNull() && !image.loadFromData(moteur_.fileData(nom))) return {};
-    const int largeur = qMin(LargeurImages, qRound(image.width() / densite));
+    const int largeur = qMin(largeurImages_, qRound(image.width() / densite));
     const int pixels = qRound(largeur * ratio);
     if (pixels != image.width()) image = image.scaledToWidth(pixels, Qt::SmoothTransformation);
     image.setDevicePixelRatio(ratio);
@@ -104,15 +108,26 @@ frmAide::frmAide(std::unique_ptr<QHelpEngine> moteur, QWidget *parent)
     separateur->addWidget(onglets_);
     separateur->addWidget(navigateur_);
     separateur->setStretchFactor(1, 1);
-    separateur->setSizes({LargeurOnglets, 760});
     setCentralWidget(separateur);
 
     CreerOnglets();
     CreerActions();
 
+    // Wide enough for a picture beside the contents, on the middle of the game's screen.
     const QScreen *ecran = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    const QSize voulu(LargeurOnglets + LargeurImages + 280, 720);
-    resize(ecran ? voulu.boundedTo(ecran->availableGeometry().size() * 0.92) : voulu);
+    const QSize voulu(LargeurOnglets + LargeurImages + 300, 760);
+    if (ecran) {
+        const QRect travail = ecran->availableGeometry();
+        resize(voulu.boundedTo(travail.size() * 0.9));
+        move(travail.center() - QPoint(width() / 2, height() / 2));
+    } else {
+        resize(voulu);
+    }
+    // The three tabs need about 250 pixels to show their names.
+    const int onglets = qBound(250, width() * 3 / 10, LargeurOnglets);
+    separateur->setSizes({onglets, width() - onglets});
+    // What is left for a picture once the contents, the margins and a scroll bar have their share.
+    navigateur_->largeurImages_ = qBound(240, width() - onglets - 60, LargeurImages);
 
     QHelpSearchEngine *recherche = moteur_->searchEngine();
     connect(recherche, &QHelpSearchEngine::indexingStarted, this, [this] { indexation_ = true; });
@@ -143,11 +158,15 @@ void frmAide::CreerOnglets() {
     sommaire->setHeaderHidden(true);
     connect(sommaire, &QHelpContentWidget::linkActivated, navigateur_,
             [this](const QUrl &u) { navigateur_->setSource(u); });
-    connect(moteur_->contentModel(), &QHelpContentModel::contentsCreated, sommaire, &QTreeView::expandAll);
     // The contents follow the page shown, whichever way it was reached.
-    connect(navigateur_, &QTextBrowser::sourceChanged, sommaire, [sommaire](const QUrl &u) {
-        const QModelIndex i = sommaire->indexOf(u);
+    auto suivre = [this, sommaire] {
+        const QModelIndex i = sommaire->indexOf(navigateur_->source());
         if (i.isValid()) sommaire->setCurrentIndex(i);
+    };
+    connect(navigateur_, &QTextBrowser::sourceChanged, sommaire, suivre);
+    connect(moteur_->contentModel(), &QHelpContentModel::contentsCreated, sommaire, [sommaire, suivre] {
+        sommaire->expandAll();
+        suivre();
     });
     onglets_->addTab(sommaire, QStringLiteral("&Sommaire"));
 
@@ -155,7 +174,7 @@ void frmAide::CreerOnglets() {
     auto *colonneIndex = new QVBoxLayout(pageIndex);
     motIndex_ = new QLineEdit;
     motIndex_->setObjectName("MotIndex");
-    motIndex_->setPlaceholderText(QStringLiteral("Mot à trouver dans l'index"));
+    motIndex_->setPlaceholderText(QStringLiteral("Mot de l'index"));
     motIndex_->setClearButtonEnabled(true);
     QHelpIndexWidget *index = moteur_->indexWidget();
     index->setObjectName("Index");
@@ -176,9 +195,9 @@ void frmAide::CreerOnglets() {
     auto *ligne = new QHBoxLayout;
     motRecherche_ = new QLineEdit;
     motRecherche_->setObjectName("MotRecherche");
-    motRecherche_->setPlaceholderText(QStringLiteral("Mots à chercher dans les pages"));
+    motRecherche_->setPlaceholderText(QStringLiteral("Mot à chercher"));
     motRecherche_->setClearButtonEnabled(true);
-    auto *chercher = new QPushButton(QStringLiteral("&Rechercher"));
+    auto *chercher = new QPushButton(QStringLiteral("Chercher"));
     chercher->setObjectName("Rechercher");
     ligne->addWidget(motRecherche_, 1);
     ligne->addWidget(chercher);
@@ -202,6 +221,11 @@ void frmAide::CreerOnglets() {
     });
     connect(resultats_, &QListWidget::itemClicked, resultats_, &QListWidget::itemActivated);
     onglets_->addTab(pageRecherche, QStringLiteral("&Recherche"));
+    // Choosing the index or the search is to type a word: the box takes the keys at once.
+    connect(onglets_, &QTabWidget::currentChanged, this, [this](int i) {
+        if (i == 1) motIndex_->setFocus(Qt::TabFocusReason);
+        if (i == 2) motRecherche_->setFocus(Qt::TabFocusReason);
+    });
 }
 
 void frmAide::CreerActions() {

@@ -21,7 +21,9 @@ class NavigateurAide : public QTextBrowser {
     QVariant loadResource(int type, const QUrl &nom) override;
 
   private:
+    friend class frmAide;
     QHelpEngine &moteur_;
+    int largeurImages_ = 520;
 };
 
 class frmAide : public QMainWindow {

@@ -161,10 +161,12 @@ class TestAide : public QObject {
         QTRY_VERIFY(aide->isVisible());
         QCOMPARE(aide->Navigateur()->source(), aide->PageAccueil());
         QCOMPARE(aide->Navigateur()->documentTitle(), QString("Bienvenue dans Sudoku Lumio"));
-        // The picture of the page comes from the compiled help, at the width the page allows.
+        // The picture of the page comes from the compiled help, as wide as the page allows.
         const QVariant image = aide->Navigateur()->loadResource(
             QTextDocument::ImageResource, aide->PageAccueil().resolved(QUrl("images/fenetre-jeu.png")));
-        QCOMPARE(image.value<QImage>().deviceIndependentSize().width(), 520.0);
+        const qreal largeur = image.value<QImage>().deviceIndependentSize().width();
+        QVERIFY2(largeur >= 240 && largeur < aide->Navigateur()->viewport()->width(),
+                 qPrintable(QString::number(largeur)));
         auto *sommaire = aide->findChild<QHelpContentWidget *>("Sommaire");
         QTRY_COMPARE(sommaire->model()->rowCount(sommaire->model()->index(0, 0)), 15);
         // A second request brings the same window back to its first page.
