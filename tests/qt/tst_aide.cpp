@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QtTest>
 
 using namespace lumio;
@@ -141,6 +142,63 @@ class TestAide : public QObject {
         const std::string lien =
             LienSendMail("a@b.example", cc.toStdString(), "", sujet.toStdString(), corps.toStdString());
         QCOMPARE(QUrl::fromPercentEncoding(recu.toLatin1()), QString::fromStdString(lien));
+    }
+
+    // The real route, on a real X display: the program hands the desktop's opener the exact texts.
+    void sousXLeProgrammePasseLesLiensAXdgOpen() {
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
+            QStandardPaths::findExecutable("xdotool").isEmpty())
+            QSKIP("Xvfb ou xdotool absent");
+        QTemporaryDir dossier;
+        const QString recus = dossier.filePath("recus.txt");
+        QFile ouvreur(dossier.filePath("xdg-open"));
+        QVERIFY(ouvreur.open(QIODevice::WriteOnly));
+        ouvreur.write(QString("#!/bin/sh\nprintf '%s\\n' \"$*\" >> '%1'\n").arg(recus).toUtf8());
+        ouvreur.close();
+        ouvreur.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QProcess x;
+        x.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        QTRY_VERIFY_WITH_TIMEOUT(x.canReadLine() || x.state() == QProcess::NotRunning, 15000);
+        const QString ecran = ":" + QString::fromLatin1(x.readLine()).trimmed();
+        QVERIFY2(ecran.size() > 1, "Xvfb ne donne pas son écran");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM");
+        env.insert("DISPLAY", ecran);
+        env.insert("PATH", dossier.path() + ":" + env.value("PATH"));
+        env.insert("XDG_CONFIG_HOME", dossier.filePath("config"));
+        auto xdotool = [&](const QStringList &args) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start("xdotool", args);
+            p.waitForFinished(15000);
+            return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
+        };
+        QProcess jeu;
+        jeu.setProcessEnvironment(env);
+        jeu.start(Programme(), {});
+        const QString fenetre =
+            xdotool({"search", "--sync", "--onlyvisible", "--name", "^Sudoku Lumio$"}).section('\n', 0, 0);
+        QVERIFY(!fenetre.isEmpty());
+        auto lus = [&] {
+            QFile f(recus);
+            return f.open(QIODevice::ReadOnly)
+                       ? QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)
+                       : QStringList();
+        };
+        // "Contacter l'auteur" from the menu, then "Site" of the about window, with the keyboard.
+        xdotool({"windowfocus", "--sync", fenetre});
+        xdotool({"key", "--delay", "150", "alt+question", "c"});
+        QTRY_COMPARE_WITH_TIMEOUT(lus().size(), 1, 10000);
+        xdotool({"key", "--delay", "150", "alt+question", "p"});
+        xdotool({"search", "--sync", "--onlyvisible", "--name", "^A propos$"});
+        xdotool({"key", "--delay", "150", "Tab", "Return", "Escape"});
+        QTRY_COMPARE_WITH_TIMEOUT(lus().size(), 2, 10000);
+        QCOMPARE(lus(), (QStringList{LienMenu(), AdressePageWeb()}));
+        jeu.kill();
+        jeu.waitForFinished(5000);
+        x.terminate();
+        x.waitForFinished(5000);
     }
 
     void lAideEtF1OuvrentLaFenetreDAideSurSonAccueil_data() {
