@@ -170,6 +170,7 @@ frmMain::frmMain(MagasinReglages &reglages, LecteurSons &sons, SourceAleatoire &
     CreerMenus();
     CreerControles();
     BrancherOptions();
+    BrancherAide();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
@@ -359,8 +360,10 @@ void frmMain::Fermer() {
 }
 
 QImage frmMain::CaptureClient() {
-    QImage image(LargeurClient, HauteurClient, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(1.0);
+    // At the screen's density, so that QT_SCALE_FACTOR=2 gives a picture for fine screens.
+    const qreal ratio = RatioEcran();
+    QImage image(QSize(LargeurClient, HauteurClient) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(zone_->CouleurFond());
     zone_->render(&image);
     return image;

@@ -106,6 +106,10 @@ class frmMain : public QMainWindow, public Fenetre {
     void DefinirCapture(bool capture) { capture_ = capture; }
     // Closes without asking (the player already answered, or nobody is there to ask).
     void Fermer();
+    // The help window on its first page (the help installed with the game unless `collection`
+    // names another), or a message saying why it cannot open; and the about window, modal.
+    void AfficherAide(const QString &collection = QString());
+    void AfficherAPropos();
 
     Jeu &jeu() { return *jeu_; }
     ZoneClient &zone() { return *zone_; }
@@ -114,7 +118,7 @@ class frmMain : public QMainWindow, public Fenetre {
     QAction *Action(const QString &nom) const;
     QLineEdit *CoupN() const { return coupN_; }
     QTimer &tmrSecondes() { return tmrSecondes_; }
-    // The client area as the player sees it, at scale 1.
+    // The client area as the player sees it, at the screen's density (1 unless scaled).
     QImage CaptureClient();
 
     // Fenetre
@@ -161,6 +165,7 @@ class frmMain : public QMainWindow, public Fenetre {
     void CreerMenus();
     void CreerControles();
     void BrancherOptions(); // the menu entry and the picture that open the options
+    void BrancherAide();    // the "&?" menu, F1 and the web picture
     QAction *AjouterAction(QMenu *menu, const QString &nom, const QString &texte, const QKeySequence &raccourci,
                            bool actif);
     QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }
