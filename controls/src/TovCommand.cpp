@@ -364,12 +364,15 @@ void TovCommand::changeEvent(QEvent *event) {
 
 void TovCommand::mousePressEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton || !isEnabled()) return QWidget::mousePressEvent(event);
+    m_mouseDown = true;
     if (!m_checkBox) m_value = true;
     Refresh();
 }
 
 void TovCommand::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton || !isEnabled()) return QWidget::mouseReleaseEvent(event);
+    if (!m_mouseDown) return;
+    m_mouseDown = false;
     const bool inside = rect().contains(event->position().toPoint());
     if (m_checkBox) {
         if (inside) m_value = !m_value;
@@ -382,7 +385,7 @@ void TovCommand::mouseReleaseEvent(QMouseEvent *event) {
 
 void TovCommand::mouseMoveEvent(QMouseEvent *event) {
     if (!isEnabled()) return;
-    if (!m_checkBox && (event->buttons() & Qt::LeftButton)) {
+    if (!m_checkBox && m_mouseDown && (event->buttons() & Qt::LeftButton)) {
         // Dragging out lifts the button, dragging back presses it again.
         const bool inside = rect().contains(event->position().toPoint());
         if (inside != m_value) {
@@ -394,7 +397,9 @@ void TovCommand::mouseMoveEvent(QMouseEvent *event) {
 
 void TovCommand::mouseDoubleClickEvent(QMouseEvent *event) {
     // The second press of a double click only reports it; its release still clicks.
-    if (event->button() == Qt::LeftButton && isEnabled()) emit DblClick();
+    if (event->button() != Qt::LeftButton || !isEnabled()) return;
+    m_mouseDown = true;
+    emit DblClick();
 }
 
 void TovCommand::keyPressEvent(QKeyEvent *event) {
@@ -402,7 +407,10 @@ void TovCommand::keyPressEvent(QKeyEvent *event) {
     switch (event->key()) {
     case Qt::Key_Space:
         // A held key repeats; only the first press acts.
-        if (!event->isAutoRepeat()) m_value = m_checkBox ? !m_value : true;
+        if (!event->isAutoRepeat()) {
+            m_keyDown = Qt::Key_Space;
+            m_value = m_checkBox ? !m_value : true;
+        }
         break;
     case Qt::Key_Left:
     case Qt::Key_Up:
@@ -414,6 +422,7 @@ void TovCommand::keyPressEvent(QKeyEvent *event) {
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (!event->isAutoRepeat()) m_keyDown = event->key();
         break;
     default:
         Refresh();
@@ -427,6 +436,9 @@ void TovCommand::keyReleaseEvent(QKeyEvent *event) {
     if (!isEnabled() || event->isAutoRepeat() ||
         (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter))
         return QWidget::keyReleaseEvent(event);
+    // The Enter that accepted the previous window comes up here once this one has the focus.
+    if (m_keyDown != key) return;
+    m_keyDown = 0;
     if (!m_checkBox) m_value = false;
     Refresh();
     emit Click();
@@ -440,6 +452,9 @@ void TovCommand::focusInEvent(QFocusEvent *event) {
 
 void TovCommand::focusOutEvent(QFocusEvent *event) {
     m_hasFocus = false;
+    // A press interrupted by the focus going away ends here; its release clicks nothing.
+    m_keyDown = 0;
+    m_mouseDown = false;
     if (!m_checkBox) m_value = false;
     Refresh();
     QWidget::focusOutEvent(event);

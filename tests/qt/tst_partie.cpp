@@ -5,6 +5,7 @@
 
 #include <QDropEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QtTest>
 
@@ -229,6 +230,63 @@ class TestPartie : public QObject {
         Clic(b, QPoint(10, 10));
         QVERIFY(!pause->isChecked());
         QVERIFY(b.fenetre->tmrSecondes().isActive());
+    }
+
+    // Keys that the menu bar, an open menu or a button takes are theirs: the cursor, the palette
+    // digit and a paused clock stay as they were.
+    void lesTouchesDesMenusEtDesBoutonsNAtteignentPasLePlateau_data() {
+        QTest::addColumn<QString>("ou"); // "barre" after Alt, "menu" with Partie open, "bouton"
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<bool>("pave");
+        QTest::newRow("Alt puis Gauche") << "barre" << int(Qt::Key_Left) << false;
+        QTest::newRow("Alt puis Echap") << "barre" << int(Qt::Key_Escape) << false;
+        QTest::newRow("menu ouvert, Droite") << "menu" << int(Qt::Key_Right) << false;
+        QTest::newRow("menu ouvert, pavé 7") << "menu" << int(Qt::Key_7) << true;
+        QTest::newRow("menu ouvert, Echap") << "menu" << int(Qt::Key_Escape) << false;
+        QTest::newRow("bouton, Bas") << "bouton" << int(Qt::Key_Down) << false;
+        QTest::newRow("bouton, pavé 7") << "bouton" << int(Qt::Key_7) << true;
+    }
+    void lesTouchesDesMenusEtDesBoutonsNAtteignentPasLePlateau() {
+        QFETCH(QString, ou);
+        QFETCH(int, touche);
+        QFETCH(bool, pave);
+        BancFenetre b({}, true, {}, true);
+        frmMain &f = *b.fenetre;
+        b.fenetre->Action("PauseChrono")->trigger();
+        QVERIFY(f.PauseCochee());
+        const int centre = b.jeu().GrilleJeu(5, 5);
+        if (ou == "bouton") {
+            f.TovCommand(6)->setFocus();
+            QTRY_VERIFY(f.TovCommand(6)->hasFocus());
+        } else {
+            QTest::keyClick(f.CoupN(), ou == "barre" ? Qt::Key_Alt : Qt::Key_P,
+                            ou == "barre" ? Qt::NoModifier : Qt::AltModifier);
+            if (ou == "menu") QTRY_VERIFY(QApplication::activePopupWidget());
+            else QTRY_VERIFY(f.menuBar()->hasFocus());
+        }
+        QWidget *cible = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+        QTest::keyClick(cible, Qt::Key(touche), pave ? Qt::KeypadModifier : Qt::NoModifier);
+        int c = 0, r = 0;
+        b.jeu().CaseCurseur(c, r);
+        QCOMPARE(QPoint(c, r), QPoint(5, 5));
+        QCOMPARE(int(b.jeu().ChiffreChoisi), 1);
+        QCOMPARE(int(b.jeu().GrilleJeu(5, 5)), centre);
+        QVERIFY(f.PauseCochee());
+        if (QWidget *menu = QApplication::activePopupWidget()) menu->close();
+    }
+
+    // After a button kept the focus, a press on the board gives the keys back to it.
+    void unAppuiSurLePlateauLuiRendLeClavier() {
+        BancFenetre b({}, true, {}, true);
+        frmMain &f = *b.fenetre;
+        for (QWidget *source : {static_cast<QWidget *>(&f.zone()), static_cast<QWidget *>(f.imgChiffre(3))}) {
+            f.TovCommand(6)->setFocus();
+            QTRY_VERIFY(f.TovCommand(6)->hasFocus());
+            QTest::mouseClick(source, Qt::LeftButton, Qt::NoModifier,
+                              source == &f.zone() ? CentreCase(5, 5) : QPoint(10, 10));
+            QTRY_VERIFY(f.CoupN()->hasFocus());
+        }
+        AllerA(b, 6, 5);
     }
 
     void leCadreDuCurseurNeLaisseAucuneTrace() {
