@@ -6,7 +6,7 @@ PAQUETS=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6svg6-dev qt6-translations-l10n
   fonts-comic-neue fonts-liberation
-  xvfb xauth xdotool imagemagick poppler-utils sox qqwing
+  xvfb xauth openbox xdotool imagemagick poppler-utils sox qqwing
 )
 
 manquants=()

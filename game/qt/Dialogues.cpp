@@ -1,12 +1,45 @@
 // Message and input boxes in French.
 #include "Dialogues.h"
 
+#include <QEvent>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace lumio {
+
+namespace {
+
+// Keeps a window's outer corner, frame included, on a point of the screen while it is being
+// shown. A new window has no frame until the window manager draws one, and where its client area
+// then lands depends on that manager: it is placed as though its frame were the parent's (the
+// same manager draws them alike), then moved again once its own frame is known. The player may
+// move it freely afterwards.
+class CoinExterieur : public QObject {
+  public:
+    CoinExterieur(QWidget &fenetre, const QWidget &parent, QPoint coin) : QObject(&fenetre), coin_(coin) {
+        const QPoint marges = parent.geometry().topLeft() - parent.frameGeometry().topLeft();
+        fenetre.move(coin + marges);
+        fenetre.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject *objet, QEvent *e) override {
+        auto *fenetre = static_cast<QWidget *>(objet);
+        if (e->type() != QEvent::Show && e->type() != QEvent::Move) return false;
+        const QRect cadre = fenetre->frameGeometry();
+        if (!fenetre->isVisible() || cadre == fenetre->geometry()) return false; // not framed yet
+        fenetre->removeEventFilter(this);
+        if (cadre.topLeft() != coin_) fenetre->move(coin_);
+        return false;
+    }
+
+  private:
+    QPoint coin_;
+};
+
+} // namespace
 
 Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
     QMessageBox boite(parent);
@@ -60,8 +93,8 @@ std::string DialoguesQt::BoiteSaisie(QWidget *parent, const std::string &invite,
     boite.setTextValue(QString::fromStdString(defaut));
     boite.setOkButtonText(QStringLiteral("OK"));
     boite.setCancelButtonText(QStringLiteral("Annuler"));
-    // Placed from the main window's outer corner, as the game has always placed it.
-    if (parent) boite.move(parent->window()->frameGeometry().topLeft() + QPoint(x, y));
+    // Its outer corner goes at (x, y) from the main window's outer corner.
+    if (parent) new CoinExterieur(boite, *parent->window(), parent->window()->frameGeometry().topLeft() + QPoint(x, y));
     if (boite.exec() != QDialog::Accepted) return "";
     return boite.textValue().toStdString();
 }

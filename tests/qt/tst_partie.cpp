@@ -4,6 +4,7 @@
 #include "frmScore.h"
 
 #include <QDropEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -84,6 +85,50 @@ class TestPartie : public QObject {
             }
         QTRY_VERIFY(!v.nomAffiche.isEmpty());
         VerifierRecord(b, v);
+    }
+
+    // Enter typed into the name box as a person types it: the press accepts the box, the release
+    // comes up on the best-times window that opens next. It must neither clear the records nor
+    // ask to. The box's outer corner sits at 3000 / 2000 twips from the main window's.
+    void lEntreeQuiValideLeNomNEffacePasLesRecords() {
+        BancFenetre b({{"3Tp", "200"}, {"3NJT", "Bob"}}, true, {}, true);
+        b.dialogues.vraieSaisie = true;
+        Jeu &j = b.jeu();
+        int dc = 0, dr = 0;
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) {
+                if (j.CasesDonnees(c, r)) continue;
+                if (dc) j.PlacerChiffre(j.GrilleSolution(dc, dr), GenreJoueur, dc, dr);
+                dc = c, dr = r;
+            }
+        AllerA(b, dc, dr);
+
+        QPoint coinBoite;
+        bool scoresVus = false;
+        auto *suite = new QTimer;
+        QObject::connect(suite, &QTimer::timeout, suite, [&, suite] {
+            QWidget *modal = QApplication::activeModalWidget();
+            QWidget *focus = QApplication::focusWidget();
+            if (!modal || !focus || focus->window() != modal) return;
+            if (auto *boite = qobject_cast<QInputDialog *>(modal)) {
+                coinBoite = boite->frameGeometry().topLeft();
+                boite->setTextValue("Alice");
+                QTest::keyPress(focus, Qt::Key_Return);
+            } else if (qobject_cast<frmScore *>(modal)) {
+                QTest::keyRelease(focus, Qt::Key_Return);
+                scoresVus = true;
+                suite->deleteLater();
+                modal->close();
+            }
+        });
+        suite->start(5);
+        Touche(*b.fenetre, Qt::Key(Qt::Key_0 + j.GrilleSolution(dc, dr)), Qt::KeypadModifier);
+        QTRY_VERIFY(scoresVus);
+        QCOMPARE(b.dialogues.messages.size(), std::size_t(0));
+        QCOMPARE(b.magasin->Lire("1NJT", ""), std::string("Alice"));
+        QCOMPARE(b.magasin->Lire("3Tp", ""), std::string("200"));
+        QCOMPARE(b.magasin->Lire("3NJT", ""), std::string("Bob"));
+        QCOMPARE(coinBoite, b.fenetre->frameGeometry().topLeft() + QPoint(200, 133));
     }
 
     void lesTouchesDuClavierPrincipalNePlacentRien() {

@@ -31,9 +31,10 @@ class DialoguesScriptes : public Dialogues {
         reponses.pop_front();
         return r;
     }
-    std::string BoiteSaisie(QWidget *, const std::string &invite, const std::string &titre,
+    std::string BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
                             const std::string &defaut, int x, int y) override {
         saisies.push_back({invite, titre, defaut, x, y});
+        if (vraieSaisie) return DialoguesQt().BoiteSaisie(parent, invite, titre, defaut, x, y);
         if (reponsesSaisie.empty()) return defaut;
         std::string r = reponsesSaisie.front();
         reponsesSaisie.pop_front();
@@ -53,6 +54,7 @@ class DialoguesScriptes : public Dialogues {
     std::deque<QString> reponsesFichier;
     std::vector<FenetreFactice::Saisie> saisies;
     std::deque<std::string> reponsesSaisie;
+    bool vraieSaisie = false; // the real input box, for a test that types into it
 };
 
 class BancFenetre {
