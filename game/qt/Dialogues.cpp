@@ -1,48 +1,77 @@
 // Message and input boxes in French.
 #include "Dialogues.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
+#include <functional>
 
 namespace lumio {
 
 namespace {
 
-// Keeps a window's outer corner, frame included, on a point of the screen while it is being
-// shown. A new window has no frame until the window manager draws one, and where its client area
-// then lands depends on that manager: it is placed as though its frame were the parent's (the
-// same manager draws them alike), then moved again once its own frame is known. The player may
-// move it freely afterwards.
-class CoinExterieur : public QObject {
+// Puts a window's outer rectangle, frame included, where `place` says for its size, once it is on
+// screen: a new window has no frame until the window manager has mapped it, and where its client
+// area then lands depends on that manager. The player may move it freely afterwards.
+class PlacementCadre : public QObject {
   public:
-    CoinExterieur(QWidget &fenetre, const QWidget &parent, QPoint coin) : QObject(&fenetre), coin_(coin) {
-        const QPoint marges = parent.geometry().topLeft() - parent.frameGeometry().topLeft();
-        fenetre.move(coin + marges);
+    PlacementCadre(QWidget &fenetre, std::function<QPoint(QSize)> place)
+        : QObject(&fenetre), fenetre_(fenetre), place_(std::move(place)) {
         fenetre.installEventFilter(this);
     }
 
   protected:
     bool eventFilter(QObject *objet, QEvent *e) override {
-        auto *fenetre = static_cast<QWidget *>(objet);
-        if (e->type() != QEvent::Show && e->type() != QEvent::Move) return false;
-        const QRect cadre = fenetre->frameGeometry();
-        if (!fenetre->isVisible() || cadre == fenetre->geometry()) return false; // not framed yet
-        fenetre->removeEventFilter(this);
-        if (cadre.topLeft() != coin_) fenetre->move(coin_);
+        QWindow *natif = fenetre_.windowHandle();
+        if (objet == &fenetre_ && e->type() == QEvent::Show && natif) natif->installEventFilter(this);
+        if (!natif || !natif->isExposed()) return false;
+        fenetre_.removeEventFilter(this);
+        natif->removeEventFilter(this);
+        const QRect cadre = fenetre_.frameGeometry();
+        const QPoint coin = place_(cadre.size());
+        if (cadre.topLeft() != coin) fenetre_.move(coin);
         return false;
     }
 
   private:
-    QPoint coin_;
+    QWidget &fenetre_;
+    std::function<QPoint(QSize)> place_;
 };
+
+// The frame of the parent's window, which the window manager draws alike for its boxes.
+QPoint MargesCadre(const QWidget &parent) {
+    const QWidget &fenetre = *parent.window();
+    return fenetre.geometry().topLeft() - fenetre.frameGeometry().topLeft();
+}
+
+// A box is centred on its window as that window stands. One that was only just shown (at start-up)
+// has not been placed by the window manager yet: it is given a moment to appear first.
+void AttendreFenetre(QWidget *parent) {
+    QWindow *fenetre = parent ? parent->window()->windowHandle() : nullptr;
+    if (!fenetre || !fenetre->isVisible()) return;
+    QElapsedTimer attente;
+    attente.start();
+    while (!fenetre->isExposed() && attente.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents,
+                                        50);
+}
 
 } // namespace
 
 Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
+    AttendreFenetre(parent);
     QMessageBox boite(parent);
+    if (parent) {
+        const QWidget *fenetre = parent->window();
+        new PlacementCadre(boite, [fenetre](QSize cadre) {
+            return fenetre->frameGeometry().center() - QPoint(cadre.width() / 2, cadre.height() / 2);
+        });
+    }
     boite.setWindowTitle(QString::fromStdString(m.titre));
     boite.setText(QString::fromStdString(m.texte));
     switch (m.icone) {
@@ -93,8 +122,13 @@ std::string DialoguesQt::BoiteSaisie(QWidget *parent, const std::string &invite,
     boite.setTextValue(QString::fromStdString(defaut));
     boite.setOkButtonText(QStringLiteral("OK"));
     boite.setCancelButtonText(QStringLiteral("Annuler"));
-    // Its outer corner goes at (x, y) from the main window's outer corner.
-    if (parent) new CoinExterieur(boite, *parent->window(), parent->window()->frameGeometry().topLeft() + QPoint(x, y));
+    // Its outer corner goes at (x, y) from the main window's outer corner. Until it is framed it
+    // stands as though its frame were the main window's, so that it does not jump when it is.
+    if (parent) {
+        const QPoint coin = parent->window()->frameGeometry().topLeft() + QPoint(x, y);
+        boite.move(coin + MargesCadre(*parent));
+        new PlacementCadre(boite, [coin](QSize) { return coin; });
+    }
     if (boite.exec() != QDialog::Accepted) return "";
     return boite.textValue().toStdString();
 }

@@ -306,10 +306,13 @@ class TestPartie : public QObject {
         } else {
             QTest::keyClick(f.CoupN(), ou == "barre" ? Qt::Key_Alt : Qt::Key_P,
                             ou == "barre" ? Qt::NoModifier : Qt::AltModifier);
-            if (ou == "menu") QTRY_VERIFY(QApplication::activePopupWidget());
-            else QTRY_VERIFY(f.menuBar()->hasFocus());
+            if (ou == "menu")
+                QTRY_VERIFY(QApplication::activePopupWidget());
+            else
+                QTRY_VERIFY(f.menuBar()->hasFocus());
         }
-        QWidget *cible = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+        QWidget *cible = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                           : QApplication::focusWidget();
         QTest::keyClick(cible, Qt::Key(touche), pave ? Qt::KeypadModifier : Qt::NoModifier);
         int c = 0, r = 0;
         b.jeu().CaseCurseur(c, r);

@@ -26,6 +26,7 @@ class DialoguesScriptes : public Dialogues {
     Reponse BoiteMessage(QWidget *parent, const Message &m) override {
         messages.push_back(m);
         parentsVisibles.push_back(parent && parent->isVisible());
+        if (vraisMessages) return DialoguesQt().BoiteMessage(parent, m);
         if (reponses.empty()) return m.boutons == Boutons::OuiNon ? Reponse::Oui : Reponse::Ok;
         Reponse r = reponses.front();
         reponses.pop_front();
@@ -54,7 +55,9 @@ class DialoguesScriptes : public Dialogues {
     std::deque<QString> reponsesFichier;
     std::vector<FenetreFactice::Saisie> saisies;
     std::deque<std::string> reponsesSaisie;
-    bool vraieSaisie = false; // the real input box, for a test that types into it
+    // The real boxes, for a test that types into them or measures them.
+    bool vraieSaisie = false;
+    bool vraisMessages = false;
 };
 
 class BancFenetre {
