@@ -482,9 +482,19 @@ void TovCommand::Refresh() {
     update();
 }
 
+// The device pixels the control covers in its window. At a fractional ratio its edges may fall
+// between device pixels; the window shows it from the nearest device edge to the nearest one.
+QSize TovCommand::deviceSize() const {
+    const qreal r = devicePixelRatioF();
+    const QPoint at = isWindow() ? QPoint() : mapTo(window(), QPoint());
+    return {qRound((at.x() + width()) * r) - qRound(at.x() * r),
+            qRound((at.y() + height()) * r) - qRound(at.y() * r)};
+}
+
 void TovCommand::showFace() {
-    m_face = renderImage(size(), devicePixelRatioF());
-    const QRegion region = visibleRegion(m_face);
+    m_face = renderFace(size(), deviceSize(), devicePixelRatioF());
+    m_face.setDevicePixelRatio(devicePixelRatioF());
+    const QRegion region = regionOf(m_face, size());
     if (region != mask()) setMask(region);
 }
 
@@ -498,11 +508,24 @@ void TovCommand::resizeEvent(QResizeEvent *event) {
 }
 
 void TovCommand::paintEvent(QPaintEvent *) {
-    // Moved to a screen of another ratio since the last repaint: draw afresh for this one.
-    if (m_ready && !m_face.isNull() && !qFuzzyCompare(m_face.devicePixelRatio(), devicePixelRatioF()))
-        showFace();
     QPainter p(this);
-    p.drawImage(0, 0, m_face);
+    // The face is copied pixel for pixel onto the device pixels the control covers, wherever its
+    // edges fall; moved to a screen of another ratio, or to another place at a fractional one, it
+    // is drawn afresh for them.
+    const QTransform versAppareil = p.deviceTransform();
+    const qreal ratio = versAppareil.m11() > 0 ? versAppareil.m11() : devicePixelRatioF();
+    const QRectF zone = versAppareil.mapRect(QRectF(rect()));
+    const QRect appareil(QPoint(qRound(zone.left()), qRound(zone.top())),
+                         QPoint(qRound(zone.right()) - 1, qRound(zone.bottom()) - 1));
+    if (m_ready && !m_face.isNull() &&
+        (m_face.size() != appareil.size() || !qFuzzyCompare(m_face.devicePixelRatio(), ratio))) {
+        m_face = renderFace(size(), appareil.size(), ratio);
+        m_face.setDevicePixelRatio(ratio);
+    }
+    QImage pixels = m_face;
+    pixels.setDevicePixelRatio(1.0);
+    p.setWorldTransform(versAppareil.inverted());
+    p.drawImage(appareil.topLeft(), pixels);
 }
 
 } // namespace tovxp

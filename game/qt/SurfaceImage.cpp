@@ -9,7 +9,9 @@
 namespace lumio {
 
 namespace {
-QColor Qt_(Couleur c) { return QColor(c.r, c.g, c.b); }
+QColor Qt_(Couleur c) {
+    return QColor(c.r, c.g, c.b);
+}
 } // namespace
 
 QFont SurfaceImage::PoliceQt(const Police &police) {
@@ -26,9 +28,13 @@ QFont SurfaceImage::PoliceQt(const Police &police) {
 // width), centred where it falls, so that every line of one kind looks the same.
 namespace {
 
-int Bord(double x, double ratio) { return int(std::floor(x * ratio + 0.5)); }
+int Bord(double x, double ratio) {
+    return int(std::floor(x * ratio + 0.5));
+}
 
-int EpaisseurPlume(int plume, double ratio) { return std::max(1, int(std::floor(plume * ratio + 1e-9))); }
+int EpaisseurPlume(int plume, double ratio) {
+    return std::max(1, int(std::floor(plume * ratio + 1e-9)));
+}
 
 // The first device row or column of a pen of width `plume` on logical coordinate x, which covers
 // logical x - plume / 2 (integer division) to that plus plume - 1.
@@ -39,7 +45,9 @@ int DebutPlume(double x, int plume, double ratio) {
 
 } // namespace
 
-double SurfaceImage::Ratio() const { return image_.devicePixelRatio(); }
+double SurfaceImage::Ratio() const {
+    return image_.devicePixelRatio();
+}
 
 QRect SurfaceImage::PixelsAppareil(double x1, double y1, double x2, double y2) const {
     const double r = Ratio();
@@ -137,8 +145,12 @@ void SurfaceImage::Ecrire(double x, double y, const std::string &texte, const Po
     Signaler(QRectF(x - 2, y - 2, m.horizontalAdvance(s) + 4, m.height() + 4));
 }
 
-void SurfaceImage::Decouper(double x1, double y1, double x2, double y2) { decoupe_ = PixelsAppareil(x1, y1, x2, y2); }
+void SurfaceImage::Decouper(double x1, double y1, double x2, double y2) {
+    decoupe_ = PixelsAppareil(x1, y1, x2, y2);
+}
 
-void SurfaceImage::SansDecoupe() { decoupe_.reset(); }
+void SurfaceImage::SansDecoupe() {
+    decoupe_.reset();
+}
 
 } // namespace lumio

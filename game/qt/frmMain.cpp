@@ -491,10 +491,12 @@ bool frmMain::eventFilter(QObject *objet, QEvent *e) {
     }
     // Keys reach the board only through its focus holder: a key typed in the menu bar or an open
     // menu, or to a button that has the focus, is theirs alone.
-    if (e->type() == QEvent::KeyPress && objet == coupN_ && coupN_->hasFocus() && !QApplication::activePopupWidget()) {
+    if (e->type() == QEvent::KeyPress && objet == coupN_ && coupN_->hasFocus() &&
+        !QApplication::activePopupWidget()) {
         auto *k = static_cast<QKeyEvent *>(e);
         const bool modificateur = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        if (!modificateur && k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab) jeu_->Form_KeyDown(CodeTouche(*k));
+        if (!modificateur && k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab)
+            jeu_->Form_KeyDown(CodeTouche(*k));
     }
     return QMainWindow::eventFilter(objet, e);
 }

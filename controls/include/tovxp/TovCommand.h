@@ -189,6 +189,11 @@ class TOVXP_EXPORT TovCommand : public QWidget {
     void deriveAccessKey();
     void accessKeyPressed();
     QSize pictureSize() const;
+    // The face of logical `size` on exactly `device` pixels: the edges keep whole, equal device
+    // widths on every side, the middle takes what is left.
+    QImage renderFace(const QSize &size, const QSize &device, qreal ratio) const;
+    QRegion regionOf(const QImage &image, const QSize &logical) const;
+    QSize deviceSize() const;
     QColor hostBackground() const;
     void showFace();
     QFont hostFont() const;
