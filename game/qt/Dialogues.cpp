@@ -15,13 +15,21 @@ namespace lumio {
 
 namespace {
 
+// The frame the window manager draws around the parent's window, and alike around its boxes.
+QMargins MargesCadre(const QWidget &parent) {
+    const QWidget &fenetre = *parent.window();
+    const QRect f = fenetre.frameGeometry(), g = fenetre.geometry();
+    return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
+}
+
 // Puts a window's outer rectangle, frame included, where `place` says for its size, once it is on
 // screen: a new window has no frame until the window manager has mapped it, and where its client
-// area then lands depends on that manager. The player may move it freely afterwards.
+// area then lands depends on that manager. Should the frame still be unknown then, the parent's
+// stands for it. The player may move the window freely afterwards.
 class PlacementCadre : public QObject {
   public:
-    PlacementCadre(QWidget &fenetre, std::function<QPoint(QSize)> place)
-        : QObject(&fenetre), fenetre_(fenetre), place_(std::move(place)) {
+    PlacementCadre(QWidget &fenetre, const QWidget &parent, std::function<QPoint(QSize)> place)
+        : QObject(&fenetre), fenetre_(fenetre), marges_(MargesCadre(parent)), place_(std::move(place)) {
         fenetre.installEventFilter(this);
     }
 
@@ -32,22 +40,20 @@ class PlacementCadre : public QObject {
         if (!natif || !natif->isExposed()) return false;
         fenetre_.removeEventFilter(this);
         natif->removeEventFilter(this);
-        const QRect cadre = fenetre_.frameGeometry();
+        const bool encadree = fenetre_.frameGeometry() != fenetre_.geometry();
+        const QRect cadre = encadree ? fenetre_.frameGeometry() : fenetre_.geometry().marginsAdded(marges_);
         const QPoint coin = place_(cadre.size());
-        if (cadre.topLeft() != coin) fenetre_.move(coin);
+        // A framed window moves by its outer corner, one not framed yet by its client area.
+        if (cadre.topLeft() != coin)
+            fenetre_.move(encadree ? coin : coin + QPoint(marges_.left(), marges_.top()));
         return false;
     }
 
   private:
     QWidget &fenetre_;
+    QMargins marges_;
     std::function<QPoint(QSize)> place_;
 };
-
-// The frame of the parent's window, which the window manager draws alike for its boxes.
-QPoint MargesCadre(const QWidget &parent) {
-    const QWidget &fenetre = *parent.window();
-    return fenetre.geometry().topLeft() - fenetre.frameGeometry().topLeft();
-}
 
 // A box is centred on its window as that window stands. One that was only just shown (at start-up)
 // has not been placed by the window manager yet: it is given a moment to appear first.
@@ -68,7 +74,7 @@ Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
     QMessageBox boite(parent);
     if (parent) {
         const QWidget *fenetre = parent->window();
-        new PlacementCadre(boite, [fenetre](QSize cadre) {
+        new PlacementCadre(boite, *parent, [fenetre](QSize cadre) {
             return fenetre->frameGeometry().center() - QPoint(cadre.width() / 2, cadre.height() / 2);
         });
     }
@@ -126,8 +132,9 @@ std::string DialoguesQt::BoiteSaisie(QWidget *parent, const std::string &invite,
     // stands as though its frame were the main window's, so that it does not jump when it is.
     if (parent) {
         const QPoint coin = parent->window()->frameGeometry().topLeft() + QPoint(x, y);
-        boite.move(coin + MargesCadre(*parent));
-        new PlacementCadre(boite, [coin](QSize) { return coin; });
+        const QMargins marges = MargesCadre(*parent);
+        boite.move(coin + QPoint(marges.left(), marges.top()));
+        new PlacementCadre(boite, *parent, [coin](QSize) { return coin; });
     }
     if (boite.exec() != QDialog::Accepted) return "";
     return boite.textValue().toStdString();

@@ -670,9 +670,11 @@ class TestFichiers : public QObject {
         QObject::connect(lecture, &QTimer::timeout, lecture, [&, lecture] {
             QWidget *boite = QApplication::activeModalWidget();
             if (!boite || !boite->windowHandle() || !boite->windowHandle()->isExposed()) return;
-            centreBoite = boite->frameGeometry().center();
+            // The box's own frame may still be unknown here: its client area is measured, which
+            // lies within half a title bar of the centre.
+            centreBoite = boite->geometry().center();
             centreFenetre = b.fenetre->frameGeometry().center();
-            if ((centreBoite - centreFenetre).manhattanLength() > 2 && ++tours < 200) return;
+            if ((centreBoite - centreFenetre).manhattanLength() > 15 && ++tours < 200) return;
             lecture->deleteLater();
             boite->close();
         });
@@ -681,7 +683,7 @@ class TestFichiers : public QObject {
         QCOMPARE(b.dialogues.messages.size(), std::size_t(1));
         VerifierOuverture(b.dialogues.messages[0], chemin, raison.toStdString());
         QVERIFY(b.dialogues.parentsVisibles[0]);
-        QVERIFY2((centreBoite - centreFenetre).manhattanLength() <= 2,
+        QVERIFY2((centreBoite - centreFenetre).manhattanLength() <= 15,
                  qPrintable(QString("%1,%2 / %3,%4")
                                 .arg(centreBoite.x())
                                 .arg(centreBoite.y())
