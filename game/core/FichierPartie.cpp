@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <utility>
 
 namespace lumio {
 
@@ -63,8 +64,10 @@ class Ecrivain {
 
 // ---- reading ----
 
-// Thrown with the player's reason (one of the Raison… texts) first, then the detail.
+// Thrown with the player's reason (one of the Raison… texts) first, then the detail; both are
+// required, so that no detail reaches the player by mistake.
 struct Refus {
+    Refus(std::string r, std::string d) : raison(std::move(r)), detail(std::move(d)) {}
     std::string raison;
     std::string detail;
 };
