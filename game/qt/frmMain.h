@@ -24,6 +24,7 @@ namespace lumio {
 
 class frmMain;
 class Options1;
+struct RefusPartie;
 
 // The client area: shows the persistent board image over the window colour, and turns presses,
 // clicks, double clicks and drops on its own surface (not on its controls) into the game's
@@ -171,6 +172,7 @@ class frmMain : public QMainWindow, public Fenetre {
     QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }
     // A saved game that could not be opened or written: a critical box, or stderr in a capture.
     void SignalerEchec(const std::string &texte);
+    void SignalerEchecOuverture(const QString &chemin, const RefusPartie &refus);
 
     MagasinReglages &reglages_;
     LecteurSons &sons_;
