@@ -3,6 +3,7 @@
 // modResolution, modCreation).
 #pragma once
 
+#include "Affichage.h"
 #include "Couleur.h"
 #include "Fenetre.h"
 #include "Grille.h"
@@ -108,6 +109,12 @@ class Jeu {
     double OrigineCalculeeY() const;
 
     // ---- board drawing ----
+    // What each cell shows as drawn, and who is told of it (nobody unless set).
+    GrilleAffichee Affichage;
+    ObservateurPlateau *observateur = nullptr;
+    // The cell and the palette picture i (1..9) as a screen reader speaks them.
+    std::string NomCase(int c, int r) const;
+    std::string NomPalette(int i) const;
     void DessinerGrille();
     void EffacerCase(int d, int kind, int c, int r);
     void DessinerChiffre(int d, int kind, int c, int r);
@@ -206,6 +213,7 @@ class Jeu {
 
   private:
     void DessinerLignes();
+    void NoterCase(int c, int r, const CaseAffichee &v);
     void MontrerPaletteInitiale();
     void PlacerCurseurCentre();
     // The digit counts of the palette as a cell loses or gains a digit.
