@@ -5,9 +5,11 @@
 #include "BancFenetre.h"
 #include "Form1.h"
 #include "Options1.h"
+#include "frmAide.h"
 #include "frmScore.h"
 
 #include <QAccessible>
+#include <QTabWidget>
 #include <QtTest>
 
 using namespace lumio;
@@ -320,6 +322,7 @@ class TestAccessibilite : public QObject {
         QTest::newRow("options") << "Options1";
         QTest::newRow("best times") << "frmScore";
         QTest::newRow("about") << "Form1";
+        QTest::newRow("help") << "frmAide";
     }
     void toutCeQuUnLecteurAtteintANom() {
         QFETCH(QString, fenetre);
@@ -328,14 +331,27 @@ class TestAccessibilite : public QObject {
         if (fenetre == "Options1") w = std::make_unique<Options1>(b.jeu(), b.fenetre.get());
         if (fenetre == "frmScore") w = std::make_unique<frmScore>(b.jeu(), b.fenetre.get());
         if (fenetre == "Form1") w = std::make_unique<Form1>(b.fenetre.get());
+        if (fenetre == "frmAide") b.fenetre->AfficherAide();
         QWidget *cible = w ? w.get() : b.fenetre.get();
+        if (fenetre == "frmAide") cible = b.fenetre->findChild<frmAide *>();
+        QVERIFY(cible);
         cible->show();
         QList<QAccessibleInterface *> atteints;
         Atteignables(Interface(cible), atteints);
+        // Each page of the help's tabs in turn.
+        if (auto *onglets = cible->findChild<QTabWidget *>())
+            for (int k = 1; k < onglets->count(); ++k) {
+                onglets->setCurrentIndex(k);
+                Atteignables(Interface(cible), atteints);
+            }
         QVERIFY(atteints.size() >= 2);
+        QStringList sansNom;
         for (QAccessibleInterface *i : atteints)
-            QVERIFY2(!i->text(QAccessible::Name).trimmed().isEmpty(),
-                     qPrintable(i->object() ? i->object()->objectName() : QString("?")));
+            if (i->text(QAccessible::Name).trimmed().isEmpty())
+                sansNom << (i->object()
+                                ? i->object()->objectName() + "/" + i->object()->metaObject()->className()
+                                : QString::number(int(i->role())));
+        QVERIFY2(sansNom.isEmpty(), qPrintable(sansNom.join(", ")));
         cible->hide();
     }
 };
