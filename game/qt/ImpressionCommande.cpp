@@ -159,9 +159,11 @@ void ImprimerLot(const Demande &d) {
 
 void ImprimerGrille(const Demande &d) {
     // Opening a pipe or a device would wait for a writer that may never come.
-    if (!d.partie.isEmpty() && !QFileInfo(d.partie).isFile())
-        throw Refus{
-            QStringLiteral("Impossible d'ouvrir la partie %1 : ce n'est pas un fichier.").arg(d.partie)};
+    const QFileInfo partie(d.partie);
+    if (!d.partie.isEmpty() && !partie.isFile())
+        throw Refus{QStringLiteral("Impossible d'ouvrir la partie %1 : %2.")
+                        .arg(d.partie, partie.exists() ? QStringLiteral("ce n'est pas un fichier")
+                                                       : QStringLiteral("elle n'existe pas"))};
     MagasinQSettings reglages;
     SansSon sons;
     DialoguesQt dialogues;

@@ -21,7 +21,6 @@ void frmMain::CommandeImprimer() {
         connect(dialogImpression_, &QDialog::finished, this, [this] { DonnerFocusCoupN(); });
     }
     dialogImpression_->show();
-    dialogImpression_->raise();
     dialogImpression_->activateWindow();
 }
 
@@ -31,7 +30,6 @@ void frmMain::OuvrirImpressionMult() {
         connect(dialogImpressionMult_, &QDialog::finished, this, [this] { DonnerFocusCoupN(); });
     }
     dialogImpressionMult_->show();
-    dialogImpressionMult_->raise();
     dialogImpressionMult_->activateWindow();
 }
 

@@ -1,0 +1,255 @@
+// The two print dialogs on the real main window, with the printer chosen from a script: what
+// they show, their choices, the count rules and the direct print in creation mode.
+#include "BancFenetre.h"
+#include "DialogImpression.h"
+#include "DialogImpressionMult.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace lumio;
+using namespace lumio::test;
+
+namespace {
+
+// The pages of a PDF, 0 when there is no such file.
+int Pages(const QString &pdf) {
+    if (!QFileInfo::exists(pdf)) return 0;
+    QProcess p;
+    p.start("pdfinfo", {pdf});
+    p.waitForFinished(30000);
+    const QRegularExpressionMatch m = QRegularExpression("Pages:\\s+(\\d+)").match(p.readAllStandardOutput());
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+void Cliquer(QWidget *dialogue, const char *bouton) {
+    QWidget *b = dialogue->findChild<QWidget *>(bouton);
+    QVERIFY(b);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+} // namespace
+
+class TestDialogImpression : public QObject {
+    Q_OBJECT
+  private slots:
+    void chaqueControleEstASaPlaceEnTwips_data() {
+        QTest::addColumn<bool>("lot");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("bulle");
+        QTest::newRow("cadre") << false << "Frame1"
+                               << "Choix du type d'impression" << QRect(240, 120, 3135, 1215) << "";
+        QTest::newRow("sans solution") << false << "OptImpression0"
+                                       << "Impression sans solution" << QRect(480, 440, 2535, 375)
+                                       << "Imprime la grille avec les chiffres fixes seulement";
+        QTest::newRow("avec solution") << false << "OptImpression1"
+                                       << "Impression avec solution" << QRect(480, 840, 2775, 375)
+                                       << "Imprime la grille avec tous les chiffres";
+        QTest::newRow("imprimer") << false << "TovCommand1"
+                                  << "" << QRect(4080, 240, 1575, 375) << "";
+        QTest::newRow("annuler") << false << "TovCommand2"
+                                 << "" << QRect(4080, 840, 1575, 375) << "";
+        QTest::newRow("libellé") << true << "Label1"
+                                 << "Nombre de grilles à imprimer :" << QRect(240, 240, 2535, 255) << "";
+        QTest::newRow("nombre") << true << "Combo1"
+                                << "" << QRect(2880, 240, 615, 315) << "";
+        QTest::newRow("sorte") << true << "Frame1"
+                               << "Imprimer " << QRect(240, 720, 3255, 1455) << "";
+        QTest::newRow("grilles seules")
+            << true << "Option20"
+            << "grilles sans résolutions" << QRect(240 + 120, 720 + 360, 2415, 315)
+            << "Imprime une série de grille prêtes à jouer";
+        QTest::newRow("grilles et solutions")
+            << true << "Option21"
+            << "grilles sans résolution + solutions" << QRect(240 + 120, 720 + 840, 2895, 315)
+            << "Imprime 2 séries de grilles : grilles prêtes à jouer + les solutions";
+        QTest::newRow("niveau") << true << "Frame2"
+                                << "Niveau de difficulté" << QRect(3600, 120, 1935, 2055) << "";
+        QTest::newRow("facile") << true << "Option11"
+                                << "Facile" << QRect(4080, 480, 1335, 255) << "";
+        QTest::newRow("moyen") << true << "Option12"
+                               << "Moyen" << QRect(4080, 840, 1215, 255) << "";
+        QTest::newRow("difficile") << true << "Option13"
+                                   << "Difficile" << QRect(4080, 1200, 1335, 255) << "";
+        QTest::newRow("expert") << true << "Option14"
+                                << "Expert" << QRect(4080, 1560, 1335, 255) << "";
+        QTest::newRow("imprimer lot") << true << "TovCommand1"
+                                      << "" << QRect(360, 2400, 2415, 375) << "";
+        QTest::newRow("annuler lot") << true << "TovCommand2"
+                                     << "" << QRect(3120, 2400, 2415, 375) << "";
+    }
+    void chaqueControleEstASaPlaceEnTwips() {
+        QFETCH(bool, lot);
+        QFETCH(QString, nom);
+        QFETCH(QString, texte);
+        QFETCH(QRect, twips);
+        QFETCH(QString, bulle);
+        BancFenetre b;
+        QDialog *d = nullptr;
+        if (lot) {
+            b.fenetre->Action("ImpressionMult")->trigger();
+            d = b.fenetre->dialogImpressionMult();
+            QCOMPARE(d->windowTitle(), QString("Générer et imprimer des grilles"));
+            QCOMPARE(d->size(), QSize(384, 192));
+        } else {
+            b.fenetre->Action("Imprimer")->trigger();
+            d = b.fenetre->dialogImpression();
+            QCOMPARE(d->windowTitle(), QString("Imprimer la grille courante..."));
+            QCOMPARE(d->size(), QSize(394, 98));
+        }
+        QVERIFY(d && d->isVisible() && d->isModal());
+        QCOMPARE(d->palette().color(QPalette::Window), QColor(252, 233, 165));
+        auto *w = d->findChild<QWidget *>(nom);
+        QVERIFY(w);
+        const QRect place(w->mapTo(d, QPoint(0, 0)), w->size());
+        QCOMPARE(place, QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+        QCOMPARE(w->toolTip(), bulle);
+        QVERIFY(w->font().family().contains("Comic", Qt::CaseInsensitive));
+        QString legende;
+        QColor attendue(0, 0, 192);
+        if (auto *o = qobject_cast<QRadioButton *>(w)) {
+            legende = o->text();
+            attendue = QColor(0, 64, 0);
+        } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
+            legende = g->title();
+        } else if (auto *l = qobject_cast<QLabel *>(w)) {
+            legende = l->text();
+        }
+        QCOMPARE(legende, texte);
+        if (!texte.isEmpty()) QCOMPARE(w->palette().color(QPalette::WindowText), attendue);
+    }
+
+    void laGrilleCouranteSelonLOptionEtLAnnulation() {
+        BancFenetre b;
+        const QString pdf = b.dossier.filePath("grille.pdf");
+        b.jeu().ImpressionAvecSolution = true;
+        b.fenetre->Action("Imprimer")->trigger();
+        DialogImpression *d = b.fenetre->dialogImpression();
+        // The first showing shows the option as it stands.
+        QVERIFY(d->OptImpression(1)->isChecked());
+
+        // Cancelled in the print dialog: nothing, and the dialog is hidden all the same.
+        Cliquer(d, "TovCommand1");
+        QCOMPARE(b.dialogues.imprimantesDemandees, std::vector<QString>{"DialogImpression"});
+        QVERIFY(!d->isVisible() && Pages(pdf) == 0);
+
+        b.fenetre->TovCommand(4)->setFocus();
+        QTest::mouseClick(b.fenetre->TovCommand(4), Qt::LeftButton);
+        QCOMPARE(b.fenetre->dialogImpression(), d); // hidden, never destroyed
+        QTest::mouseClick(d->OptImpression(0), Qt::LeftButton);
+        QVERIFY(!b.jeu().ImpressionAvecSolution);
+        b.dialogues.reponsesImprimante = {{1, pdf}};
+        Cliquer(d, "TovCommand1");
+        QCOMPARE(Pages(pdf), 1);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(b.fenetre->focusWidget(), qobject_cast<QWidget *>(b.fenetre->CoupN()));
+
+        // "Annuler" prints nothing and keeps the choice.
+        QTest::mouseClick(d->OptImpression(1), Qt::LeftButton);
+        b.fenetre->CommandeImprimer();
+        Cliquer(d, "TovCommand2");
+        QVERIFY(!d->isVisible() && b.jeu().ImpressionAvecSolution);
+        QCOMPARE(b.dialogues.imprimantesDemandees.size(), std::size_t(2));
+
+        // A batch resets the option; the dialog still shows the player's last click.
+        b.dialogues.reponsesImprimante = {{1, b.dossier.filePath("lot.pdf")}};
+        b.fenetre->OuvrirImpressionMult();
+        Cliquer(b.fenetre->dialogImpressionMult(), "TovCommand1");
+        QVERIFY(!b.jeu().ImpressionAvecSolution);
+        b.fenetre->CommandeImprimer();
+        QVERIFY(d->isVisible() && d->OptImpression(1)->isChecked());
+    }
+
+    void enCreationLaGrilleTapeeSImprimeSansLeDialogue() {
+        BancFenetre b({{"TMD", "2"}});
+        const QString pdf = b.dossier.filePath("creation.pdf");
+        b.dialogues.reponsesImprimante = {{1, pdf}};
+        QCOMPARE(b.fenetre->Action("Imprimer")->shortcut(), QKeySequence("Ctrl+I"));
+        b.fenetre->Action("Imprimer")->trigger();
+        QVERIFY(!b.fenetre->dialogImpression());
+        QCOMPARE(b.dialogues.imprimantesDemandees, std::vector<QString>{"frmMain"});
+        QCOMPARE(Pages(pdf), 1);
+        // Once a solution is shown, the dialog asks what to print.
+        b.jeu().FlagSol = true;
+        b.fenetre->CommandeImprimer();
+        QVERIFY(b.fenetre->dialogImpression() && b.fenetre->dialogImpression()->isVisible());
+    }
+
+    void leNiveauEnregistreAuPremierAffichage_data() {
+        QTest::addColumn<QString>("cp");
+        QTest::addColumn<int>("niveau");
+        QTest::newRow("absent") << "" << 1;
+        QTest::newRow("3") << "3" << 3;
+        QTest::newRow("hors table") << "7" << 0;
+        QTest::newRow("avec un blanc") << " 2" << 0;
+    }
+    void leNiveauEnregistreAuPremierAffichage() {
+        QFETCH(QString, cp);
+        QFETCH(int, niveau);
+        BancFenetre b;
+        if (!cp.isEmpty()) b.magasin->Ecrire("CP", cp.toStdString());
+        QTest::mouseClick(b.fenetre->TovCommand(5), Qt::LeftButton);
+        DialogImpressionMult *d = b.fenetre->dialogImpressionMult();
+        QVERIFY(d && d->isVisible());
+        QCOMPARE(d->NiveauChoisi(), niveau);
+        for (int i = 1; i <= 4; ++i)
+            QCOMPARE(d->Option1(i)->isChecked(), i == niveau);
+        QCOMPARE(d->AvecSolutions(), 1);
+        QCOMPARE(d->Combo1()->currentText(), QString("4"));
+        QCOMPARE(d->Combo1()->count(), 99);
+        // Later showings keep the dialog's own choices, whatever the store says.
+        QTest::mouseClick(d->Option1(4), Qt::LeftButton);
+        QTest::mouseClick(d->Option2(0), Qt::LeftButton);
+        Cliquer(d, "TovCommand2");
+        b.magasin->Ecrire("CP", "2");
+        b.fenetre->OuvrirImpressionMult();
+        QCOMPARE(d->NiveauChoisi(), 4);
+        QCOMPARE(d->AvecSolutions(), 0);
+    }
+
+    void lesReglesDuNombre_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<bool>("solutions");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<bool>("refuse");
+        QTest::newRow("4 et solutions") << "4" << true << 4 << false;
+        QTest::newRow("3 seules") << "3 grilles" << false << 2 << false;
+        QTest::newRow("fraction") << "2.7" << true << 2 << false;
+        QTest::newRow("pas un nombre") << "abc" << true << 0 << false;
+        QTest::newRow("zéro") << "0" << true << 0 << false;
+        QTest::newRow("au-delà de 99") << "150" << true << 0 << true;
+        QTest::newRow("exposant") << "1e3" << true << 0 << true;
+    }
+    void lesReglesDuNombre() {
+        QFETCH(QString, texte);
+        QFETCH(bool, solutions);
+        QFETCH(int, pages);
+        QFETCH(bool, refuse);
+        BancFenetre b;
+        const QString pdf = b.dossier.filePath("lot.pdf");
+        b.dialogues.reponsesImprimante = {{1, pdf}};
+        b.jeu().ImpressionAvecSolution = true;
+        b.fenetre->OuvrirImpressionMult();
+        DialogImpressionMult *d = b.fenetre->dialogImpressionMult();
+        QTest::mouseClick(d->Option2(solutions ? 1 : 0), Qt::LeftButton);
+        d->Combo1()->setEditText(texte);
+        Cliquer(d, "TovCommand1");
+        QCOMPARE(Pages(pdf), pages);
+        QCOMPARE(d->isVisible(), refuse);
+        QCOMPARE(b.dialogues.imprimantesDemandees.size(), std::size_t(refuse ? 0 : 1));
+        QCOMPARE(b.jeu().ImpressionAvecSolution, refuse);
+        QCOMPARE(b.dialogues.messages.size(), std::size_t(refuse ? 1 : 0));
+        if (refuse)
+            QCOMPARE(QString::fromStdString(b.dialogues.messages[0].texte),
+                     QString("Vous pouvez imprimer de 1 à 99 grilles."));
+    }
+};
+
+QTEST_MAIN(TestDialogImpression)
+#include "tst_dialogimpression.moc"
