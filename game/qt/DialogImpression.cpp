@@ -6,6 +6,7 @@
 #include "Jeu.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QRadioButton>
 
 namespace lumio {
@@ -32,13 +33,22 @@ DialogImpression::DialogImpression(Jeu &jeu, QWidget *parent) : QDialog(parent),
         });
 
     CreerBouton(this, QStringLiteral("TovCommand1"), QStringLiteral("Imprimer"), Twips(4080, 240, 1575, 375),
-                [this] {
-                    jeu_.PrintCurrentGrid();
-                    accept();
-                });
+                [this] { Imprimer(); });
     CreerBouton(this, QStringLiteral("TovCommand2"), QStringLiteral("Annuler"), Twips(4080, 840, 1575, 375),
                 [this] { reject(); });
     setModal(true);
+}
+
+void DialogImpression::Imprimer() {
+    jeu_.PrintCurrentGrid();
+    accept();
+}
+
+void DialogImpression::keyPressEvent(QKeyEvent *e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        Imprimer();
+    else
+        QDialog::keyPressEvent(e);
 }
 
 } // namespace lumio

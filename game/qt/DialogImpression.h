@@ -17,6 +17,12 @@ class DialogImpression : public QDialog {
   public:
     DialogImpression(Jeu &jeu, QWidget *parent);
     QRadioButton *OptImpression(int i) const { return options_.at(std::size_t(i)); }
+    // "Imprimer": prints the grid, then hides the dialog.
+    void Imprimer();
+
+  protected:
+    // Enter prints, as the dialog's first button; Escape cancels.
+    void keyPressEvent(QKeyEvent *e) override;
 
   private:
     Jeu &jeu_;

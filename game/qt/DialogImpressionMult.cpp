@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -86,6 +87,13 @@ void DialogImpressionMult::Imprimer() {
     }
     jeu_.PrintBatch(nombre, niveauChoisi_, avecSolutions_);
     accept();
+}
+
+void DialogImpressionMult::keyPressEvent(QKeyEvent *e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        Imprimer();
+    else
+        QDialog::keyPressEvent(e);
 }
 
 } // namespace lumio

@@ -28,6 +28,10 @@ class DialogImpressionMult : public QDialog {
     // "Imprimer": refuses a count the batch cannot hold, else prints and hides the dialog.
     void Imprimer();
 
+  protected:
+    // Enter prints, as the dialog's first button; Escape cancels.
+    void keyPressEvent(QKeyEvent *e) override;
+
   private:
     Jeu &jeu_;
     QComboBox *combo_ = nullptr;

@@ -31,7 +31,9 @@ void PreparerFormulaire(QDialog *dialogue, const QString &nom, const QString &ti
     dialogue->setObjectName(nom);
     dialogue->setWindowTitle(titre);
     dialogue->setFixedSize(largeurTwips / 15, hauteurTwips / 15);
-    dialogue->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A fixed little dialog: a title and a close button, nothing to minimise or enlarge.
+    dialogue->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                             Qt::WindowCloseButtonHint);
     dialogue->setAutoFillBackground(true);
     QPalette p = dialogue->palette();
     p.setColor(QPalette::Window, Fond);

@@ -184,6 +184,14 @@ void ImprimerGrille(const Demande &d) {
 
 namespace {
 
+// A script run from cron or ssh has no session folder; Qt's remark about it is no error of the
+// command, and the error stream is the command's answer.
+QtMessageHandler messagesQt = nullptr;
+void SansRemarqueDeSession(QtMsgType type, const QMessageLogContext &contexte, const QString &message) {
+    if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths: "))) return;
+    if (messagesQt) messagesQt(type, contexte, message);
+}
+
 int Commande(int argc, char *argv[]) {
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], CommandeLot) == 0 || std::strcmp(argv[i], CommandeGrille) == 0) return i;
@@ -199,6 +207,7 @@ int ImprimerSansFenetre(int argc, char *argv[], bool &traite) {
     // Nothing is ever shown: without a platform of the user's choice, the offscreen one needs no
     // display and starts faster than any other.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    messagesQt = qInstallMessageHandler(SansRemarqueDeSession);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));
     QApplication::setOrganizationName(QStringLiteral("Darvel"));

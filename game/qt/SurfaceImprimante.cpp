@@ -7,10 +7,10 @@
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPrinter>
-#include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,6 +21,28 @@ namespace {
 
 QColor Qt_(Couleur c) {
     return QColor(c.r, c.g, c.b);
+}
+
+// The usual reasons a file cannot be written, in the program's language.
+QString RaisonSysteme(int erreur) {
+    switch (erreur) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("permission refusée");
+    case ENOENT:
+        return QStringLiteral("le dossier n'existe pas");
+    case ENOTDIR:
+        return QStringLiteral("le chemin ne mène pas à un dossier");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("le disque est plein");
+    case EROFS:
+        return QStringLiteral("le disque est en lecture seule");
+    case ENAMETOOLONG:
+        return QStringLiteral("le nom est trop long");
+    default:
+        return QString::fromLocal8Bit(std::strerror(erreur));
+    }
 }
 
 bool EstPdf(const QPrinter &p) {
@@ -93,15 +115,15 @@ bool SurfaceImprimante::Commencer() {
             Echouer(QStringLiteral("ce n'est pas un fichier ordinaire"));
             return false;
         }
-        QTemporaryFile temporaire(cible.absolutePath() + QStringLiteral("/.") + cible.fileName() +
-                                  QStringLiteral(".XXXXXX"));
-        temporaire.setAutoRemove(false);
-        if (!temporaire.open()) {
-            Echouer(temporaire.errorString());
+        QByteArray modele = QFile::encodeName(cible.absolutePath() + QStringLiteral("/.") + cible.fileName() +
+                                              QStringLiteral(".XXXXXX"));
+        const int f = ::mkstemp(modele.data());
+        if (f < 0) {
+            Echouer(RaisonSysteme(errno));
             return false;
         }
-        fichierTemporaire_ = temporaire.fileName();
-        temporaire.close();
+        ::close(f);
+        fichierTemporaire_ = QFile::decodeName(modele);
         imprimante_.setOutputFileName(fichierTemporaire_);
     }
     if (!peintre_.begin(&imprimante_)) {
@@ -139,7 +161,7 @@ bool SurfaceImprimante::PublierPdf() {
         entier = fichier.read(16).contains("%%EOF");
     }
     if (!entier) {
-        Echouer(QStringLiteral("le fichier écrit est incomplet (disque plein ?)"));
+        Echouer(EchecEcriture());
         return false;
     }
     // The file takes the permissions a new file gets, or those of the file it replaces.
@@ -156,7 +178,7 @@ bool SurfaceImprimante::PublierPdf() {
     fichier.close();
     if (!sur || std::rename(QFile::encodeName(fichierTemporaire_).constData(),
                             QFile::encodeName(fichierFinal_).constData()) != 0) {
-        Echouer(QString::fromLocal8Bit(std::strerror(errno)));
+        Echouer(RaisonSysteme(errno));
         return false;
     }
     fichierTemporaire_.clear();
@@ -164,10 +186,15 @@ bool SurfaceImprimante::PublierPdf() {
     return true;
 }
 
+QString SurfaceImprimante::EchecEcriture() const {
+    return fichierTemporaire_.isEmpty() ? QStringLiteral("l'imprimante a refusé le travail")
+                                        : QStringLiteral("l'écriture du fichier a échoué (disque plein ?)");
+}
+
 bool SurfaceImprimante::NouvellePage() {
     if (etat_ != Etat::EnCours) return etat_ == Etat::Libre;
     if (!imprimante_.newPage() || imprimante_.printerState() == QPrinter::Error) {
-        Echouer(QStringLiteral("la page suivante n'a pas pu commencer"));
+        Echouer(EchecEcriture());
         return false;
     }
     return true;
@@ -176,7 +203,7 @@ bool SurfaceImprimante::NouvellePage() {
 bool SurfaceImprimante::FinImpression() {
     if (etat_ != Etat::EnCours) return etat_ == Etat::Libre;
     if (!peintre_.end() || imprimante_.printerState() == QPrinter::Error) {
-        Echouer(QStringLiteral("l'impression n'a pas pu se terminer"));
+        Echouer(EchecEcriture());
         return false;
     }
     if (!PublierPdf()) return false;

@@ -53,6 +53,7 @@ class SurfaceImprimante : public Surface {
     // Puts the PDF being written in place of its final name.
     bool PublierPdf();
     void OublierPdf();
+    QString EchecEcriture() const;
     double D(double mm) const { return mm * pointsParMm_; }
     QFont PoliceQt(const Police &police) const;
     const QFontMetricsF &Mesures(const Police &police);

@@ -37,6 +37,8 @@ int frmMain::ChoisirImprimante() {
     // One printer for the whole run: the next print dialog opens on the last choice.
     if (!imprimante_) {
         imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        imprimante_->setDocName(QStringLiteral("Sudoku Lumio"));
+        imprimante_->setCreator(QStringLiteral("Sudoku Lumio"));
         page_ = std::make_unique<SurfaceImprimante>(*imprimante_);
     }
     const QString avant = imprimante_->printerName();

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -219,7 +220,7 @@ class TestDialogImpression : public QObject {
         QTest::addColumn<int>("pages");
         QTest::addColumn<bool>("refuse");
         QTest::newRow("4 et solutions") << "4" << true << 4 << false;
-        QTest::newRow("3 seules") << "3 grilles" << false << 2 << false;
+        QTest::newRow("3 seules, par Entrée") << "3 grilles" << false << 2 << false;
         QTest::newRow("fraction") << "2.7" << true << 2 << false;
         QTest::newRow("pas un nombre") << "abc" << true << 0 << false;
         QTest::newRow("zéro") << "0" << true << 0 << false;
@@ -239,7 +240,10 @@ class TestDialogImpression : public QObject {
         DialogImpressionMult *d = b.fenetre->dialogImpressionMult();
         QTest::mouseClick(d->Option2(solutions ? 1 : 0), Qt::LeftButton);
         d->Combo1()->setEditText(texte);
-        Cliquer(d, "TovCommand1");
+        if (QTest::currentDataTag() == QByteArray("3 seules, par Entrée"))
+            QTest::keyClick(d->Combo1()->lineEdit(), Qt::Key_Return);
+        else
+            Cliquer(d, "TovCommand1");
         QCOMPARE(Pages(pdf), pages);
         QCOMPARE(d->isVisible(), refuse);
         QCOMPARE(b.dialogues.imprimantesDemandees.size(), std::size_t(refuse ? 0 : 1));
