@@ -125,8 +125,7 @@ class TestImpressionPdf : public QObject {
                                 << "nombre entier";
         QTest::newRow("option d'une autre commande")
             << QStringList{"--imprimer", "@cible", "--sans-solutions"} << "Option inconnue";
-        QTest::newRow("partie abîmée")
-            << QStringList{"--imprimer", "@cible", "@abime.sdk"} << "n'est pas une partie de Sudoku valide";
+        QTest::newRow("partie abîmée") << QStringList{"--imprimer", "@cible", "@abime.sdk"} << "abime.sdk :";
         QTest::newRow("partie dans un tube")
             << QStringList{"--imprimer", "@cible", "@tube"} << "ce n'est pas un fichier";
         QTest::newRow("pas un PDF") << QStringList{"--imprimer-grilles", "1", "@notes.txt"}
