@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QWindow>
 #include <functional>
@@ -164,6 +166,16 @@ QString DialoguesQt::ChoisirFichier(QWidget *parent, bool enregistrer, const QSt
     boite.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
     if (boite.exec() != QDialog::Accepted) return QString();
     return boite.selectedFiles().value(0);
+}
+
+int DialoguesQt::ChoisirImprimante(QWidget *parent, QPrinter &imprimante) {
+    QPrintDialog boite(&imprimante, parent);
+    // Every page is printed once: ranges have no meaning for a grid or a batch.
+    boite.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    boite.setOption(QAbstractPrintDialog::PrintSelection, false);
+    boite.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    boite.setOption(QAbstractPrintDialog::PrintToFile, true);
+    return boite.exec();
 }
 
 } // namespace lumio

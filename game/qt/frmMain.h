@@ -5,12 +5,14 @@
 #include "Fenetre.h"
 #include "Jeu.h"
 #include "SurfaceImage.h"
+#include "SurfaceImprimante.h"
 
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
+#include <QPrinter>
 #include <QTimer>
 #include <array>
 #include <map>
@@ -23,6 +25,8 @@ class QMenu;
 namespace lumio {
 
 class frmMain;
+class DialogImpression;
+class DialogImpressionMult;
 class Options1;
 struct RefusPartie;
 
@@ -151,6 +155,16 @@ class frmMain : public QMainWindow, public Fenetre {
     // The six command buttons, TovCommand1 .. TovCommand6.
     QWidget *TovCommand(int n) const { return boutons_.at(std::size_t(n - 1)); }
 
+    // Printing (frmMainImpression.cpp): the print command, the batch dialog, the printer chosen
+    // last, and the dialogs once they have been shown.
+    void CommandeImprimer();
+    void OuvrirImpressionMult();
+    int ChoisirImprimante() override;
+    Surface *PageImprimante() override;
+    QPrinter *Imprimante() const { return imprimante_.get(); }
+    DialogImpression *dialogImpression() const { return dialogImpression_; }
+    DialogImpressionMult *dialogImpressionMult() const { return dialogImpressionMult_; }
+
     // The solution command, which may run a long search with the window kept live.
     void LancerSolution();
 
@@ -197,6 +211,10 @@ class frmMain : public QMainWindow, public Fenetre {
     bool modeCoche_[3] = {false, false, false};
     bool pauseCochee_ = false;
     bool fermetureConfirmee_ = false;
+    std::unique_ptr<QPrinter> imprimante_;
+    std::unique_ptr<SurfaceImprimante> page_;
+    DialogImpression *dialogImpression_ = nullptr;
+    DialogImpressionMult *dialogImpressionMult_ = nullptr;
     QPointer<Options1> options_;
 };
 

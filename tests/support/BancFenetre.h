@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPrinter>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -48,6 +49,20 @@ class DialoguesScriptes : public Dialogues {
         reponsesFichier.pop_front();
         return r;
     }
+    // The print dialog: each scripted answer is a result and, for 1, the PDF file chosen.
+    int ChoisirImprimante(QWidget *parent, QPrinter &imprimante) override {
+        imprimantesDemandees.push_back(parent ? parent->objectName() : QString());
+        if (reponsesImprimante.empty()) return 0;
+        auto [resultat, pdf] = reponsesImprimante.front();
+        reponsesImprimante.pop_front();
+        if (resultat == 1) {
+            imprimante.setOutputFormat(QPrinter::PdfFormat);
+            imprimante.setOutputFileName(pdf);
+        }
+        return resultat;
+    }
+    std::vector<QString> imprimantesDemandees; // the window under each print dialog
+    std::deque<std::pair<int, QString>> reponsesImprimante;
     std::vector<Message> messages;
     std::vector<bool> parentsVisibles; // whether the window under each box was on screen
     std::deque<Reponse> reponses;
