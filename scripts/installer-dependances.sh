@@ -7,6 +7,7 @@ PAQUETS=(
   qt6-base-dev qt6-multimedia-dev libqt6svg6-dev qt6-translations-l10n
   fonts-comic-neue fonts-liberation
   xvfb xauth xdotool imagemagick poppler-utils sox qqwing
+  clang libclang-rt-dev
 )
 
 manquants=()

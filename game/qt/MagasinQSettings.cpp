@@ -1,6 +1,9 @@
 // QSettings behind the game's settings store.
 #include "MagasinQSettings.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace lumio {
 
 namespace {
@@ -25,6 +28,27 @@ std::string MagasinQSettings::Lire(const std::string &cle, const std::string &de
 void MagasinQSettings::Ecrire(const std::string &cle, const std::string &texte) {
     settings_->setValue(Cle(cle), QString::fromStdString(texte));
     settings_->sync();
+}
+
+std::string MagasinQSettings::Confirmer() {
+    settings_->sync();
+    if (settings_->status() == QSettings::NoError) return {};
+    // A QSettings keeps the first error it met for good. A new one on the same file shares the
+    // values not yet written and tries to write them as it starts: its status says how it
+    // stands now.
+    const QString fichier = settings_->fileName();
+    settings_ = std::make_unique<QSettings>(fichier, QSettings::IniFormat);
+    const QSettings::Status etat = settings_->status();
+    if (etat == QSettings::NoError) return {};
+    const QFileInfo dossier(QFileInfo(fichier).absolutePath());
+    const std::string nom = "« " + QDir::toNativeSeparators(fichier).toStdString() + " »";
+    if (etat == QSettings::FormatError) return "Le fichier des réglages " + nom + " est illisible.";
+    if (!dossier.isDir())
+        return "Le dossier des réglages « " + dossier.filePath().toStdString() + " » ne peut pas être créé.";
+    if (!dossier.isWritable())
+        return "Le dossier des réglages « " + dossier.filePath().toStdString() +
+               " » est protégé en écriture.";
+    return "Le fichier des réglages " + nom + " ne peut pas être écrit.";
 }
 
 } // namespace lumio

@@ -17,6 +17,7 @@ class MagasinQSettings : public MagasinReglages {
 
     std::string Lire(const std::string &cle, const std::string &defaut) override;
     void Ecrire(const std::string &cle, const std::string &texte) override;
+    std::string Confirmer() override;
 
     QString Fichier() const { return settings_->fileName(); }
 

@@ -1,4 +1,5 @@
 // Saved games on the main window: the file dialogs, reading and writing the file.
+#include "FichierOrdinaire.h"
 #include "FichierPartie.h"
 #include "frmMain.h"
 
@@ -47,23 +48,19 @@ void frmMain::Ouvrir() {
 }
 
 bool frmMain::OuvrirFichier(const QString &chemin) {
+    return OuvrirFichierNatif(QFile::encodeName(chemin));
+}
+
+bool frmMain::OuvrirFichierNatif(const QByteArray &chemin) {
     if (jeu_->RechercheEnCours) return false;
-    QFile fichier(chemin);
-    // QFile refuses a folder itself; a device or a pipe is read like a file and judged by its
-    // bytes. Unbuffered, a read asks for exactly what it wants, never a larger block that a pipe
-    // kept open would not deliver.
-    if (!fichier.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        SignalerEchec(std::string(EchecOuverture) + "\n\n" + fichier.errorString().toStdString());
-        return false;
-    }
     // Whatever follows the last record is never read, so a huge file costs no more than a game.
-    const QByteArray lus = fichier.read(qint64(NombreEnregistrements) * qint64(TailleEnregistrement));
-    if (fichier.error() != QFileDevice::NoError) {
-        SignalerEchec(std::string(EchecOuverture) + "\n\n" + fichier.errorString().toStdString());
+    const LectureOrdinaire lecture =
+        LireFichierOrdinaire(chemin, qint64(NombreEnregistrements) * qint64(TailleEnregistrement));
+    if (!lecture.lu) {
+        SignalerEchec(std::string(EchecOuverture) + "\n\n" + lecture.raison);
         return false;
     }
-    fichier.close();
-    const std::vector<std::uint8_t> octets(lus.begin(), lus.end());
+    const std::vector<std::uint8_t> octets(lecture.octets.begin(), lecture.octets.end());
     const std::string raison = OuvrirPartie(*jeu_, octets);
     if (!raison.empty()) {
         SignalerEchec(MessageFichierInvalide + "\n\n" + raison);
@@ -83,6 +80,13 @@ bool frmMain::EnregistrerFichier(const QString &chemin) {
     // A solve in progress holds half-filled grids that are no game to keep.
     if (jeu_->RechercheEnCours) return false;
     const QFileInfo cible(chemin);
+    // No question first: a folder cannot be replaced by the game whatever the answer.
+    if (cible.isDir()) {
+        const QString nom = QFileInfo(QDir::cleanPath(chemin)).fileName();
+        SignalerEchec(std::string(EchecEnregistrement) + "\n\n« " + nom.toStdString() +
+                      " » est un dossier : choisissez un nom de fichier.");
+        return false;
+    }
     if (cible.exists() || cible.isSymLink()) {
         Message question{"Ecraser le fichier existant ?", Boutons::OuiNon, Icone::Question, TitreDefaut,
                          true};
