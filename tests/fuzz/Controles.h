@@ -10,6 +10,8 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -224,6 +226,14 @@ LUMIO_HORS_COUVERTURE inline std::string ControleResolution(const std::uint8_t *
         }
     }
     return "";
+}
+
+// How a fuzz target reports a broken check: the reason, then an abort, which libFuzzer keeps as a
+// crash with its input.
+LUMIO_HORS_COUVERTURE inline int Verdict(const char *cible, const std::string &faute) {
+    if (faute.empty()) return 0;
+    std::fprintf(stderr, "%s : %s\n", cible, faute.c_str());
+    std::abort();
 }
 
 } // namespace lumio::fuzz
