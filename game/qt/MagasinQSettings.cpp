@@ -12,10 +12,14 @@ QString Cle(const std::string &cle) { return Section + "/" + QString::fromStdStr
 } // namespace
 
 MagasinQSettings::MagasinQSettings()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Darvel", "Darvel")) {}
+    : creer_([] {
+          return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Darvel", "Darvel");
+      }),
+      settings_(creer_()) {}
 
 MagasinQSettings::MagasinQSettings(const QString &fichierIni)
-    : settings_(std::make_unique<QSettings>(fichierIni, QSettings::IniFormat)) {}
+    : creer_([fichierIni] { return std::make_unique<QSettings>(fichierIni, QSettings::IniFormat); }),
+      settings_(creer_()) {}
 
 std::string MagasinQSettings::Lire(const std::string &cle, const std::string &defaut) {
     const QVariant v = settings_->value(Cle(cle));
@@ -37,7 +41,7 @@ std::string MagasinQSettings::Confirmer() {
     // values not yet written and tries to write them as it starts: its status says how it
     // stands now.
     const QString fichier = settings_->fileName();
-    settings_ = std::make_unique<QSettings>(fichier, QSettings::IniFormat);
+    settings_ = creer_();
     const QSettings::Status etat = settings_->status();
     if (etat == QSettings::NoError) return {};
     const QFileInfo dossier(QFileInfo(fichier).absolutePath());

@@ -4,6 +4,7 @@
 #include "MagasinReglages.h"
 
 #include <QSettings>
+#include <functional>
 #include <memory>
 
 namespace lumio {
@@ -22,6 +23,7 @@ class MagasinQSettings : public MagasinReglages {
     QString Fichier() const { return settings_->fileName(); }
 
   private:
+    std::function<std::unique_ptr<QSettings>()> creer_; // the store made again as it was first
     std::unique_ptr<QSettings> settings_;
 };
 
