@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDrag>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -354,10 +355,14 @@ void frmMain::CreerControles() {
 }
 
 void frmMain::Form_Load(const QString &fichier) {
-    if (fichier.isEmpty())
+    Form_Load(QFile::encodeName(fichier));
+}
+
+void frmMain::Form_Load(const QByteArray &fichierNatif) {
+    if (fichierNatif.isEmpty())
         jeu_->Form_Load();
     else
-        jeu_->Form_Load([this, fichier] { return OuvrirFichier(fichier); });
+        jeu_->Form_Load([this, fichierNatif] { return OuvrirFichierNatif(fichierNatif); });
     DonnerFocusCoupN();
 }
 

@@ -98,12 +98,15 @@ class frmMain : public QMainWindow, public Fenetre {
     // The start-up sequence: settings, theme, board, first game, or the game of `fichier` when
     // one is given and opens.
     void Form_Load(const QString &fichier = QString());
+    // The same with the file's name as the system spells it, which may not be UTF-8.
+    void Form_Load(const QByteArray &fichierNatif);
 
     // Saved games: the two menu commands, and what they do once a file is chosen. Both say
     // what went wrong in a message box and return false; the game in progress is then untouched.
     void Ouvrir();
     void Enregistrer();
     bool OuvrirFichier(const QString &chemin);
+    bool OuvrirFichierNatif(const QByteArray &chemin);
     bool EnregistrerFichier(const QString &chemin);
     // Where the file dialogs open: "Parties" beside the program, else the documents folder.
     static QString DossierParties();
@@ -186,7 +189,7 @@ class frmMain : public QMainWindow, public Fenetre {
     QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }
     // A saved game that could not be opened or written: a critical box, or stderr in a capture.
     void SignalerEchec(const std::string &texte);
-    void SignalerEchecOuverture(const QString &chemin, const RefusPartie &refus);
+    void SignalerEchecOuverture(const QByteArray &chemin, const RefusPartie &refus);
 
     MagasinReglages &reglages_;
     LecteurSons &sons_;

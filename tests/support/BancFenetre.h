@@ -195,4 +195,24 @@ inline void HorsEcran(QProcess &p, const QString &config) {
     p.setProcessEnvironment(env);
 }
 
+// Runs the program through the shell: `avant` (an ulimit, say) first, then the program with
+// `arguments` as "$@".
+inline void ParLeShell(QProcess &p, const QString &avant, const QStringList &arguments) {
+    p.start("/bin/sh", QStringList{"-c", avant + "\nexec \"$0\" \"$@\"", Programme()} + arguments);
+}
+
+// AddressSanitizer reserves terabytes of address space, so no limit on virtual memory lets it
+// start.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool SousAsan = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool SousAsan = true;
+#else
+inline constexpr bool SousAsan = false;
+#endif
+#else
+inline constexpr bool SousAsan = false;
+#endif
+
 } // namespace lumio::test
