@@ -5,7 +5,8 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDES ?= 60
 JOBS ?= $(shell nproc)
-SANITISEURS = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_checks=1 \
+SANITISEURS = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan-suppressions.txt \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 .PHONY: run test test-asan fuzz build deps configure clean
