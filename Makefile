@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps configure clean
+.PHONY: run test build deps configure clean paquet
 
 deps:
 	@bash scripts/installer-dependances.sh
@@ -19,6 +19,11 @@ run: build
 test: build
 	@bash scripts/verifier-coeur-sans-qt.sh
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@bash scripts/verifier-installation.sh $(BUILD)
+
+# The Debian package of the game, in $(BUILD).
+paquet: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -1,4 +1,5 @@
 // Sudoku Lumio: builds the platform objects and the main window, then runs the event loop.
+#include "Application.h"
 #include "Dialogues.h"
 #include "LecteurSonsQt.h"
 #include "MagasinQSettings.h"
@@ -26,6 +27,7 @@ const char *const Usage =
     "Sudoku Lumio, le Sudoku classique.\n\n"
     "  partie.sdk            ouvre cette partie enregistrée au lieu d'une nouvelle\n"
     "  --capture IMAGE.png   écrit l'image de la fenêtre principale, sans l'afficher, puis quitte\n"
+    "  --version             affiche le nom et la version du programme\n"
     "  -h, --help            affiche cette aide\n\n";
 
 int ResoudreSansFenetre(int argc, char *argv[], bool &traite) {
@@ -33,6 +35,11 @@ int ResoudreSansFenetre(int argc, char *argv[], bool &traite) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             traite = true;
             std::cout << Usage << AideResolution;
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            traite = true;
+            std::cout << "Sudoku Lumio " LUMIO_VERSION "\n";
             return 0;
         }
         if (std::strcmp(argv[i], "--resoudre") != 0) continue;
@@ -56,6 +63,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));
     QApplication::setOrganizationName(QStringLiteral("Darvel"));
+    DeclarerApplication();
     InstallerSubstitutionsPolices();
     // The game speaks French whatever the desktop's language, down to Qt's own dialogs.
     QTranslator traductionQt;

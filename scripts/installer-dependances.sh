@@ -7,6 +7,8 @@ PAQUETS=(
   qt6-base-dev qt6-multimedia-dev libqt6svg6-dev qt6-translations-l10n
   fonts-comic-neue fonts-liberation
   xvfb xauth xdotool imagemagick poppler-utils sox qqwing
+  desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl libxml2-utils groff-base
+  strace dpkg-dev
 )
 
 manquants=()

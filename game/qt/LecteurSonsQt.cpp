@@ -41,7 +41,7 @@ QString CheminRessource(const QString &relatif) {
     const QString aCote = QDir(QCoreApplication::applicationDirPath()).filePath(relatif);
     if (QFileInfo::exists(aCote)) return aCote;
     const QString installe =
-        QDir(QCoreApplication::applicationDirPath()).filePath("../share/sudoku-lumio/" + relatif);
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(LUMIO_DONNEES_DEPUIS_BIN "/") + relatif);
     if (QFileInfo::exists(installe)) return QDir::cleanPath(installe);
     return aCote;
 }
