@@ -28,6 +28,9 @@ attendus=(
   share/mime/packages/$ID.xml
   share/metainfo/$ID.metainfo.xml
   share/man/man6/sudoku-lumio.6.gz
+  share/sudoku-lumio/Aide/Aide-Sudoku.qhc
+  share/sudoku-lumio/Aide/Aide-Sudoku.qch
+  share/sudoku-lumio/Aide/.Aide-Sudoku/fts
 )
 for n in 16 22 24 32 48 64 128 256; do attendus+=(share/icons/hicolor/${n}x$n/apps/$ID.png); done
 for f in "${attendus[@]}"; do [ -e "$P/$f" ] || echec "$f is missing"; done

@@ -64,6 +64,10 @@ class Fenetre {
     // The best-times window, modal; returns when it is closed.
     virtual void AfficherMeilleursTemps() = 0;
 
+    // The options dialog, modeless: opened at full width, or, when it is already open, widened
+    // and brought to the front as it stands.
+    virtual void AfficherOptions() = 0;
+
     virtual void AppliquerTheme(const Theme &t) = 0;
     // The system colour of window backgrounds (text fields and lists), white on most desktops.
     virtual Couleur CouleurFondSysteme() const = 0;

@@ -8,6 +8,7 @@
 #include "Grille.h"
 #include "LecteurSons.h"
 #include "MagasinReglages.h"
+#include "Options.h"
 #include "SourceAleatoire.h"
 #include "Surface.h"
 
@@ -162,6 +163,16 @@ class Jeu {
 
     // ---- mode switch ----
     void mnuModeChoix(int index);
+
+    // ---- options ----
+    // A game the options would end: a digit the player put on the board in play mode (givens
+    // are no game), any digit of a creation grid.
+    bool PartieEnCours() const;
+    void OuvrirOptions(); // LancerOptions, Image2
+    ChoixOptions LireOptions();
+    // "OK": writes the eight keys, applies them and starts a new game. Returns false, having
+    // done nothing, while a search holds the board.
+    bool ValiderOptions(const ChoixOptions &o);
 
     // ---- clock ----
     void tmrSecondes_Timer();

@@ -26,14 +26,16 @@ class DialoguesScriptes : public Dialogues {
     Reponse BoiteMessage(QWidget *parent, const Message &m) override {
         messages.push_back(m);
         parentsVisibles.push_back(parent && parent->isVisible());
+        if (vraisMessages) return DialoguesQt().BoiteMessage(parent, m);
         if (reponses.empty()) return m.boutons == Boutons::OuiNon ? Reponse::Oui : Reponse::Ok;
         Reponse r = reponses.front();
         reponses.pop_front();
         return r;
     }
-    std::string BoiteSaisie(QWidget *, const std::string &invite, const std::string &titre,
+    std::string BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
                             const std::string &defaut, int x, int y) override {
         saisies.push_back({invite, titre, defaut, x, y});
+        if (vraieSaisie) return DialoguesQt().BoiteSaisie(parent, invite, titre, defaut, x, y);
         if (reponsesSaisie.empty()) return defaut;
         std::string r = reponsesSaisie.front();
         reponsesSaisie.pop_front();
@@ -53,6 +55,9 @@ class DialoguesScriptes : public Dialogues {
     std::deque<QString> reponsesFichier;
     std::vector<FenetreFactice::Saisie> saisies;
     std::deque<std::string> reponsesSaisie;
+    // The real boxes, for a test that types into them or measures them.
+    bool vraieSaisie = false;
+    bool vraisMessages = false;
 };
 
 class BancFenetre {
