@@ -1,6 +1,7 @@
 // Sudoku Lumio: builds the platform objects and the main window, then runs the event loop.
 #include "Application.h"
 #include "Dialogues.h"
+#include "ImpressionCommande.h"
 #include "LecteurSonsQt.h"
 #include "MagasinQSettings.h"
 #include "Polices.h"
@@ -9,9 +10,11 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -34,7 +37,7 @@ int ResoudreSansFenetre(int argc, char *argv[], bool &traite) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             traite = true;
-            std::cout << Usage << AideResolution;
+            std::cout << Usage << AideResolution << AideImpression;
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
@@ -48,17 +51,37 @@ int ResoudreSansFenetre(int argc, char *argv[], bool &traite) {
             std::cerr << "--resoudre attend un fichier de grilles, ou - pour l'entrée standard.\n";
             return 2;
         }
+        // Streams of their own over the descriptors: a failing read then shows as one, where
+        // the C library's would only look like the end of the input.
+        std::ios::sync_with_stdio(false);
         return ResoudreFichier(argv[i + 1], std::cin, std::cout, std::cerr);
     }
     return 0;
 }
 
+// Qt decodes the arguments as UTF-8, so a file name that is not (bad\xffname.sdk) comes back
+// with U+FFFD in place of its byte and names no file; its bytes are taken again from argv (two
+// arguments that differ only in such bytes read the same: the last one is taken).
+QByteArray NomNatif(const QString &argument, int argc, char *argv[]) {
+    QByteArray nom = QFile::encodeName(argument);
+    for (int i = 1; i < argc; ++i)
+        if (QFile::decodeName(argv[i]) == argument) nom = argv[i];
+    return nom;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // Past the file-size limit a write fails with EFBIG and the game says so; the signal would
+    // end the program and lose the game in progress.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     bool resolution = false;
     const int code = ResoudreSansFenetre(argc, argv, resolution);
     if (resolution) return code;
+    bool impression = false;
+    const int codeImpression = ImprimerSansFenetre(argc, argv, impression);
+    if (impression) return codeImpression;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));
@@ -91,7 +114,7 @@ int main(int argc, char *argv[]) {
     const bool enCapture = options.isSet(capture);
     frmMain fenetre(reglages, sons, SourceHorloge::Processus(), dialogues, !enCapture);
     fenetre.DefinirCapture(enCapture);
-    fenetre.Form_Load(parties.value(0));
+    fenetre.Form_Load(parties.isEmpty() ? QByteArray() : NomNatif(parties[0], argc, argv));
 
     if (enCapture) {
         const QString fichier = options.value(capture);

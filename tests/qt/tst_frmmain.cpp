@@ -198,6 +198,34 @@ class TestFrmMain : public QObject {
                          "La grille est vide !\n"));
         QVERIFY(QString::fromUtf8(p.readAllStandardError()).startsWith("Ligne 2 :"));
     }
+
+    void uneLigneSansFinNeRetientPasLaMemoire() {
+        if (SousAsan) QSKIP("no virtual memory limit lets a sanitizer build start");
+        // A sparse file: a quarter of a gigabyte of NUL bytes with no line end, and no disk used.
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("creux.txt");
+        QFile creux(chemin);
+        QVERIFY(creux.open(QIODevice::WriteOnly) && creux.resize(qint64(256) << 20));
+        creux.close();
+        QProcess p;
+        ParLeShell(p, "ulimit -v 400000", {"--resoudre", chemin});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString("Ligne 1 : trop longue.\n"));
+    }
+
+    void uneImageAuDelaDeLaTailleAutoriseeEstSignalee() {
+        // Past the limit the program is told by a failing write, not killed by SIGXFSZ.
+        QTemporaryDir dossier;
+        QProcess p;
+        HorsEcran(p, dossier.filePath("config"));
+        ParLeShell(p, "ulimit -f 1", {"--capture", dossier.filePath("capture.png")});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains("Impossible d'écrire l'image"));
+    }
 };
 
 QTEST_MAIN(TestFrmMain)
