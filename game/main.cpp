@@ -33,7 +33,47 @@ const char *const Usage =
     "  --version             affiche le nom et la version du programme\n"
     "  -h, --help            affiche cette aide\n\n";
 
+// Every long option of the program, and the number of values that follow it.
+struct OptionConnue {
+    const char *nom;
+    int valeurs;
+};
+const OptionConnue OptionsConnues[] = {
+    {"--help", 0},     {"--version", 0},  {"--capture", 1},        {"--resoudre", 1},
+    {"--imprimer", 1}, {"--niveau", 1},   {"--sans-solutions", 0}, {"--imprimer-grilles", 2},
+    {"--graine", 1},   {"--avec-solution", 0},
+};
+
+// The first long option the program does not know, or nullptr. Checked before anything starts,
+// so a mistyped option is told plainly, even where no display could open a window. (Qt's own
+// options have a single dash; the parser judges those once Qt has taken its own.)
+const char *OptionInconnue(int argc, char *argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const char *a = argv[i];
+        if (std::strcmp(a, "--") == 0) return nullptr; // only file names follow
+        if (std::strncmp(a, "--", 2) != 0) continue;
+        const char *egal = std::strchr(a, '=');
+        const std::size_t longueur = egal ? std::size_t(egal - a) : std::strlen(a);
+        const OptionConnue *connue = nullptr;
+        for (const OptionConnue &o : OptionsConnues)
+            if (std::strlen(o.nom) == longueur && std::strncmp(o.nom, a, longueur) == 0) connue = &o;
+        if (!connue) return a;
+        if (!egal) i += connue->valeurs;
+    }
+    return nullptr;
+}
+
+int SignalerOption(const QString &erreur) {
+    std::cerr << "sudoku-lumio : " << erreur.toStdString() << "\n"
+              << "Essayez « sudoku-lumio --help » pour la liste des options.\n";
+    return 2;
+}
+
 int ResoudreSansFenetre(int argc, char *argv[], bool &traite) {
+    if (const char *inconnue = OptionInconnue(argc, argv)) {
+        traite = true;
+        return SignalerOption(QStringLiteral("option inconnue « %1 ».").arg(QString::fromLocal8Bit(inconnue)));
+    }
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             traite = true;
@@ -105,7 +145,12 @@ int main(int argc, char *argv[]) {
                                          QStringLiteral("FICHIER")));
     options.addPositionalArgument(QStringLiteral("partie"), QStringLiteral("Une partie enregistrée (.sdk) à ouvrir."),
                                   QStringLiteral("[partie.sdk]"));
-    options.process(app);
+    if (!options.parse(QApplication::arguments())) {
+        const QStringList inconnues = options.unknownOptionNames();
+        return SignalerOption(inconnues.isEmpty()
+                                  ? options.errorText()
+                                  : QStringLiteral("option inconnue « -%1 ».").arg(inconnues.first()));
+    }
     const QStringList parties = options.positionalArguments();
 
     MagasinQSettings reglages;
