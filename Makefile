@@ -9,7 +9,7 @@ SANITISEURS = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan-suppressions.txt \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: run test test-asan fuzz build deps configure clean
+.PHONY: run test test-asan fuzz build deps configure clean paquet
 
 deps:
 	@bash scripts/installer-dependances.sh
@@ -26,6 +26,11 @@ run: build
 test: build
 	@bash scripts/verifier-coeur-sans-qt.sh
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@bash scripts/verifier-installation.sh $(BUILD)
+
+# The Debian package of the game, in $(BUILD).
+paquet: build
+	cd $(BUILD) && cpack -G DEB
 
 # Every test CTest knows, built with clang under both sanitizers.
 test-asan: deps

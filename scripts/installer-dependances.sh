@@ -9,6 +9,8 @@ PAQUETS=(
   fonts-comic-neue fonts-liberation
   xvfb xauth openbox xdotool imagemagick poppler-utils sox qqwing
   clang libclang-rt-dev
+  desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl libxml2-utils groff-base
+  strace dpkg-dev
 )
 
 manquants=()
