@@ -410,9 +410,11 @@ void CNoeud::Resout(std::int16_t Profondeur) {
     if (recherche.Arreter() || Impossible) return;
     if (Propage()) {
         recherche.SolutionTrouvee = true;
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
-                recherche.Solution(c, r) = Valeur(c, r);
+        // Every cell is placed: each digit's set holds exactly its cells.
+        for (int d = 0; d < 9; ++d)
+            for (int b = 0; b < 3; ++b)
+                for (std::uint32_t m = possibles_[d][b]; m; m &= m - 1)
+                    recherche.Solution(Rang(m) % 9 + 1, 3 * b + Rang(m) / 9 + 1) = Chiffre(d + 1);
         return;
     }
     int c, r;
