@@ -52,19 +52,12 @@ inline bool DansUneBande(Masque m) {
 #endif
 }
 
-// Each band's word replaced by the next band's, or by the one before.
-inline Cases Suivante(Cases v) {
+// In each band, what the two other bands hold.
+inline Cases DesAutresBandes(Cases v) {
 #if defined(__clang__)
-    return __builtin_shufflevector(v, v, 1, 2, 0, 3);
+    return __builtin_shufflevector(v, v, 1, 2, 0, 3) | __builtin_shufflevector(v, v, 2, 0, 1, 3);
 #else
-    return __builtin_shuffle(v, Masque{1, 2, 0, 3});
-#endif
-}
-inline Cases Precedente(Cases v) {
-#if defined(__clang__)
-    return __builtin_shufflevector(v, v, 2, 0, 1, 3);
-#else
-    return __builtin_shuffle(v, Masque{2, 0, 1, 3});
+    return __builtin_shuffle(v, Masque{1, 2, 0, 3}) | __builtin_shuffle(v, Masque{2, 0, 1, 3});
 #endif
 }
 
@@ -302,7 +295,7 @@ inline void CNoeud::Uniques(int d) {
     // Columns: which hold the digit in this band, twice or more in this band, in another band.
     const Cases r0 = w & Ligne9, r1 = (w >> 9) & Ligne9, r2 = w >> 18;
     const Cases un = r0 | r1 | r2, deux = (r0 & r1) | ((r0 | r1) & r2);
-    const Cases ailleurs = Suivante(un) | Precedente(un);
+    const Cases ailleurs = DesAutresBandes(un);
     vide |= (un | ailleurs) != Ligne9;
     if (DansUneBande(vide)) {
         Impossible = true;
@@ -333,14 +326,14 @@ inline bool CNoeud::Lignes(int d) {
     const Cases w = possibles_[d];
     const Cases presentes = Colonnes(w), segments = Segments(w);
     // Columns no other band offers any more: their block keeps them only.
-    const Cases seules = presentes & ~Suivante(presentes) & ~Precedente(presentes);
+    const Cases seules = presentes & ~DesAutresBandes(presentes);
     // Columns to which one of the band's blocks is confined: the other bands lose them.
     const Cases confinees{tables.colonnesSeules[presentes[0]], tables.colonnesSeules[presentes[1]],
                           tables.colonnesSeules[presentes[2]], 0};
     const Cases ote = w & (Cases{tables.rangees[segments[0]] | tables.horsColonnes[seules[0]],
                                  tables.rangees[segments[1]] | tables.horsColonnes[seules[1]],
                                  tables.rangees[segments[2]] | tables.horsColonnes[seules[2]], 0} |
-                           SurTroisLignes(Suivante(confinees) | Precedente(confinees)));
+                           SurTroisLignes(DesAutresBandes(confinees)));
     if (Vide(ote)) return false;
     possibles_[d] = w & ~ote;
     aRevoir_ |= ARevoir(d) | RevoirSeuls;
