@@ -1,5 +1,6 @@
 // Sudoku Lumio: builds the platform objects and the main window, then runs the event loop.
 #include "Dialogues.h"
+#include "ImpressionCommande.h"
 #include "LecteurSonsQt.h"
 #include "MagasinQSettings.h"
 #include "Polices.h"
@@ -32,7 +33,7 @@ int ResoudreSansFenetre(int argc, char *argv[], bool &traite) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             traite = true;
-            std::cout << Usage << AideResolution;
+            std::cout << Usage << AideResolution << AideImpression;
             return 0;
         }
         if (std::strcmp(argv[i], "--resoudre") != 0) continue;
@@ -52,6 +53,9 @@ int main(int argc, char *argv[]) {
     bool resolution = false;
     const int code = ResoudreSansFenetre(argc, argv, resolution);
     if (resolution) return code;
+    bool impression = false;
+    const int codeImpression = ImprimerSansFenetre(argc, argv, impression);
+    if (impression) return codeImpression;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));

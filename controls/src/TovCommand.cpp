@@ -364,12 +364,15 @@ void TovCommand::changeEvent(QEvent *event) {
 
 void TovCommand::mousePressEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton || !isEnabled()) return QWidget::mousePressEvent(event);
+    m_mouseDown = true;
     if (!m_checkBox) m_value = true;
     Refresh();
 }
 
 void TovCommand::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton || !isEnabled()) return QWidget::mouseReleaseEvent(event);
+    if (!m_mouseDown) return;
+    m_mouseDown = false;
     const bool inside = rect().contains(event->position().toPoint());
     if (m_checkBox) {
         if (inside) m_value = !m_value;
@@ -382,7 +385,7 @@ void TovCommand::mouseReleaseEvent(QMouseEvent *event) {
 
 void TovCommand::mouseMoveEvent(QMouseEvent *event) {
     if (!isEnabled()) return;
-    if (!m_checkBox && (event->buttons() & Qt::LeftButton)) {
+    if (!m_checkBox && m_mouseDown && (event->buttons() & Qt::LeftButton)) {
         // Dragging out lifts the button, dragging back presses it again.
         const bool inside = rect().contains(event->position().toPoint());
         if (inside != m_value) {
@@ -394,7 +397,9 @@ void TovCommand::mouseMoveEvent(QMouseEvent *event) {
 
 void TovCommand::mouseDoubleClickEvent(QMouseEvent *event) {
     // The second press of a double click only reports it; its release still clicks.
-    if (event->button() == Qt::LeftButton && isEnabled()) emit DblClick();
+    if (event->button() != Qt::LeftButton || !isEnabled()) return;
+    m_mouseDown = true;
+    emit DblClick();
 }
 
 void TovCommand::keyPressEvent(QKeyEvent *event) {
@@ -402,7 +407,10 @@ void TovCommand::keyPressEvent(QKeyEvent *event) {
     switch (event->key()) {
     case Qt::Key_Space:
         // A held key repeats; only the first press acts.
-        if (!event->isAutoRepeat()) m_value = m_checkBox ? !m_value : true;
+        if (!event->isAutoRepeat()) {
+            m_keyDown = Qt::Key_Space;
+            m_value = m_checkBox ? !m_value : true;
+        }
         break;
     case Qt::Key_Left:
     case Qt::Key_Up:
@@ -414,6 +422,7 @@ void TovCommand::keyPressEvent(QKeyEvent *event) {
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (!event->isAutoRepeat()) m_keyDown = event->key();
         break;
     default:
         Refresh();
@@ -427,6 +436,9 @@ void TovCommand::keyReleaseEvent(QKeyEvent *event) {
     if (!isEnabled() || event->isAutoRepeat() ||
         (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter))
         return QWidget::keyReleaseEvent(event);
+    // The Enter that accepted the previous window comes up here once this one has the focus.
+    if (m_keyDown != key) return;
+    m_keyDown = 0;
     if (!m_checkBox) m_value = false;
     Refresh();
     emit Click();
@@ -440,6 +452,9 @@ void TovCommand::focusInEvent(QFocusEvent *event) {
 
 void TovCommand::focusOutEvent(QFocusEvent *event) {
     m_hasFocus = false;
+    // A press interrupted by the focus going away ends here; its release clicks nothing.
+    m_keyDown = 0;
+    m_mouseDown = false;
     if (!m_checkBox) m_value = false;
     Refresh();
     QWidget::focusOutEvent(event);
@@ -467,9 +482,19 @@ void TovCommand::Refresh() {
     update();
 }
 
+// The device pixels the control covers in its window. At a fractional ratio its edges may fall
+// between device pixels; the window shows it from the nearest device edge to the nearest one.
+QSize TovCommand::deviceSize() const {
+    const qreal r = devicePixelRatioF();
+    const QPoint at = isWindow() ? QPoint() : mapTo(window(), QPoint());
+    return {qRound((at.x() + width()) * r) - qRound(at.x() * r),
+            qRound((at.y() + height()) * r) - qRound(at.y() * r)};
+}
+
 void TovCommand::showFace() {
-    m_face = renderImage(size(), devicePixelRatioF());
-    const QRegion region = visibleRegion(m_face);
+    m_face = renderFace(size(), deviceSize(), devicePixelRatioF());
+    m_face.setDevicePixelRatio(devicePixelRatioF());
+    const QRegion region = regionOf(m_face, size());
     if (region != mask()) setMask(region);
 }
 
@@ -483,11 +508,24 @@ void TovCommand::resizeEvent(QResizeEvent *event) {
 }
 
 void TovCommand::paintEvent(QPaintEvent *) {
-    // Moved to a screen of another ratio since the last repaint: draw afresh for this one.
-    if (m_ready && !m_face.isNull() && !qFuzzyCompare(m_face.devicePixelRatio(), devicePixelRatioF()))
-        showFace();
     QPainter p(this);
-    p.drawImage(0, 0, m_face);
+    // The face is copied pixel for pixel onto the device pixels the control covers, wherever its
+    // edges fall; moved to a screen of another ratio, or to another place at a fractional one, it
+    // is drawn afresh for them.
+    const QTransform versAppareil = p.deviceTransform();
+    const qreal ratio = versAppareil.m11() > 0 ? versAppareil.m11() : devicePixelRatioF();
+    const QRectF zone = versAppareil.mapRect(QRectF(rect()));
+    const QRect appareil(QPoint(qRound(zone.left()), qRound(zone.top())),
+                         QPoint(qRound(zone.right()) - 1, qRound(zone.bottom()) - 1));
+    if (m_ready && !m_face.isNull() &&
+        (m_face.size() != appareil.size() || !qFuzzyCompare(m_face.devicePixelRatio(), ratio))) {
+        m_face = renderFace(size(), appareil.size(), ratio);
+        m_face.setDevicePixelRatio(ratio);
+    }
+    QImage pixels = m_face;
+    pixels.setDevicePixelRatio(1.0);
+    p.setWorldTransform(versAppareil.inverted());
+    p.drawImage(appareil.topLeft(), pixels);
 }
 
 } // namespace tovxp

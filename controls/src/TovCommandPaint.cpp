@@ -26,12 +26,40 @@ int logicalOf(int d, qreal ratio) {
     return int(std::floor((d + 1e-9) / ratio));
 }
 
+// How the logical pixels along one side of the face fall on device pixels. Near both ends, where
+// the face draws its one-pixel edges, every logical pixel takes the same whole number of device
+// pixels, so that a border is as wide at the bottom as at the top; the middle shares out what is
+// left. At a whole ratio every logical pixel simply takes `ratio` device pixels.
+class Axis {
+  public:
+    Axis(int logical, int device, qreal ratio) : m_logical(logical), m_device(device) {
+        m_each = std::max(1, int(std::floor(ratio + 1e-9)));
+        m_zone = std::min(kEdgeZone, logical / 2);
+        // Too small to keep whole edges and still give each middle pixel its own device pixel.
+        if (device - 2 * m_zone * m_each < logical - 2 * m_zone) m_zone = 0;
+    }
+    // The first device pixel of logical pixel x; x = logical gives the device length.
+    int first(int x) const {
+        if (x <= m_zone) return x * m_each;
+        if (x >= m_logical - m_zone) return m_device - (m_logical - x) * m_each;
+        const int middle = m_logical - 2 * m_zone, shared = m_device - 2 * m_zone * m_each;
+        return m_zone * m_each + int(std::floor(double(x - m_zone) * shared / middle + 0.5));
+    }
+    int logical() const { return m_logical; }
+
+  private:
+    // The edges of both looks lie within the five outer pixels (the dotted focus rectangle on the
+    // fifth).
+    static constexpr int kEdgeZone = 5;
+    int m_logical, m_device, m_each = 1, m_zone = 0;
+};
+
 // Pixel operations in logical coordinates with the drawing rules the faces are designed for: a
 // line leaves out its end point, a box covers both corners. A logical pixel fills its whole block
 // of device pixels. Everything is clipped to the logical size.
 class Canvas {
   public:
-    Canvas(QImage &image, const QSize &size, qreal ratio) : m_image(image), m_size(size), m_ratio(ratio) {}
+    Canvas(QImage &image, const Axis &across, const Axis &down) : m_image(image), m_x(across), m_y(down) {}
 
     void pixel(int x, int y, Color c) {
         const QRgb rgb = toRgb(c);
@@ -87,17 +115,16 @@ class Canvas {
 
   private:
     template <typename F> void forBlock(int x, int y, F &&f) {
-        if (x < 0 || y < 0 || x >= m_size.width() || y >= m_size.height()) return;
-        const int x2 = std::min(deviceEdge(x + 1, m_ratio), m_image.width());
-        const int y2 = std::min(deviceEdge(y + 1, m_ratio), m_image.height());
-        for (int dy = deviceEdge(y, m_ratio); dy < y2; ++dy)
-            for (int dx = deviceEdge(x, m_ratio); dx < x2; ++dx)
+        if (x < 0 || y < 0 || x >= m_x.logical() || y >= m_y.logical()) return;
+        const int x2 = std::min(m_x.first(x + 1), m_image.width());
+        const int y2 = std::min(m_y.first(y + 1), m_image.height());
+        for (int dy = m_y.first(y); dy < y2; ++dy)
+            for (int dx = m_x.first(x); dx < x2; ++dx)
                 f(dx, dy);
     }
 
     QImage &m_image;
-    QSize m_size;
-    qreal m_ratio;
+    Axis m_x, m_y;
 };
 
 Color add(Color c, double amount) {
@@ -180,10 +207,14 @@ QRegion TovCommand::shapeFor(const QSize &size) const {
 }
 
 QRegion TovCommand::visibleRegion(const QImage &image) const {
+    const qreal ratio = image.devicePixelRatio();
+    return regionOf(image, QSize(logicalOf(image.width(), ratio), logicalOf(image.height(), ratio)));
+}
+
+QRegion TovCommand::regionOf(const QImage &image, const QSize &logical) const {
     const bool seeThrough = m_buttonType == OfficeXp && m_backStyle == Transparent &&
                             !(isEnabled() && (m_value || m_mouseIsOver));
     const qreal ratio = image.devicePixelRatio();
-    const QSize logical(logicalOf(image.width(), ratio), logicalOf(image.height(), ratio));
     if (!seeThrough || image.isNull()) return shapeFor(logical);
     const QRgb back = Canvas::toRgb(m_backColor);
     QImage coarse = image;
@@ -191,8 +222,8 @@ QRegion TovCommand::visibleRegion(const QImage &image) const {
         // One pixel per logical pixel: the face colour only where its whole block has it.
         coarse = QImage(logical, QImage::Format_RGB32);
         coarse.fill(back);
-        for (int dy = 0; dy < deviceEdge(logical.height(), ratio); ++dy)
-            for (int dx = 0; dx < deviceEdge(logical.width(), ratio); ++dx) {
+        for (int dy = 0; dy < std::min(deviceEdge(logical.height(), ratio), image.height()); ++dy)
+            for (int dx = 0; dx < std::min(deviceEdge(logical.width(), ratio), image.width()); ++dx) {
                 const QRgb p = image.pixel(dx, dy);
                 if ((p & 0xFFFFFF) != (back & 0xFFFFFF))
                     coarse.setPixel(logicalOf(dx, ratio), logicalOf(dy, ratio), p);
@@ -243,14 +274,19 @@ QImage TovCommand::renderImage(const QSize &size) const {
 }
 
 QImage TovCommand::renderImage(const QSize &size, qreal ratio) const {
+    if (!(ratio > 0) || !std::isfinite(ratio)) ratio = 1.0;
+    return renderFace(size, QSize(deviceEdge(size.width(), ratio), deviceEdge(size.height(), ratio)), ratio);
+}
+
+QImage TovCommand::renderFace(const QSize &size, const QSize &device, qreal ratio) const {
     const int W = size.width(), H = size.height();
-    if (W <= 0 || H <= 0) return {};
+    if (W <= 0 || H <= 0 || device.isEmpty()) return {};
     if (!(ratio > 0) || !std::isfinite(ratio)) ratio = 1.0;
     // The image stays at ratio 1 while pixels are set by device coordinates; painters that work
     // in logical coordinates (caption, icon) get it at the real ratio for the time they draw.
-    QImage img(deviceEdge(W, ratio), deviceEdge(H, ratio), QImage::Format_RGB32);
+    QImage img(device, QImage::Format_RGB32);
     img.fill(hostBackground());
-    Canvas cv(img, size, ratio);
+    Canvas cv(img, Axis(W, device.width(), ratio), Axis(H, device.height(), ratio));
     auto drawCaptionText = [&](Color color) {
         img.setDevicePixelRatio(ratio);
         QPainter p(&img);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Couleur.h"
+#include "Surface.h"
 
 #include <string>
 
@@ -64,6 +65,10 @@ class Fenetre {
     // The best-times window, modal; returns when it is closed.
     virtual void AfficherMeilleursTemps() = 0;
 
+    // The options dialog, modeless: opened at full width, or, when it is already open, widened
+    // and brought to the front as it stands.
+    virtual void AfficherOptions() = 0;
+
     virtual void AppliquerTheme(const Theme &t) = 0;
     // The system colour of window backgrounds (text fields and lists), white on most desktops.
     virtual Couleur CouleurFondSysteme() const = 0;
@@ -71,6 +76,11 @@ class Fenetre {
     // Lets the window handle its pending events during a long computation. Returns true when
     // the player asked to interrupt it.
     virtual bool TraiterEvenements() { return false; }
+
+    // The system print dialog. Returns 0 when the player cancelled it, 1 once a printer is
+    // chosen (PageImprimante is then its page), any other value when the dialog itself failed.
+    virtual int ChoisirImprimante() { return 0; }
+    virtual Surface *PageImprimante() { return nullptr; }
 };
 
 } // namespace lumio

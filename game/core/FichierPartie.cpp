@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <utility>
 
 namespace lumio {
 
@@ -63,8 +64,12 @@ class Ecrivain {
 
 // ---- reading ----
 
+// Thrown with the player's reason (one of the Raison… texts) first, then the detail; both are
+// required, so that no detail reaches the player by mistake.
 struct Refus {
+    Refus(std::string r, std::string d) : raison(std::move(r)), detail(std::move(d)) {}
     std::string raison;
+    std::string detail;
 };
 
 std::string Position(int c, int r) {
@@ -106,13 +111,14 @@ class Lecteur {
 
     std::string Balise(int enregistrement) const {
         if (!Present(enregistrement))
-            throw Refus{"Le fichier s'arrête avant l'enregistrement " + std::to_string(enregistrement) + "."};
+            throw Refus{RaisonTronque,
+                        "Le fichier s'arrête avant l'enregistrement " + std::to_string(enregistrement) + "."};
         const std::size_t d = Debut(enregistrement);
         Exiger(enregistrement, d + 4);
         const unsigned etiquette = Mot(d);
         if (etiquette != EtiquetteTexte)
-            throw Refus{"L'enregistrement " + std::to_string(enregistrement) + " n'est pas un texte (type " +
-                        std::to_string(etiquette) + ")."};
+            throw Refus{RaisonEtranger, "L'enregistrement " + std::to_string(enregistrement) +
+                                            " n'est pas un texte (type " + std::to_string(etiquette) + ")."};
         return Caracteres(enregistrement, d + 2, LongueurMaxBalise);
     }
 
@@ -136,15 +142,15 @@ class Lecteur {
 
     void Exiger(int enregistrement, std::size_t fin) const {
         if (fin > o_.size())
-            throw Refus{"Le fichier s'arrête au milieu de l'enregistrement " +
-                        std::to_string(enregistrement) + "."};
+            throw Refus{RaisonTronque, "Le fichier s'arrête au milieu de l'enregistrement " +
+                                           std::to_string(enregistrement) + "."};
     }
 
     std::string Caracteres(int enregistrement, std::size_t i, std::size_t max) const {
         const unsigned n = Mot(i);
         if (n > max)
-            throw Refus{"L'enregistrement " + std::to_string(enregistrement) + " annonce " +
-                        std::to_string(n) + " caractères, plus que sa place."};
+            throw Refus{RaisonEtranger, "L'enregistrement " + std::to_string(enregistrement) + " annonce " +
+                                            std::to_string(n) + " caractères, plus que sa place."};
         Exiger(enregistrement, i + 2 + n);
         return std::string(o_.begin() + std::ptrdiff_t(i + 2), o_.begin() + std::ptrdiff_t(i + 2 + n));
     }
@@ -155,15 +161,16 @@ class Lecteur {
 Chiffre LireChiffre(const std::string &texte, int min, int max, int c, int r) {
     const auto v = NombreExact(texte);
     if (!v || *v != std::floor(*v))
-        throw Refus{"Chiffre « " + Lisible(texte) + " » illisible " + Case(c, r) + "."};
+        throw Refus{RaisonValeur, "Chiffre « " + Lisible(texte) + " » illisible " + Case(c, r) + "."};
     if (*v < min || *v > max)
-        throw Refus{"Chiffre " + Lisible(SansBlancs(texte)) + " hors limites " + Case(c, r) + "."};
+        throw Refus{RaisonValeur,
+                    "Chiffre " + Lisible(SansBlancs(texte)) + " hors limites " + Case(c, r) + "."};
     return Chiffre(*v);
 }
 
 bool LireBooleen(const std::string &texte, int c, int r) {
     const auto b = Booleen(texte);
-    if (!b) throw Refus{"« " + Lisible(texte) + " » n'est ni vrai ni faux " + Case(c, r) + "."};
+    if (!b) throw Refus{RaisonValeur, "« " + Lisible(texte) + " » n'est ni vrai ni faux " + Case(c, r) + "."};
     return *b;
 }
 
@@ -173,12 +180,12 @@ void LireCasesJeu(const Lecteur &lecteur, PartieLue &p) {
         const int e = EnregistrementCase(n, 0);
         // The board must be whole: a game with holes in its solution cannot be played on.
         if (!lecteur.Present(e) || lecteur.EstFin(e))
-            throw Refus{"La grille est incomplète : le fichier s'arrête à la case " + std::to_string(n) +
-                        "."};
+            throw Refus{RaisonTronque, "La grille est incomplète : le fichier s'arrête à la case " +
+                                           std::to_string(n) + "."};
         const Chiffre s = LireChiffre(lecteur.Simple(e), 1, 9, c, r);
         if (!lecteur.Present(e + 1) || !lecteur.Present(e + 2))
-            throw Refus{"La grille est incomplète : le fichier s'arrête à la case " + std::to_string(n) +
-                        "."};
+            throw Refus{RaisonTronque, "La grille est incomplète : le fichier s'arrête à la case " +
+                                           std::to_string(n) + "."};
         const bool donnee = LireBooleen(lecteur.Simple(e + 1), c, r);
         const Chiffre d = LireChiffre(lecteur.Simple(e + 2), 0, 9, c, r);
         p.GrilleSolution(c, r) = s;
@@ -186,15 +193,16 @@ void LireCasesJeu(const Lecteur &lecteur, PartieLue &p) {
         p.GrilleJeu(c, r) = d;
         p.NombreCases = n;
     }
-    if (!GrilleValide(p.GrilleSolution)) throw Refus{"La grille solution n'est pas valide."};
+    if (!GrilleValide(p.GrilleSolution))
+        throw Refus{RaisonIncoherente, "La grille solution n'est pas valide."};
     // A given is put back from the solution when the game is opened; a file may show it or
     // leave it at 0, but any other digit means the file contradicts itself.
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
             if (p.CasesDonnees(c, r) && p.GrilleJeu(c, r) != 0 && p.GrilleJeu(c, r) != p.GrilleSolution(c, r))
-                throw Refus{"La case donnée " + Position(c, r) + " montre " +
-                            std::to_string(p.GrilleJeu(c, r)) + " au lieu de " +
-                            std::to_string(p.GrilleSolution(c, r)) + "."};
+                throw Refus{RaisonIncoherente, "La case donnée " + Position(c, r) + " montre " +
+                                                   std::to_string(p.GrilleJeu(c, r)) + " au lieu de " +
+                                                   std::to_string(p.GrilleSolution(c, r)) + "."};
 }
 
 // Only the first record of each cell counts in creation mode; the other two are never read.
@@ -209,7 +217,7 @@ void LireCasesCreation(const Lecteur &lecteur, PartieLue &p) {
 }
 
 PartieLue Lire(const std::vector<std::uint8_t> &octets) {
-    if (octets.empty()) throw Refus{"Le fichier est vide."};
+    if (octets.empty()) throw Refus{RaisonVide, "Le fichier est vide."};
     const Lecteur lecteur(octets);
     std::string entete[3];
     for (int e = 1; e <= 3; ++e)
@@ -222,18 +230,19 @@ PartieLue Lire(const std::vector<std::uint8_t> &octets) {
     else if (mode == "2")
         p.ModeJeu = 2;
     else
-        throw Refus{"Le fichier n'indique ni le mode Jeu ni le mode création."};
+        throw Refus{RaisonEtranger, "Le fichier n'indique ni le mode Jeu ni le mode création."};
 
     const double secondes = ValeurNumerique(entete[1]);
     if (secondes != std::floor(secondes) || secondes < 0 || secondes > 2147483647.0)
-        throw Refus{"Le temps « " + Lisible(SansBlancs(entete[1])) +
-                    " » n'est pas un nombre de secondes valide."};
+        throw Refus{RaisonTemps, "Le temps « " + Lisible(SansBlancs(entete[1])) +
+                                     " » n'est pas un nombre de secondes valide."};
     p.SecondesEcoulees = std::int32_t(secondes);
 
     if (p.ModeJeu == 1) {
         const double niveau = ValeurNumerique(entete[2]);
         if (niveau != std::floor(niveau) || niveau < 1 || niveau > 4)
-            throw Refus{"Le niveau « " + Lisible(SansBlancs(entete[2])) + " » n'est pas entre 1 et 4."};
+            throw Refus{RaisonNiveau,
+                        "Le niveau « " + Lisible(SansBlancs(entete[2])) + " » n'est pas entre 1 et 4."};
         p.NiveauPartie = int(niveau);
         LireCasesJeu(lecteur, p);
     } else {
@@ -272,9 +281,9 @@ std::vector<std::uint8_t> EcrirePartie(const Jeu &jeu) {
 
 LecturePartie LirePartie(const std::vector<std::uint8_t> &octets) {
     try {
-        return {Lire(octets), ""};
+        return {Lire(octets), "", ""};
     } catch (const Refus &refus) {
-        return {std::nullopt, refus.raison};
+        return {std::nullopt, refus.raison, refus.detail};
     }
 }
 

@@ -36,16 +36,30 @@ struct PartieLue {
     int NombreCases = 0; // cells the file held before its end
 };
 
-// What reading a buffer gives: the game, or the reason (in French, one sentence) it was refused.
+// Why a file was refused, said twice: `raison` in a few plain French words for the player (one
+// of the texts below, which finish the sentence "Impossible d'ouvrir la partie « … » : "), and
+// `detail`, exactly what is wrong and where, for the error stream.
+struct RefusPartie {
+    std::string raison;
+    std::string detail;
+};
+
+inline const std::string RaisonVide = "le fichier est vide";
+inline const std::string RaisonTronque = "le fichier est tronqué";
+inline const std::string RaisonEtranger = "ce n'est pas une partie enregistrée par Sudoku Lumio";
+inline const std::string RaisonValeur = "une case contient une valeur impossible";
+inline const std::string RaisonIncoherente = "la grille enregistrée se contredit";
+inline const std::string RaisonTemps = "le temps de jeu enregistré est impossible";
+inline const std::string RaisonNiveau = "le niveau enregistré n'existe pas";
+
+// What reading a buffer gives: the game, or why it was refused.
 struct LecturePartie {
     std::optional<PartieLue> partie;
-    std::string raison;
+    std::string raison; // for the player, "" when the game was read
+    std::string detail; // for the error stream
 
     explicit operator bool() const { return partie.has_value(); }
 };
-
-// What the player is told when a file cannot be opened; the reason of the refusal follows it.
-inline const std::string MessageFichierInvalide = "Ce fichier n'est pas une partie de Sudoku valide.";
 
 // The file of the game in progress, all 254 records (3810 bytes).
 std::vector<std::uint8_t> EcrirePartie(const Jeu &jeu);
@@ -54,7 +68,7 @@ std::vector<std::uint8_t> EcrirePartie(const Jeu &jeu);
 LecturePartie LirePartie(const std::vector<std::uint8_t> &octets);
 
 // Opens the game a file holds: reads it in full and puts it on the board only when it is sound.
-// Returns "" when the game was opened, otherwise the reason of the refusal, the game untouched.
-std::string OuvrirPartie(Jeu &jeu, const std::vector<std::uint8_t> &octets);
+// Returns nothing when the game was opened, otherwise why it was refused, the game untouched.
+std::optional<RefusPartie> OuvrirPartie(Jeu &jeu, const std::vector<std::uint8_t> &octets);
 
 } // namespace lumio

@@ -3,11 +3,13 @@
 // modResolution, modCreation).
 #pragma once
 
+#include "ChoixImprimante.h"
 #include "Couleur.h"
 #include "Fenetre.h"
 #include "Grille.h"
 #include "LecteurSons.h"
 #include "MagasinReglages.h"
+#include "Options.h"
 #include "SourceAleatoire.h"
 #include "Surface.h"
 
@@ -160,8 +162,26 @@ class Jeu {
     void AppliquerPartie(const PartieLue &partie);
     bool ChargementEnCours = false; // a saved game is being put on the board
 
+    // ---- printing (ChoixImprimante) ----
+    bool ImpressionAvecSolution = false; // the current grid prints every digit
+    LotGrilles LotImpression;
+    // The printer choice, then the page of the current grid.
+    void PrintCurrentGrid();
+    // The printer choice, then a batch of new grids; a count above 99 prints nothing.
+    void PrintBatch(double nombre, int niveau, int avecSolutions);
+
     // ---- mode switch ----
     void mnuModeChoix(int index);
+
+    // ---- options ----
+    // A game the options would end: a digit the player put on the board in play mode (givens
+    // are no game), any digit of a creation grid.
+    bool PartieEnCours() const;
+    void OuvrirOptions(); // LancerOptions, Image2
+    ChoixOptions LireOptions();
+    // "OK": writes the eight keys, applies them and starts a new game. Returns false, having
+    // done nothing, while a search holds the board.
+    bool ValiderOptions(const ChoixOptions &o);
 
     // ---- clock ----
     void tmrSecondes_Timer();
@@ -201,6 +221,8 @@ class Jeu {
     void RetirerDuCompte(int e);
     void AjouterAuCompte(int s);
     bool GrilleJeuComplete() const;
+    // The print dialog: true once a printer is chosen; `echec` is shown when the dialog failed.
+    bool ChoisirImprimante(const std::string &echec);
 };
 
 } // namespace lumio

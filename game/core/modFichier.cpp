@@ -4,11 +4,11 @@
 
 namespace lumio {
 
-std::string OuvrirPartie(Jeu &jeu, const std::vector<std::uint8_t> &octets) {
+std::optional<RefusPartie> OuvrirPartie(Jeu &jeu, const std::vector<std::uint8_t> &octets) {
     const LecturePartie lue = LirePartie(octets);
-    if (!lue) return lue.raison;
+    if (!lue) return RefusPartie{lue.raison, lue.detail};
     jeu.AppliquerPartie(*lue.partie);
-    return "";
+    return std::nullopt;
 }
 
 void Jeu::AppliquerPartie(const PartieLue &partie) {

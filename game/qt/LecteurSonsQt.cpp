@@ -1,9 +1,8 @@
 // Asynchronous sound playback; a missing or unplayable file gives the platform's alert.
 #include "LecteurSonsQt.h"
+#include "Ressources.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
@@ -36,15 +35,6 @@ bool WavComplet(const QString &chemin) {
 }
 
 } // namespace
-
-QString CheminRessource(const QString &relatif) {
-    const QString aCote = QDir(QCoreApplication::applicationDirPath()).filePath(relatif);
-    if (QFileInfo::exists(aCote)) return aCote;
-    const QString installe =
-        QDir(QCoreApplication::applicationDirPath()).filePath("../share/sudoku-lumio/" + relatif);
-    if (QFileInfo::exists(installe)) return QDir::cleanPath(installe);
-    return aCote;
-}
 
 LecteurSonsQt::LecteurSonsQt(QObject *parent) : QObject(parent), Alerte([] { QApplication::beep(); }) {}
 

@@ -31,7 +31,4 @@ class LecteurSonsQt : public QObject, public LecteurSons {
     QSoundEffect *enCours_ = nullptr;
 };
 
-// A resource of the program: beside the executable first, then in the install prefix.
-QString CheminRessource(const QString &relatif);
-
 } // namespace lumio

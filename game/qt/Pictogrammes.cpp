@@ -146,6 +146,62 @@ void Globe(QPainter &p, qreal phase) {
     p.restore();
 }
 
+// A light fading out from its centre.
+void Halo(QPainter &p, const QPointF &centre, qreal rayon, const QColor &couleur) {
+    QRadialGradient g(centre, rayon);
+    g.setColorAt(0, couleur);
+    g.setColorAt(1, QColor(couleur.red(), couleur.green(), couleur.blue(), 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(centre, rayon, rayon);
+}
+
+// The game's logo: a block of nine cells lit from its corner, three given digits and a glowing
+// one. Drawn on a 100-unit square.
+void Logo(QPainter &p) {
+    p.scale(0.24, 0.24);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QLinearGradient ciel(0, 0, 100, 100);
+    ciel.setColorAt(0, QColor(182, 209, 233));
+    ciel.setColorAt(1, QColor(70, 120, 190));
+    p.setPen(QPen(QColor(40, 70, 130), 2));
+    p.setBrush(ciel);
+    p.drawRoundedRect(QRectF(3, 3, 94, 94), 16, 16);
+
+    Halo(p, QPointF(30, 30), 40, QColor(255, 250, 200, 230));
+
+    const QRectF grille(17, 17, 66, 66);
+    p.setBrush(QColor(255, 255, 255, 235));
+    p.setPen(Qt::NoPen);
+    p.drawRect(grille);
+    p.setPen(QPen(QColor(0, 0, 192), 1.2));
+    for (int i = 1; i <= 2; ++i) {
+        p.drawLine(QPointF(17 + 22 * i, 17), QPointF(17 + 22 * i, 83));
+        p.drawLine(QPointF(17, 17 + 22 * i), QPointF(83, 17 + 22 * i));
+    }
+    p.setPen(QPen(QColor(124, 7, 28), 3.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(grille);
+
+    QFont f(QStringLiteral("Comic Sans MS"));
+    f.setPixelSize(17);
+    f.setBold(true);
+    p.setFont(f);
+    auto chiffre = [&](int c, int r, const char *d, const QColor &couleur) {
+        p.setPen(couleur);
+        p.drawText(QRectF(17 + 22 * c, 17 + 22 * r, 22, 22), Qt::AlignCenter, QString::fromLatin1(d));
+    };
+    const QColor brun(128, 64, 64);
+    chiffre(1, 0, "3", brun);
+    chiffre(0, 1, "7", brun);
+    chiffre(2, 2, "5", brun);
+    // The digit being found shines.
+    Halo(p, QPointF(28, 28), 12, QColor(255, 220, 60, 200));
+    f.setBold(false);
+    p.setFont(f);
+    chiffre(0, 0, "9", QColor(0, 0, 192));
+}
+
 } // namespace
 
 QPixmap DessinerPictogramme(Pictogramme quoi, int taille, qreal ratio, qreal phase) {
@@ -164,6 +220,7 @@ QPixmap DessinerPictogramme(Pictogramme quoi, int taille, qreal ratio, qreal pha
     case Pictogramme::Nouvelle: Nouvelle(p); break;
     case Pictogramme::Preferences: Engrenage(p); break;
     case Pictogramme::SiteWeb: Globe(p, phase); break;
+    case Pictogramme::Logo: Logo(p); break;
     }
     return pm;
 }

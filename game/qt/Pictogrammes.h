@@ -14,6 +14,7 @@ enum class Pictogramme {
     Nouvelle,     // a fresh grid with a star
     Preferences,  // a gear (Image2)
     SiteWeb,      // a globe (Image1)
+    Logo,         // the game's logo (the about window's Image3)
 };
 
 // A picture of `taille` logical pixels for a device pixel ratio; `phase` (0..1) turns the globe.

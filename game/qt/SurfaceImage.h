@@ -4,6 +4,7 @@
 #include "Surface.h"
 
 #include <QImage>
+#include <QRect>
 #include <QRectF>
 #include <functional>
 #include <optional>
@@ -34,12 +35,15 @@ class SurfaceImage : public Surface {
     static QFont PoliceQt(const Police &police);
 
   private:
-    void RemplirPixels(double x1, double y1, double x2, double y2, Couleur c);
+    double Ratio() const;
+    // The device pixels of the logical pixels from (x1, y1) to (x2, y2), both included.
+    QRect PixelsAppareil(double x1, double y1, double x2, double y2) const;
+    void PeindreAppareil(const QRect &zone, Couleur c);
     void Preparer(QPainter &p) const;
     void Signaler(const QRectF &r);
 
     QImage &image_;
-    std::optional<QRectF> decoupe_;
+    std::optional<QRect> decoupe_; // in device pixels
 };
 
 } // namespace lumio

@@ -77,6 +77,8 @@ bool ZoneClient::SurLaSurface(const QPointF &p) const { return childAt(p.toPoint
 void ZoneClient::mousePressEvent(QMouseEvent *e) {
     pressionEnCours_ = SurLaSurface(e->position());
     if (!pressionEnCours_) return;
+    // A button that kept the focus would otherwise go on taking the keys meant for the board.
+    fenetre_.DonnerFocusCoupN();
     fenetre_.jeu().Form_MouseDown(BoutonVb(e->button()), e->position().x(), e->position().y());
 }
 
@@ -169,6 +171,8 @@ frmMain::frmMain(MagasinReglages &reglages, LecteurSons &sons, SourceAleatoire &
 
     CreerMenus();
     CreerControles();
+    BrancherOptions();
+    BrancherAide();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
@@ -208,8 +212,10 @@ void frmMain::CreerMenus() {
     connect(AjouterAction(partie, "Enregistrer", "&Enregistrer la partie...", {}, true), &QAction::triggered, this,
             [this] { Enregistrer(); });
     partie->addSeparator();
-    AjouterAction(partie, "Imprimer", "&Imprimer la grille", QKeySequence("Ctrl+I"), false);
-    AjouterAction(partie, "ImpressionMult", "Impressions &multiples", {}, false);
+    connect(AjouterAction(partie, "Imprimer", "&Imprimer la grille", QKeySequence("Ctrl+I"), true),
+            &QAction::triggered, this, [this] { CommandeImprimer(); });
+    connect(AjouterAction(partie, "ImpressionMult", "Impressions &multiples", {}, true), &QAction::triggered, this,
+            [this] { OuvrirImpressionMult(); });
     partie->addSeparator();
     connect(AjouterAction(partie, "mnuJeuScore", "Meilleurs &temps", {}, true), &QAction::triggered, this,
             [this] { jeu_->AfficherMeilleursTemps(); });
@@ -281,7 +287,10 @@ void frmMain::CreerControles() {
     for (int i = 1; i <= 9; ++i) {
         auto *img = new ImageChiffre(i, zone_);
         img->move(106 + 33 * (i - 1), 464);
-        connect(img, &ImageChiffre::Presse, this, [this](int d) { jeu_->imgChiffre_Click(d); });
+        connect(img, &ImageChiffre::Presse, this, [this](int d) {
+            DonnerFocusCoupN();
+            jeu_->imgChiffre_Click(d);
+        });
         connect(img, &ImageChiffre::Clique, this, [this](int d) { jeu_->imgChiffre_Click(d); });
         palette_[std::size_t(i - 1)] = img;
     }
@@ -296,8 +305,9 @@ void frmMain::CreerControles() {
         {1, "Solution", "Afficher la solution", 32, [this] { LancerSolution(); }, Pictogramme::Solution},
         {6, "Vérifier", "Vérifier les chiffres placés", 96, [this] { jeu_->CommandeVerifier(); }, Pictogramme::Verifier},
         {2, "Indice", "Dévoiler un chiffre", 160, [this] { jeu_->CommandeIndice(); }, Pictogramme::Indice},
-        {4, "Imprimer", "Imprimer la grille", 224, nullptr, Pictogramme::Imprimer},
-        {5, "Impr. grilles", "Imprimer de 1 à 99 grilles prêtes à jouer", 288, nullptr, Pictogramme::ImprGrilles},
+        {4, "Imprimer", "Imprimer la grille", 224, [this] { CommandeImprimer(); }, Pictogramme::Imprimer},
+        {5, "Impr. grilles", "Imprimer de 1 à 99 grilles prêtes à jouer", 288, [this] { OuvrirImpressionMult(); },
+         Pictogramme::ImprGrilles},
         {3, "Nouvelle", "Commencer une nouvelle partie", 352,
          [this] {
              jeu_->mnuJeuNouveau_Click();
@@ -310,7 +320,6 @@ void frmMain::CreerControles() {
                                  QRect(512, c.haut, 177, 41), c.action);
         DefinirBulleBouton(b, QString::fromUtf8(c.bulle));
         DefinirImageBouton(b, [image = c.image](qreal ratio) { return DessinerPictogramme(image, 24, ratio); });
-        b->setEnabled(bool(c.action)); // printing is not there yet
         boutons_[std::size_t(c.n - 1)] = b;
     }
 
@@ -358,8 +367,10 @@ void frmMain::Fermer() {
 }
 
 QImage frmMain::CaptureClient() {
-    QImage image(LargeurClient, HauteurClient, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(1.0);
+    // At the screen's density, so that QT_SCALE_FACTOR=2 gives a picture for fine screens.
+    const qreal ratio = RatioEcran();
+    QImage image(QSize(LargeurClient, HauteurClient) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(zone_->CouleurFond());
     zone_->render(&image);
     return image;
@@ -480,20 +491,18 @@ int frmMain::CodeTouche(const QKeyEvent &e) {
 }
 
 bool frmMain::eventFilter(QObject *objet, QEvent *e) {
-    // Every key pressed while this window is active reaches the board first, whichever of its
-    // controls holds the focus. The event is seen once, on its way to the focus widget.
     if (e->type() == QEvent::KeyPress && jeu_->RechercheEnCours && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Escape) {
         interruptionDemandee_ = true;
         return true;
     }
-    if (e->type() == QEvent::KeyPress) {
-        auto *w = qobject_cast<QWidget *>(objet);
-        if (w && w->window() == this && (w == QApplication::focusWidget() || (!QApplication::focusWidget() && w == this))) {
-            auto *k = static_cast<QKeyEvent *>(e);
-            const int code = CodeTouche(*k);
-            const bool modificateur = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-            if (!modificateur && k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab) jeu_->Form_KeyDown(code);
-        }
+    // Keys reach the board only through its focus holder: a key typed in the menu bar or an open
+    // menu, or to a button that has the focus, is theirs alone.
+    if (e->type() == QEvent::KeyPress && objet == coupN_ && coupN_->hasFocus() &&
+        !QApplication::activePopupWidget()) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        const bool modificateur = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        if (!modificateur && k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab)
+            jeu_->Form_KeyDown(CodeTouche(*k));
     }
     return QMainWindow::eventFilter(objet, e);
 }

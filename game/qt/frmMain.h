@@ -5,11 +5,14 @@
 #include "Fenetre.h"
 #include "Jeu.h"
 #include "SurfaceImage.h"
+#include "SurfaceImprimante.h"
 
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
+#include <QPrinter>
 #include <QTimer>
 #include <array>
 #include <map>
@@ -22,6 +25,10 @@ class QMenu;
 namespace lumio {
 
 class frmMain;
+class DialogImpression;
+class DialogImpressionMult;
+class Options1;
+struct RefusPartie;
 
 // The client area: shows the persistent board image over the window colour, and turns presses,
 // clicks, double clicks and drops on its own surface (not on its controls) into the game's
@@ -104,6 +111,10 @@ class frmMain : public QMainWindow, public Fenetre {
     void DefinirCapture(bool capture) { capture_ = capture; }
     // Closes without asking (the player already answered, or nobody is there to ask).
     void Fermer();
+    // The help window on its first page (the help installed with the game unless `collection`
+    // names another), or a message saying why it cannot open; and the about window, modal.
+    void AfficherAide(const QString &collection = QString());
+    void AfficherAPropos();
 
     Jeu &jeu() { return *jeu_; }
     ZoneClient &zone() { return *zone_; }
@@ -112,7 +123,7 @@ class frmMain : public QMainWindow, public Fenetre {
     QAction *Action(const QString &nom) const;
     QLineEdit *CoupN() const { return coupN_; }
     QTimer &tmrSecondes() { return tmrSecondes_; }
-    // The client area as the player sees it, at scale 1.
+    // The client area as the player sees it, at the screen's density (1 unless scaled).
     QImage CaptureClient();
 
     // Fenetre
@@ -133,12 +144,26 @@ class frmMain : public QMainWindow, public Fenetre {
     std::string BoiteSaisie(const std::string &invite, const std::string &titre, const std::string &defaut,
                             int xTwips, int yTwips) override;
     void AfficherMeilleursTemps() override;
+    void AfficherOptions() override;
     void AppliquerTheme(const Theme &t) override;
     Couleur CouleurFondSysteme() const override;
     bool TraiterEvenements() override;
 
+    // The options dialog while it is open.
+    Options1 *Options() const;
+
     // The six command buttons, TovCommand1 .. TovCommand6.
     QWidget *TovCommand(int n) const { return boutons_.at(std::size_t(n - 1)); }
+
+    // Printing (frmMainImpression.cpp): the print command, the batch dialog, the printer chosen
+    // last, and the dialogs once they have been shown.
+    void CommandeImprimer();
+    void OuvrirImpressionMult();
+    int ChoisirImprimante() override;
+    Surface *PageImprimante() override;
+    QPrinter *Imprimante() const { return imprimante_.get(); }
+    DialogImpression *dialogImpression() const { return dialogImpression_; }
+    DialogImpressionMult *dialogImpressionMult() const { return dialogImpressionMult_; }
 
     // The solution command, which may run a long search with the window kept live.
     void LancerSolution();
@@ -154,11 +179,14 @@ class frmMain : public QMainWindow, public Fenetre {
   private:
     void CreerMenus();
     void CreerControles();
+    void BrancherOptions(); // the menu entry and the picture that open the options
+    void BrancherAide();    // the "&?" menu, F1 and the web picture
     QAction *AjouterAction(QMenu *menu, const QString &nom, const QString &texte, const QKeySequence &raccourci,
                            bool actif);
     QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }
     // A saved game that could not be opened or written: a critical box, or stderr in a capture.
     void SignalerEchec(const std::string &texte);
+    void SignalerEchecOuverture(const QString &chemin, const RefusPartie &refus);
 
     MagasinReglages &reglages_;
     LecteurSons &sons_;
@@ -183,6 +211,11 @@ class frmMain : public QMainWindow, public Fenetre {
     bool modeCoche_[3] = {false, false, false};
     bool pauseCochee_ = false;
     bool fermetureConfirmee_ = false;
+    std::unique_ptr<QPrinter> imprimante_;
+    std::unique_ptr<SurfaceImprimante> page_;
+    DialogImpression *dialogImpression_ = nullptr;
+    DialogImpressionMult *dialogImpressionMult_ = nullptr;
+    QPointer<Options1> options_;
 };
 
 } // namespace lumio

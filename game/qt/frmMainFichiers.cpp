@@ -15,10 +15,29 @@ namespace lumio {
 
 namespace {
 
-const char *const EchecOuverture = "Impossible d'ouvrir la partie.";
 const char *const EchecEnregistrement = "Impossible d'enregistrer la partie.";
 
+// Why the system would not give the file's bytes, in the player's words.
+RefusPartie RefusLecture(const QString &chemin, const QFile &fichier) {
+    const QFileInfo info(chemin);
+    const std::string detail = fichier.errorString().toStdString();
+    if (!info.exists()) return {"le fichier n'existe pas", detail};
+    if (info.isDir()) return {"c'est un dossier, pas un fichier", detail};
+    if (fichier.error() == QFileDevice::PermissionsError || !info.isReadable())
+        return {"vous n'avez pas le droit de le lire", detail};
+    return {"le système n'a pas pu le lire", detail};
+}
+
 } // namespace
+
+void frmMain::SignalerEchecOuverture(const QString &chemin, const RefusPartie &refus) {
+    // The exact cause is for whoever looks into it; the player gets the file's name and a few words.
+    std::fprintf(stderr, "sudoku-lumio : %s : %s\n", QFile::encodeName(chemin).constData(),
+                 refus.detail.c_str());
+    const QString nom = QFileInfo(chemin).fileName();
+    SignalerEchec("Impossible d'ouvrir la partie « " + (nom.isEmpty() ? chemin : nom).toStdString() +
+                  " » : " + refus.raison + ".");
+}
 
 void frmMain::SignalerEchec(const std::string &texte) {
     // Nobody could answer a box in a headless capture: the reason goes where the caller sees it.
@@ -53,20 +72,19 @@ bool frmMain::OuvrirFichier(const QString &chemin) {
     // bytes. Unbuffered, a read asks for exactly what it wants, never a larger block that a pipe
     // kept open would not deliver.
     if (!fichier.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        SignalerEchec(std::string(EchecOuverture) + "\n\n" + fichier.errorString().toStdString());
+        SignalerEchecOuverture(chemin, RefusLecture(chemin, fichier));
         return false;
     }
     // Whatever follows the last record is never read, so a huge file costs no more than a game.
     const QByteArray lus = fichier.read(qint64(NombreEnregistrements) * qint64(TailleEnregistrement));
     if (fichier.error() != QFileDevice::NoError) {
-        SignalerEchec(std::string(EchecOuverture) + "\n\n" + fichier.errorString().toStdString());
+        SignalerEchecOuverture(chemin, RefusLecture(chemin, fichier));
         return false;
     }
     fichier.close();
     const std::vector<std::uint8_t> octets(lus.begin(), lus.end());
-    const std::string raison = OuvrirPartie(*jeu_, octets);
-    if (!raison.empty()) {
-        SignalerEchec(MessageFichierInvalide + "\n\n" + raison);
+    if (const auto refus = OuvrirPartie(*jeu_, octets)) {
+        SignalerEchecOuverture(chemin, *refus);
         return false;
     }
     return true;

@@ -149,6 +149,53 @@ class tst_TovCommandInput : public QObject {
         QCOMPARE(spy.count(), clicks);
     }
 
+    // The press went to another control (or window), and only the release reaches this one.
+    void releaseWithoutItsPressGivesNoClick_data() {
+        QTest::addColumn<int>("key"); // 0: the left mouse button
+        QTest::addColumn<bool>("checkBox");
+        QTest::newRow("space") << int(Qt::Key_Space) << false;
+        QTest::newRow("return") << int(Qt::Key_Return) << false;
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << false;
+        QTest::newRow("mouse") << 0 << false;
+        QTest::newRow("mouse, check box") << 0 << true;
+        QTest::newRow("space, check box") << int(Qt::Key_Space) << true;
+    }
+    void releaseWithoutItsPressGivesNoClick() {
+        QFETCH(int, key);
+        QFETCH(bool, checkBox);
+        Window w;
+        w.middle->setCheckBox(checkBox);
+        QVERIFY(w.showActive());
+        w.first->setFocus();
+        QTRY_VERIFY(w.first->HasFocus());
+        QSignalSpy first(w.first, &TovCommand::Click);
+        QSignalSpy middle(w.middle, &TovCommand::Click);
+        if (key)
+            QTest::keyPress(w.first, Qt::Key(key));
+        else
+            press(w.first, {20, 10});
+        w.middle->setFocus();
+        QTRY_VERIFY(w.middle->HasFocus());
+        if (key)
+            QTest::keyRelease(w.middle, Qt::Key(key));
+        else
+            release(w.middle, {20, 10});
+        QCOMPARE(middle.count(), 0);
+        QVERIFY(!w.middle->Value());
+        // Nor does the control that lost the focus in the middle of its press click later.
+        if (key)
+            QTest::keyRelease(w.first, Qt::Key(key));
+        else
+            release(w.first, {20, 10});
+        QCOMPARE(first.count(), 0);
+        // A whole press and release still clicks.
+        if (key)
+            QTest::keyClick(w.middle, Qt::Key(key));
+        else
+            QTest::mouseClick(w.middle, Qt::LeftButton, {}, {20, 10});
+        QCOMPARE(middle.count(), 1);
+    }
+
     void disabledControlIsInert() {
         Window w;
         w.middle->setHandPointer(true);

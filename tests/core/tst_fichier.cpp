@@ -4,6 +4,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <random>
 
 using namespace lumio;
@@ -78,6 +79,8 @@ class TestFichier : public QObject {
     void relitCeQuIlEcrit();
     void refuseUnFichierAbimeSansToucherLaPartie_data();
     void refuseUnFichierAbimeSansToucherLaPartie();
+    void chaqueRefusSeDitSimplement_data();
+    void chaqueRefusSeDitSimplement();
     void resisteAuxOctetsQuelconques();
 };
 
@@ -218,7 +221,7 @@ void TestFichier::relitCeQuIlEcrit() {
 
 void TestFichier::refuseUnFichierAbimeSansToucherLaPartie_data() {
     QTest::addColumn<QByteArray>("fichier");
-    QTest::addColumn<QString>("raison"); // "" when any reason will do
+    QTest::addColumn<QString>("detail"); // "" when any will do
 
     const Octets jeu = LireDonnees("jeu_ecrit.sdk");
     const Octets creation = LireDonnees("creation_40.sdk");
@@ -293,7 +296,7 @@ void TestFichier::refuseUnFichierAbimeSansToucherLaPartie_data() {
 
 void TestFichier::refuseUnFichierAbimeSansToucherLaPartie() {
     QFETCH(QByteArray, fichier);
-    QFETCH(QString, raison);
+    QFETCH(QString, detail);
     Monde m;
     Jeu j(m.surface, m.fenetre, m.reglages, m.sons, m.hasard);
     j.Niveau = 2;
@@ -302,10 +305,42 @@ void TestFichier::refuseUnFichierAbimeSansToucherLaPartie() {
     j.SecondesEcoulees = 99;
     const std::string avant = Resume(m, j);
 
-    const std::string obtenue = OuvrirPartie(j, VersOctets(fichier));
-    QVERIFY(!obtenue.empty());
-    if (!raison.isEmpty()) QCOMPARE(QString::fromStdString(obtenue), raison);
+    const auto refus = OuvrirPartie(j, VersOctets(fichier));
+    QVERIFY(refus);
+    if (!detail.isEmpty()) QCOMPARE(QString::fromStdString(refus->detail), detail);
+    // The player reads one of the plain reasons, never the detail.
+    const std::string simples[] = {RaisonVide,        RaisonTronque, RaisonEtranger, RaisonValeur,
+                                   RaisonIncoherente, RaisonTemps,   RaisonNiveau};
+    QVERIFY2(std::find(std::begin(simples), std::end(simples), refus->raison) != std::end(simples),
+             refus->raison.c_str());
     QCOMPARE(Resume(m, j), avant);
+}
+
+// What the player is told for each kind of damage.
+void TestFichier::chaqueRefusSeDitSimplement_data() {
+    QTest::addColumn<QByteArray>("fichier");
+    QTest::addColumn<QString>("raison");
+    const Octets jeu = LireDonnees("jeu_ecrit.sdk");
+    const auto ligne = [](const char *nom, const Octets &o, const std::string &raison) {
+        QTest::newRow(nom) << VersTableau(o) << QString::fromStdString(raison);
+    };
+    ligne("vide", {}, RaisonVide);
+    ligne("coupé dans un en-tête", Couper(jeu, 20), RaisonTronque);
+    ligne("coupé dans la grille", Couper(jeu, DebutEnregistrement(EnregistrementDeCase(41))), RaisonTronque);
+    ligne("mauvaise étiquette", Remplacer(jeu, 2, "02 00 04 00 20 37 35 34"), RaisonEtranger);
+    ligne("mode 3", Remplacer(jeu, 1, "08 00 02 00 20 33"), RaisonEtranger);
+    ligne("chiffre 12", Remplacer(jeu, EnregistrementDeCase(23), "02 00 31 32"), RaisonValeur);
+    ligne("Booléen Peut-être", Remplacer(jeu, 12, "09 00 50 65 75 74 2D EA 74 72 65"), RaisonValeur);
+    ligne("solution invalide", Remplacer(Remplacer(jeu, 11, "01 00 34"), 14, "01 00 31"), RaisonIncoherente);
+    ligne("donnée contredite", Remplacer(jeu, 13, "01 00 35"), RaisonIncoherente);
+    ligne("secondes négatives", Remplacer(jeu, 2, "08 00 02 00 2D 31"), RaisonTemps);
+    ligne("niveau 5", Remplacer(jeu, 3, "08 00 02 00 20 35"), RaisonNiveau);
+}
+
+void TestFichier::chaqueRefusSeDitSimplement() {
+    QFETCH(QByteArray, fichier);
+    QFETCH(QString, raison);
+    QCOMPARE(QString::fromStdString(LirePartie(VersOctets(fichier)).raison), raison);
 }
 
 void TestFichier::resisteAuxOctetsQuelconques() {
@@ -329,6 +364,7 @@ void TestFichier::resisteAuxOctetsQuelconques() {
         }
         const LecturePartie lue = LirePartie(o);
         QCOMPARE(lue.raison.empty(), bool(lue));
+        QCOMPARE(lue.detail.empty(), bool(lue));
         if (lue) {
             ++acceptes;
             VerifierSaine(*lue.partie);

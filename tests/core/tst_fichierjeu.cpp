@@ -22,8 +22,8 @@ struct Partie {
         m.surface.appels.clear();
     }
     void Ouvrir(const Octets &o) {
-        const std::string raison = OuvrirPartie(j, o);
-        QVERIFY2(raison.empty(), raison.c_str());
+        const auto refus = OuvrirPartie(j, o);
+        QVERIFY2(!refus, refus ? refus->detail.c_str() : "");
     }
     // Digits written on the board in a colour, in order.
     QStringList Dessines(const char *couleur) const {

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QWindow>
 #include <QtTest>
 
 #include <atomic>
@@ -167,6 +168,15 @@ void PreparerPartieEnCours(BancFenetre &b, int mode) {
 void VerifierMessage(const Message &m, const std::string &debut) {
     QVERIFY2(m.texte.rfind(debut + "\n\n", 0) == 0, m.texte.c_str());
     QVERIFY(m.texte.size() > debut.size() + 2); // a reason follows
+    QCOMPARE(m.boutons, Boutons::Ok);
+    QCOMPARE(m.icone, Icone::Critique);
+    QCOMPARE(m.titre, std::string("Sudoku"));
+}
+
+// The box that says a game could not be opened: the file's name and a reason in plain words.
+void VerifierOuverture(const Message &m, const QString &chemin, const std::string &raison) {
+    QCOMPARE(m.texte, "Impossible d'ouvrir la partie « " + QFileInfo(chemin).fileName().toStdString() +
+                          " » : " + raison + ".");
     QCOMPARE(m.boutons, Boutons::Ok);
     QCOMPARE(m.icone, Icone::Critique);
     QCOMPARE(m.titre, std::string("Sudoku"));
@@ -390,7 +400,7 @@ class TestFichiers : public QObject {
         QFETCH(QString, cause);
         const LecturePartie lue = LirePartie(Octets(octets));
         QVERIFY2(!lue, "the damaged file must be refused by the reader");
-        QVERIFY2(lue.raison.find(cause.toStdString()) != std::string::npos, lue.raison.c_str());
+        QVERIFY2(lue.detail.find(cause.toStdString()) != std::string::npos, lue.detail.c_str());
         Ecrire(Chemin("abime.sdk"), octets);
 
         BancFenetre b;
@@ -399,8 +409,7 @@ class TestFichiers : public QObject {
         b.dialogues.reponsesFichier = {Chemin("abime.sdk")};
         Declencher(b, "Ouvrir");
         QCOMPARE(b.dialogues.messages.size(), std::size_t(1));
-        VerifierMessage(b.dialogues.messages[0], MessageFichierInvalide);
-        QCOMPARE(b.dialogues.messages[0].texte, MessageFichierInvalide + "\n\n" + lue.raison);
+        VerifierOuverture(b.dialogues.messages[0], "abime.sdk", lue.raison);
         ComparerEtats(Etat::De(b), avant);
         QVERIFY(FocusSurCoupN(b));
     }
@@ -408,17 +417,22 @@ class TestFichiers : public QObject {
     void unFichierIlisibleLaissePartieEtEcranIntacts_data() {
         QTest::addColumn<QString>("chemin");
         QTest::addColumn<bool>("interdit");
+        QTest::addColumn<QString>("raison");
         Ecrire(Chemin("ordinaire.txt"), "texte");
         QDir(dossier_.path()).mkpath("un-dossier.sdk");
         Ecrire(Chemin("interdit.sdk"), Donnees("jeu_ecrit.sdk"));
-        QTest::newRow("absent") << Chemin("absent.sdk") << false;
-        QTest::newRow("un dossier") << Chemin("un-dossier.sdk") << false;
-        QTest::newRow("sous un fichier ordinaire") << Chemin("ordinaire.txt/partie.sdk") << false;
-        QTest::newRow("sans droit de lecture") << Chemin("interdit.sdk") << true;
+        QTest::newRow("absent") << Chemin("absent.sdk") << false << "le fichier n'existe pas";
+        QTest::newRow("un dossier") << Chemin("un-dossier.sdk") << false
+                                    << "c'est un dossier, pas un fichier";
+        QTest::newRow("sous un fichier ordinaire")
+            << Chemin("ordinaire.txt/partie.sdk") << false << "le fichier n'existe pas";
+        QTest::newRow("sans droit de lecture")
+            << Chemin("interdit.sdk") << true << "vous n'avez pas le droit de le lire";
     }
     void unFichierIlisibleLaissePartieEtEcranIntacts() {
         QFETCH(QString, chemin);
         QFETCH(bool, interdit);
+        QFETCH(QString, raison);
         if (interdit) {
             if (geteuid() == 0) QSKIP("permission bits do not stop root");
             QFile::setPermissions(chemin, QFileDevice::WriteOwner);
@@ -428,7 +442,7 @@ class TestFichiers : public QObject {
         const Etat avant = Etat::De(b);
         QVERIFY(!b.fenetre->OuvrirFichier(chemin));
         QCOMPARE(b.dialogues.messages.size(), std::size_t(1));
-        VerifierMessage(b.dialogues.messages[0], "Impossible d'ouvrir la partie.");
+        VerifierOuverture(b.dialogues.messages[0], chemin, raison.toStdString());
         ComparerEtats(Etat::De(b), avant);
     }
 
@@ -637,20 +651,44 @@ class TestFichiers : public QObject {
 
     void laFenetreEstLaQuandUnFichierDeDepartEstRefuse_data() {
         QTest::addColumn<QString>("chemin");
-        QTest::addColumn<QString>("debut");
+        QTest::addColumn<QString>("raison");
         Ecrire(Chemin("depart-abime.sdk"), Donnees("jeu_ecrit.sdk").left(200));
-        QTest::newRow("abîmé") << Chemin("depart-abime.sdk")
-                               << QString::fromStdString(MessageFichierInvalide);
-        QTest::newRow("absent") << Chemin("depart-absent.sdk") << "Impossible d'ouvrir la partie.";
+        QTest::newRow("abîmé") << Chemin("depart-abime.sdk") << QString::fromStdString(RaisonTronque);
+        QTest::newRow("absent") << Chemin("depart-absent.sdk") << "le fichier n'existe pas";
     }
+    // The real box, centred over the main window, which has only just appeared.
     void laFenetreEstLaQuandUnFichierDeDepartEstRefuse() {
         QFETCH(QString, chemin);
-        QFETCH(QString, debut);
+        QFETCH(QString, raison);
         BancFenetre b({}, false, {}, true);
+        b.dialogues.vraisMessages = true;
+        // Read once the box has come to rest (it may be moved again when the window manager
+        // frames it), within a bounded number of ticks.
+        QPoint centreBoite, centreFenetre;
+        auto *lecture = new QTimer;
+        int tours = 0;
+        QObject::connect(lecture, &QTimer::timeout, lecture, [&, lecture] {
+            QWidget *boite = QApplication::activeModalWidget();
+            if (!boite || !boite->windowHandle() || !boite->windowHandle()->isExposed()) return;
+            // The box's own frame may still be unknown here: its client area is measured, which
+            // lies within half a title bar of the centre.
+            centreBoite = boite->geometry().center();
+            centreFenetre = b.fenetre->frameGeometry().center();
+            if ((centreBoite - centreFenetre).manhattanLength() > 15 && ++tours < 200) return;
+            lecture->deleteLater();
+            boite->close();
+        });
+        lecture->start(5);
         b.fenetre->Form_Load(chemin);
         QCOMPARE(b.dialogues.messages.size(), std::size_t(1));
-        VerifierMessage(b.dialogues.messages[0], debut.toStdString());
+        VerifierOuverture(b.dialogues.messages[0], chemin, raison.toStdString());
         QVERIFY(b.dialogues.parentsVisibles[0]);
+        QVERIFY2((centreBoite - centreFenetre).manhattanLength() <= 15,
+                 qPrintable(QString("%1,%2 / %3,%4")
+                                .arg(centreBoite.x())
+                                .arg(centreBoite.y())
+                                .arg(centreFenetre.x())
+                                .arg(centreFenetre.y())));
         // The usual first game follows.
         QCOMPARE(b.jeu().ModeJeu, 1);
         QCOMPARE(Libelle(b, 1)->text(), QString("Mode Jeu"));
@@ -684,17 +722,20 @@ class TestFichiers : public QObject {
         const QImage capture(image);
         QCOMPARE(capture.size(), QSize(730, 517));
         if (ouvert) {
-            QVERIFY2(!erreurs.contains(QString::fromStdString(MessageFichierInvalide)), qPrintable(erreurs));
+            QVERIFY2(!erreurs.contains("Impossible d'ouvrir"), qPrintable(erreurs));
             // The same file opened in this process gives the same picture.
             BancFenetre b;
             QVERIFY(b.fenetre->OuvrirFichier(fichier));
             QVERIFY(capture.convertToFormat(QImage::Format_RGB32) ==
                     b.fenetre->CaptureClient().convertToFormat(QImage::Format_RGB32));
         } else {
-            const std::string raison = LirePartie(Octets(Lire(fichier))).raison;
-            QVERIFY(!raison.empty());
-            QVERIFY2(erreurs.contains(QString::fromStdString(MessageFichierInvalide)), qPrintable(erreurs));
-            QVERIFY2(erreurs.contains(QString::fromStdString(raison)), qPrintable(erreurs));
+            // The player's sentence, and for whoever looks into it the file and what is wrong in it.
+            const LecturePartie lue = LirePartie(Octets(Lire(fichier)));
+            QVERIFY2(erreurs.contains("Impossible d'ouvrir la partie « cli-abime.sdk » : " +
+                                      QString::fromStdString(lue.raison) + "."),
+                     qPrintable(erreurs));
+            QVERIFY2(erreurs.contains(fichier + " : " + QString::fromStdString(lue.detail)),
+                     qPrintable(erreurs));
             // A normal first game: givens in brown on the board.
             int brun = 0;
             for (int c = 1; c <= 9; ++c)

@@ -4,7 +4,9 @@
 #include "frmScore.h"
 
 #include <QDropEvent>
+#include <QInputDialog>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QtTest>
 
@@ -83,6 +85,50 @@ class TestPartie : public QObject {
             }
         QTRY_VERIFY(!v.nomAffiche.isEmpty());
         VerifierRecord(b, v);
+    }
+
+    // Enter typed into the name box as a person types it: the press accepts the box, the release
+    // comes up on the best-times window that opens next. It must neither clear the records nor
+    // ask to. The box's outer corner sits at 3000 / 2000 twips from the main window's.
+    void lEntreeQuiValideLeNomNEffacePasLesRecords() {
+        BancFenetre b({{"3Tp", "200"}, {"3NJT", "Bob"}}, true, {}, true);
+        b.dialogues.vraieSaisie = true;
+        Jeu &j = b.jeu();
+        int dc = 0, dr = 0;
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) {
+                if (j.CasesDonnees(c, r)) continue;
+                if (dc) j.PlacerChiffre(j.GrilleSolution(dc, dr), GenreJoueur, dc, dr);
+                dc = c, dr = r;
+            }
+        AllerA(b, dc, dr);
+
+        QPoint coinBoite;
+        bool scoresVus = false;
+        auto *suite = new QTimer;
+        QObject::connect(suite, &QTimer::timeout, suite, [&, suite] {
+            QWidget *modal = QApplication::activeModalWidget();
+            QWidget *focus = QApplication::focusWidget();
+            if (!modal || !focus || focus->window() != modal) return;
+            if (auto *boite = qobject_cast<QInputDialog *>(modal)) {
+                coinBoite = boite->frameGeometry().topLeft();
+                boite->setTextValue("Alice");
+                QTest::keyPress(focus, Qt::Key_Return);
+            } else if (qobject_cast<frmScore *>(modal)) {
+                QTest::keyRelease(focus, Qt::Key_Return);
+                scoresVus = true;
+                suite->deleteLater();
+                modal->close();
+            }
+        });
+        suite->start(5);
+        Touche(*b.fenetre, Qt::Key(Qt::Key_0 + j.GrilleSolution(dc, dr)), Qt::KeypadModifier);
+        QTRY_VERIFY(scoresVus);
+        QCOMPARE(b.dialogues.messages.size(), std::size_t(0));
+        QCOMPARE(b.magasin->Lire("1NJT", ""), std::string("Alice"));
+        QCOMPARE(b.magasin->Lire("3Tp", ""), std::string("200"));
+        QCOMPARE(b.magasin->Lire("3NJT", ""), std::string("Bob"));
+        QCOMPARE(coinBoite, b.fenetre->frameGeometry().topLeft() + QPoint(200, 133));
     }
 
     void lesTouchesDuClavierPrincipalNePlacentRien() {
@@ -229,6 +275,66 @@ class TestPartie : public QObject {
         Clic(b, QPoint(10, 10));
         QVERIFY(!pause->isChecked());
         QVERIFY(b.fenetre->tmrSecondes().isActive());
+    }
+
+    // Keys that the menu bar, an open menu or a button takes are theirs: the cursor, the palette
+    // digit and a paused clock stay as they were.
+    void lesTouchesDesMenusEtDesBoutonsNAtteignentPasLePlateau_data() {
+        QTest::addColumn<QString>("ou"); // "barre" after Alt, "menu" with Partie open, "bouton"
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<bool>("pave");
+        QTest::newRow("Alt puis Gauche") << "barre" << int(Qt::Key_Left) << false;
+        QTest::newRow("Alt puis Echap") << "barre" << int(Qt::Key_Escape) << false;
+        QTest::newRow("menu ouvert, Droite") << "menu" << int(Qt::Key_Right) << false;
+        QTest::newRow("menu ouvert, pavé 7") << "menu" << int(Qt::Key_7) << true;
+        QTest::newRow("menu ouvert, Echap") << "menu" << int(Qt::Key_Escape) << false;
+        QTest::newRow("bouton, Bas") << "bouton" << int(Qt::Key_Down) << false;
+        QTest::newRow("bouton, pavé 7") << "bouton" << int(Qt::Key_7) << true;
+    }
+    void lesTouchesDesMenusEtDesBoutonsNAtteignentPasLePlateau() {
+        QFETCH(QString, ou);
+        QFETCH(int, touche);
+        QFETCH(bool, pave);
+        BancFenetre b({}, true, {}, true);
+        frmMain &f = *b.fenetre;
+        b.fenetre->Action("PauseChrono")->trigger();
+        QVERIFY(f.PauseCochee());
+        const int centre = b.jeu().GrilleJeu(5, 5);
+        if (ou == "bouton") {
+            f.TovCommand(6)->setFocus();
+            QTRY_VERIFY(f.TovCommand(6)->hasFocus());
+        } else {
+            QTest::keyClick(f.CoupN(), ou == "barre" ? Qt::Key_Alt : Qt::Key_P,
+                            ou == "barre" ? Qt::NoModifier : Qt::AltModifier);
+            if (ou == "menu")
+                QTRY_VERIFY(QApplication::activePopupWidget());
+            else
+                QTRY_VERIFY(f.menuBar()->hasFocus());
+        }
+        QWidget *cible = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                           : QApplication::focusWidget();
+        QTest::keyClick(cible, Qt::Key(touche), pave ? Qt::KeypadModifier : Qt::NoModifier);
+        int c = 0, r = 0;
+        b.jeu().CaseCurseur(c, r);
+        QCOMPARE(QPoint(c, r), QPoint(5, 5));
+        QCOMPARE(int(b.jeu().ChiffreChoisi), 1);
+        QCOMPARE(int(b.jeu().GrilleJeu(5, 5)), centre);
+        QVERIFY(f.PauseCochee());
+        if (QWidget *menu = QApplication::activePopupWidget()) menu->close();
+    }
+
+    // After a button kept the focus, a press on the board gives the keys back to it.
+    void unAppuiSurLePlateauLuiRendLeClavier() {
+        BancFenetre b({}, true, {}, true);
+        frmMain &f = *b.fenetre;
+        for (QWidget *source : {static_cast<QWidget *>(&f.zone()), static_cast<QWidget *>(f.imgChiffre(3))}) {
+            f.TovCommand(6)->setFocus();
+            QTRY_VERIFY(f.TovCommand(6)->hasFocus());
+            QTest::mouseClick(source, Qt::LeftButton, Qt::NoModifier,
+                              source == &f.zone() ? CentreCase(5, 5) : QPoint(10, 10));
+            QTRY_VERIFY(f.CoupN()->hasFocus());
+        }
+        AllerA(b, 6, 5);
     }
 
     void leCadreDuCurseurNeLaisseAucuneTrace() {

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPrinter>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -26,14 +27,16 @@ class DialoguesScriptes : public Dialogues {
     Reponse BoiteMessage(QWidget *parent, const Message &m) override {
         messages.push_back(m);
         parentsVisibles.push_back(parent && parent->isVisible());
+        if (vraisMessages) return DialoguesQt().BoiteMessage(parent, m);
         if (reponses.empty()) return m.boutons == Boutons::OuiNon ? Reponse::Oui : Reponse::Ok;
         Reponse r = reponses.front();
         reponses.pop_front();
         return r;
     }
-    std::string BoiteSaisie(QWidget *, const std::string &invite, const std::string &titre,
+    std::string BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
                             const std::string &defaut, int x, int y) override {
         saisies.push_back({invite, titre, defaut, x, y});
+        if (vraieSaisie) return DialoguesQt().BoiteSaisie(parent, invite, titre, defaut, x, y);
         if (reponsesSaisie.empty()) return defaut;
         std::string r = reponsesSaisie.front();
         reponsesSaisie.pop_front();
@@ -46,6 +49,20 @@ class DialoguesScriptes : public Dialogues {
         reponsesFichier.pop_front();
         return r;
     }
+    // The print dialog: each scripted answer is a result and, for 1, the PDF file chosen.
+    int ChoisirImprimante(QWidget *parent, QPrinter &imprimante) override {
+        imprimantesDemandees.push_back(parent ? parent->objectName() : QString());
+        if (reponsesImprimante.empty()) return 0;
+        auto [resultat, pdf] = reponsesImprimante.front();
+        reponsesImprimante.pop_front();
+        if (resultat == 1) {
+            imprimante.setOutputFormat(QPrinter::PdfFormat);
+            imprimante.setOutputFileName(pdf);
+        }
+        return resultat;
+    }
+    std::vector<QString> imprimantesDemandees; // the window under each print dialog
+    std::deque<std::pair<int, QString>> reponsesImprimante;
     std::vector<Message> messages;
     std::vector<bool> parentsVisibles; // whether the window under each box was on screen
     std::deque<Reponse> reponses;
@@ -53,6 +70,9 @@ class DialoguesScriptes : public Dialogues {
     std::deque<QString> reponsesFichier;
     std::vector<FenetreFactice::Saisie> saisies;
     std::deque<std::string> reponsesSaisie;
+    // The real boxes, for a test that types into them or measures them.
+    bool vraieSaisie = false;
+    bool vraisMessages = false;
 };
 
 class BancFenetre {

@@ -141,6 +141,7 @@ class FenetreFactice : public Fenetre {
         return r;
     }
     void AfficherMeilleursTemps() override { ++scoresAffiches; }
+    void AfficherOptions() override { ++optionsAffichees; }
     void AppliquerTheme(const Theme &t) override { theme = t, ++themesAppliques; }
     Couleur CouleurFondSysteme() const override { return fondSysteme; }
     bool TraiterEvenements() override {
@@ -167,6 +168,7 @@ class FenetreFactice : public Fenetre {
     std::vector<Saisie> saisies;
     std::deque<std::string> reponsesSaisie;
     int scoresAffiches = 0;
+    int optionsAffichees = 0;
     Theme theme{};
     int themesAppliques = 0;
     Couleur fondSysteme = RGB(255, 255, 255);

@@ -19,7 +19,8 @@ class PropertyBag;
 /// A focusable push button drawn entirely by itself.
 ///
 /// Input: a left press and release inside raise Click() (a release outside gives none); Space
-/// presses, and Space or Enter released raise Click(); the arrow keys move the focus to the
+/// presses, and Space or Enter released raise Click(), a release only when its press went to
+/// this control too; the arrow keys move the focus to the
 /// previous (Left, Up) or next (Right, Down) control; Alt + the access key (the character after
 /// the first single `&` of the caption, `&&` being a literal ampersand) raises Click(). In
 /// check-box mode a complete click or Space flips Value.
@@ -188,6 +189,11 @@ class TOVXP_EXPORT TovCommand : public QWidget {
     void deriveAccessKey();
     void accessKeyPressed();
     QSize pictureSize() const;
+    // The face of logical `size` on exactly `device` pixels: the edges keep whole, equal device
+    // widths on every side, the middle takes what is left.
+    QImage renderFace(const QSize &size, const QSize &device, qreal ratio) const;
+    QRegion regionOf(const QImage &image, const QSize &logical) const;
+    QSize deviceSize() const;
     QColor hostBackground() const;
     void showFace();
     QFont hostFont() const;
@@ -212,6 +218,10 @@ class TOVXP_EXPORT TovCommand : public QWidget {
     bool m_handPointer = false;
     bool m_ready = false;
     bool m_default = false;
+    // The press that a release may complete: a release whose press went elsewhere (to the
+    // window that was closed by it, say) must not click.
+    int m_keyDown = 0;
+    bool m_mouseDown = false;
 
     quint32 m_id = 0;
     QChar m_accessKey;

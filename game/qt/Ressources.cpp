@@ -1,0 +1,31 @@
+// Where the program's data files are found.
+#include "Ressources.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+// The build defines LUMIO_DOSSIER_DONNEES, the data folder of the install (game/CMakeLists.txt).
+
+namespace lumio {
+
+QStringList DossiersRessources() {
+    const QDir programme(QCoreApplication::applicationDirPath());
+    QStringList dossiers{programme.absolutePath(),
+                         QDir::cleanPath(programme.filePath(QStringLiteral("../share/sudoku-lumio")))};
+    const QString configure = QDir::cleanPath(QStringLiteral(LUMIO_DOSSIER_DONNEES));
+    if (!configure.isEmpty() && configure != QStringLiteral(".") && !dossiers.contains(configure))
+        dossiers << configure;
+    return dossiers;
+}
+
+QString CheminRessource(const QString &relatif) {
+    const QStringList dossiers = DossiersRessources();
+    for (const QString &d : dossiers) {
+        const QString chemin = QDir(d).filePath(relatif);
+        if (QFileInfo::exists(chemin)) return chemin;
+    }
+    return QDir(dossiers.first()).filePath(relatif);
+}
+
+} // namespace lumio
