@@ -8,7 +8,10 @@ PAQUETS=(
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   fonts-comic-neue fonts-liberation
   xvfb xauth openbox xdotool imagemagick poppler-utils sox qqwing
-  dbus-daemon at-spi2-core python3-pyatspi
+  clang libclang-rt-dev
+  desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl libxml2-utils groff-base
+  strace dpkg-dev
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi
 )
 
 manquants=()

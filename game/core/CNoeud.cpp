@@ -1,47 +1,95 @@
 // The solver's node: candidates kept per digit as sets of cells, so that every unit rule is a
-// handful of word operations, and a child starts from its parent's candidates.
+// handful of word operations on the three bands at once, and a child starts from its parent's
+// candidates.
 #include "CNoeud.h"
 
 #include <utility>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace lumio {
 
 namespace {
 
+using Masque = std::int32_t __attribute__((vector_size(16)));
+
 constexpr std::uint32_t Bande = (1u << 27) - 1;
 constexpr std::uint32_t Ligne9 = 0x1FF;
-// Repeats a set of columns (9 bits) on the three rows of a band.
-constexpr std::uint32_t SurTroisLignes = 1u | (1u << 9) | (1u << 18);
+constexpr std::uint32_t TroisLignes = 1u | (1u << 9) | (1u << 18);
 
+constexpr Cases Partout(std::uint32_t m) {
+    return Cases{m, m, m, 0};
+}
 constexpr std::uint32_t MasqueRangee(int i) {
     return Ligne9 << (9 * i);
 }
 constexpr std::uint32_t MasquePile(int s) {
-    return (7u << (3 * s)) * SurTroisLignes;
+    return (7u << (3 * s)) * TroisLignes;
 }
 constexpr std::uint32_t MasqueColonne(int c) {
-    return (1u << c) * SurTroisLignes;
+    return (1u << c) * TroisLignes;
 }
 
-inline bool Seul(std::uint32_t x) {
-    return x != 0 && (x & (x - 1)) == 0;
-}
 inline int Rang(std::uint32_t x) {
     return __builtin_ctz(x);
 }
 
+inline bool Vide(Cases v) {
+#if defined(__SSE2__)
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(__m128i(v), _mm_setzero_si128())) == 0xFFFF;
+#else
+    return (v[0] | v[1] | v[2] | v[3]) == 0;
+#endif
+}
+
+// True when a comparison holds in one of the three bands.
+inline bool DansUneBande(Masque m) {
+#if defined(__SSE2__)
+    return (_mm_movemask_epi8(__m128i(m)) & 0xFFF) != 0;
+#else
+    return (m[0] | m[1] | m[2]) != 0;
+#endif
+}
+
+// In each band, what the two other bands hold.
+inline Cases DesAutresBandes(Cases v) {
+#if defined(__clang__)
+    return __builtin_shufflevector(v, v, 1, 2, 0, 3) | __builtin_shufflevector(v, v, 2, 0, 1, 3);
+#else
+    return __builtin_shuffle(v, Masque{1, 2, 0, 3}) | __builtin_shuffle(v, Masque{2, 0, 1, 3});
+#endif
+}
+
+// The columns (9 bits) a band's cells touch, and back to every cell of those columns.
+inline Cases Colonnes(Cases w) {
+    return (w | (w >> 9) | (w >> 18)) & Ligne9;
+}
+inline Cases SurTroisLignes(Cases colonnes) {
+    return colonnes | (colonnes << 9) | (colonnes << 18);
+}
+
+// Which (row, stack) segments of each band are not empty, bit 3 * row + stack.
+inline Cases Segments(Cases w) {
+    Cases t = (w | (w >> 1) | (w >> 2)) & 0x1249249; // bit 3j: segment j not empty
+    t = (t | (t >> 2)) & 0x10C30C3;
+    t = (t | (t >> 4)) & 0x100F00F;
+    return (t | (t >> 8) | (t >> 16)) & 0x1FF;
+}
+
 struct Tables {
-    // The peers of each cell, numbered 27 * band + bit.
+    // Cells are numbered 27 * band + bit. The peers of each cell, the cell itself left out, and
+    // the cell alone.
     Cases pairs[81];
-    // For the nine (row, stack) segments of a band that still hold a digit (bit 3 * row + stack):
-    // the cells of the band the digit leaves because a block holds it on one row only, or a row
-    // holds it in one block only.
+    Cases cellule[81];
+    // For the non-empty segments of a band: the cells of the band the digit leaves because a
+    // block holds it on one row only, or a row holds it in one block only.
     std::uint32_t rangees[512];
     // For the columns of a band that still hold a digit: the columns on which one of the band's
     // blocks holds it alone.
     std::uint32_t colonnesSeules[512];
-    // The blocks of a band touched by a set of columns.
-    std::uint32_t piles[512];
+    // For columns that no other band offers: the other cells of the blocks holding them.
+    std::uint32_t horsColonnes[512];
 };
 
 Tables Construire() {
@@ -55,41 +103,42 @@ Tables Construire() {
                 for (int m = 0; m < 9; ++m) {
                     if (m == n) continue;
                     int cm = liste[m][0] - 1, rm = liste[m][1] - 1;
-                    t.pairs[27 * (rn / 3) + 9 * (rn % 3) + cn].bande[rm / 3] |= 1u << (9 * (rm % 3) + cm);
+                    t.pairs[27 * (rn / 3) + 9 * (rn % 3) + cn][rm / 3] |= 1u << (9 * (rm % 3) + cm);
                 }
             }
         }
-    for (int occ = 0; occ < 512; ++occ) {
+    for (int i = 0; i < 81; ++i)
+        t.cellule[i][i / 27] = 1u << (i % 27);
+    auto seul = [](std::uint32_t x) { return x != 0 && (x & (x - 1)) == 0; };
+    for (std::uint32_t occ = 0; occ < 512; ++occ) {
         std::uint32_t ote = 0;
         for (int s = 0; s < 3; ++s) {
-            int lignes = ((occ >> s) & 1) | ((occ >> (2 + s)) & 2) | ((occ >> (4 + s)) & 4);
-            if (Seul(lignes)) ote |= MasqueRangee(Rang(lignes)) & ~MasquePile(s);
+            std::uint32_t lignes = ((occ >> s) & 1) | ((occ >> (2 + s)) & 2) | ((occ >> (4 + s)) & 4);
+            if (seul(lignes)) ote |= MasqueRangee(Rang(lignes)) & ~MasquePile(s);
         }
         for (int i = 0; i < 3; ++i) {
-            int piles = (occ >> (3 * i)) & 7;
-            if (Seul(piles)) ote |= MasquePile(Rang(piles)) & ~MasqueRangee(i);
+            std::uint32_t piles = (occ >> (3 * i)) & 7;
+            if (seul(piles)) ote |= MasquePile(Rang(piles)) & ~MasqueRangee(i);
         }
         t.rangees[occ] = ote;
         std::uint32_t seules = 0, piles = 0;
         for (int s = 0; s < 3; ++s) {
             std::uint32_t cols = (occ >> (3 * s)) & 7;
-            if (Seul(cols)) seules |= cols << (3 * s);
+            if (seul(cols)) seules |= cols << (3 * s);
             if (cols) piles |= MasquePile(s);
         }
         t.colonnesSeules[occ] = seules;
-        t.piles[occ] = piles;
+        t.horsColonnes[occ] = piles & ~(occ * TroisLignes);
     }
     return t;
 }
 
 const Tables tables = Construire();
 
-// Which (row, stack) segments of a band are not empty, as the index of Tables::rangees.
-inline std::uint32_t Segments(std::uint32_t w) {
-    std::uint32_t t = (w | (w >> 1) | (w >> 2)) & 0x1249249; // bit 3j: segment j not empty
-    t = (t | (t >> 2)) & 0x10C30C3;
-    t = (t | (t >> 4)) & 0x100F00F;
-    return (t | (t >> 8) | (t >> 16)) & 0x1FF;
+constexpr std::uint32_t RevoirUnites = 0x1FF, RevoirSeuls = 1u << 18;
+// The unit and line rules of digit d + 1 have something new to look at.
+constexpr std::uint32_t ARevoir(int d) {
+    return (1u | (1u << 9)) << d;
 }
 
 } // namespace
@@ -108,9 +157,9 @@ bool Recherche::Arreter() {
 }
 
 CNoeud::CNoeud(Recherche &recherche) : recherche_(&recherche) {
-    for (auto &p : possibles_)
-        p.bande[0] = p.bande[1] = p.bande[2] = Bande;
-    libres_.bande[0] = libres_.bande[1] = libres_.bande[2] = Bande;
+    for (Cases &p : possibles_)
+        p = Partout(Bande);
+    libres_ = Partout(Bande);
 }
 
 void CNoeud::CasesUnite(int genre, int u, std::int16_t liste[9][2]) {
@@ -135,19 +184,19 @@ void CNoeud::CasesUnite(int genre, int u, std::int16_t liste[9][2]) {
 Chiffre CNoeud::Valeur(int c, int r) const {
     int b = (r - 1) / 3;
     std::uint32_t bit = 1u << (9 * ((r - 1) % 3) + c - 1);
-    if (libres_.bande[b] & bit) return 0;
+    if (libres_[b] & bit) return 0;
     for (int d = 0; d < 9; ++d)
-        if (possibles_[d].bande[b] & bit) return Chiffre(d + 1);
+        if (possibles_[d][b] & bit) return Chiffre(d + 1);
     return 0;
 }
 
 std::uint16_t CNoeud::Possibles(int c, int r) const {
     int b = (r - 1) / 3;
     std::uint32_t bit = 1u << (9 * ((r - 1) % 3) + c - 1);
-    if (!(libres_.bande[b] & bit)) return 0;
+    if (!(libres_[b] & bit)) return 0;
     std::uint16_t m = 0;
     for (int d = 0; d < 9; ++d)
-        if (possibles_[d].bande[b] & bit) m |= std::uint16_t(1u << d);
+        if (possibles_[d][b] & bit) m |= std::uint16_t(1u << d);
     return m;
 }
 
@@ -163,205 +212,188 @@ bool CNoeud::DefinitGrille(const GrilleChiffres &Grille) {
 }
 
 void CNoeud::PlaceChiffre(int c, int r, Chiffre k) {
-    Placer(k - 1, (r - 1) / 3, 1u << (9 * ((r - 1) % 3) + c - 1));
+    Poser(k - 1, 27 * ((r - 1) / 3) + 9 * ((r - 1) % 3) + c - 1);
 }
 
-void CNoeud::Placer(int d, int b, std::uint32_t bit) {
-    if (!(libres_.bande[b] & bit)) {
+inline void CNoeud::OterDesPairs(int d, int i) {
+    const Cases otes = possibles_[d] & tables.pairs[i];
+    if (Vide(otes)) return;
+    possibles_[d] ^= otes;
+    aRevoir_ |= ARevoir(d) | RevoirSeuls;
+}
+
+void CNoeud::Poser(int d, int i) {
+    const int b = i / 27, n = i % 27;
+    if (!((libres_[b] >> n) & 1)) {
         // Reached twice by the rules is harmless; another digit there is not.
-        if (!(possibles_[d].bande[b] & bit)) Impossible = true;
+        if (!((possibles_[d][b] >> n) & 1)) Impossible = true;
         return;
     }
-    if (!(possibles_[d].bande[b] & bit)) {
+    if (!((possibles_[d][b] >> n) & 1)) {
         Impossible = true;
         return;
     }
-    std::uint32_t touches = 0;
-    for (int e = 0; e < 9; ++e) {
-        const std::uint32_t w = possibles_[e].bande[b];
-        touches |= ((w & bit) != 0) << e;
-        possibles_[e].bande[b] = w & ~bit;
-    }
-    possibles_[d].bande[b] |= bit;
-    touches &= ~(1u << d);
-    const Cases &pairs = tables.pairs[27 * b + Rang(bit)];
-    // No peer can hold d yet, or this cell would have lost it: no contradiction check needed.
-    std::uint32_t otes = 0;
-    for (int i = 0; i < 3; ++i) {
-        otes |= possibles_[d].bande[i] & pairs.bande[i];
-        possibles_[d].bande[i] &= ~pairs.bande[i];
-    }
-    if (otes) touches |= 1u << d;
-    aRevoirUnites_ |= std::uint16_t(touches);
-    aRevoirLignes_ |= std::uint16_t(touches);
-    libres_.bande[b] &= ~bit;
+    std::uint32_t autres = 0;
+    for (int e = 0; e < 9; ++e)
+        autres |= ((possibles_[e][b] >> n) & 1) << e;
+    autres &= ~(1u << d);
+    const Cases cellule = tables.cellule[i];
+    for (Cases &p : possibles_)
+        p &= ~cellule;
+    possibles_[d] |= cellule;
+    aRevoir_ |= autres * ARevoir(0);
+    libres_ &= ~cellule;
+    OterDesPairs(d, i);
 }
 
-void CNoeud::EliminePossible(const Cases &cases, int k) {
-    Cases &p = possibles_[k - 1];
-    for (int b = 0; b < 3; ++b) {
-        if (cases.bande[b] & p.bande[b] & ~libres_.bande[b]) Impossible = true;
-        p.bande[b] &= ~cases.bande[b];
+inline void CNoeud::Seuls() {
+    // Per cell: one candidate or more, two or more, and the digit of a single one written in
+    // binary, bit j in plan[j].
+    Cases un{}, deux{};
+    Cases plan[4] = {};
+    for (int d = 0; d < 9; ++d) {
+        const Cases p = possibles_[d];
+        deux |= un & p;
+        un |= p;
+        for (int j = 0; j < 4; ++j)
+            if ((d >> j) & 1) plan[j] |= p;
     }
-    aRevoirUnites_ |= std::uint16_t(1u << (k - 1));
-    aRevoirLignes_ |= std::uint16_t(1u << (k - 1));
-}
-
-bool CNoeud::Propage() {
-    for (;;) {
-        bool change = false;
-
-        // Cells: none left is a dead end, one left is placed.
-        for (int b = 0; b < 3; ++b) {
-            std::uint32_t un = 0, deux = 0;
-            for (int d = 0; d < 9; ++d) {
-                std::uint32_t p = possibles_[d].bande[b];
-                deux |= un & p;
-                un |= p;
-            }
-            if (un != Bande) {
+    // A placed cell keeps its own digit: a cell outside every set is empty and has no candidate.
+    if (DansUneBande(un != Partout(Bande))) {
+        Impossible = true;
+        return;
+    }
+    const Cases seuls = un & ~deux & libres_;
+    if (Vide(seuls)) return;
+    for (int b = 0; b < 3; ++b)
+        for (std::uint32_t s = seuls[b]; s; s &= s - 1) {
+            const int n = Rang(s);
+            const int d = int((plan[0][b] >> n) & 1) | int(((plan[1][b] >> n) & 1) << 1) |
+                          int(((plan[2][b] >> n) & 1) << 2) | int(((plan[3][b] >> n) & 1) << 3);
+            // A peer placed in this pass took the cell's last candidate.
+            if (!((possibles_[d][b] >> n) & 1)) {
                 Impossible = true;
-                return false;
+                return;
             }
-            std::uint32_t seuls = un & ~deux & libres_.bande[b];
-            while (seuls) {
-                std::uint32_t bit = seuls & -seuls;
-                seuls ^= bit;
-                int d = 0;
-                while (d < 9 && !(possibles_[d].bande[b] & bit))
-                    ++d;
-                if (d == 9) {
-                    Impossible = true;
-                    return false;
-                }
-                Placer(d, b, bit);
-                change = true;
-            }
+            OterDesPairs(d, 27 * b + n);
         }
-        if ((libres_.bande[0] | libres_.bande[1] | libres_.bande[2]) == 0) return true;
-        if (change) continue;
+    // These cells had no other candidate: no other digit's set changes.
+    libres_ &= ~seuls;
+}
 
-        // Digits: a unit with one place left gets it; a unit with none is a dead end (a test the
-        // rules alone would only meet further down, so it prunes without changing the answer).
-        for (std::uint16_t chiffres = std::exchange(aRevoirUnites_, 0); chiffres; chiffres &= chiffres - 1) {
-            const int d = Rang(chiffres);
-            Cases &p = possibles_[d];
-            std::uint32_t colUn = 0, colDeux = 0;
-            for (int b = 0; b < 3; ++b) {
-                const std::uint32_t w = p.bande[b], libres = libres_.bande[b];
-                for (int i = 0; i < 3; ++i) {
-                    std::uint32_t rangee = w & MasqueRangee(i);
-                    if (!rangee) {
-                        Impossible = true;
-                        return false;
-                    }
-                    if (Seul(rangee) && (rangee & libres)) {
-                        Placer(d, b, rangee);
-                        change = true;
-                    }
-                    std::uint32_t bloc = w & MasquePile(i);
-                    if (!bloc) {
-                        Impossible = true;
-                        return false;
-                    }
-                    if (Seul(bloc) && (bloc & libres)) {
-                        Placer(d, b, bloc);
-                        change = true;
-                    }
-                    std::uint32_t cols = (w >> (9 * i)) & Ligne9;
-                    colDeux |= colUn & cols;
-                    colUn |= cols;
-                }
-            }
-            if (colUn != Ligne9) {
+inline void CNoeud::Uniques(int d) {
+    const Cases w = possibles_[d];
+    // Rows and blocks of the three bands at once: the cell of those with one, and those with none.
+    Cases places{};
+    Masque vide{};
+    for (int i = 0; i < 3; ++i) {
+        const Cases rangee = w & Partout(MasqueRangee(i)), bloc = w & Partout(MasquePile(i));
+        places |= rangee & Cases((rangee & (rangee - 1)) == 0);
+        places |= bloc & Cases((bloc & (bloc - 1)) == 0);
+        vide |= (rangee == 0) | (bloc == 0);
+    }
+    // Columns: which hold the digit in this band, twice or more in this band, in another band.
+    const Cases r0 = w & Ligne9, r1 = (w >> 9) & Ligne9, r2 = w >> 18;
+    const Cases un = r0 | r1 | r2, deux = (r0 & r1) | ((r0 | r1) & r2);
+    const Cases ailleurs = DesAutresBandes(un);
+    vide |= (un | ailleurs) != Ligne9;
+    if (DansUneBande(vide)) {
+        Impossible = true;
+        return;
+    }
+    places |= w & SurTroisLignes(un & ~deux & ~ailleurs);
+    places &= libres_;
+    if (Vide(places)) return;
+    for (int b = 0; b < 3; ++b)
+        for (std::uint32_t n = places[b]; n; n &= n - 1) {
+            // Two of these cells share a unit: both units cannot have the digit.
+            if (!((possibles_[d][b] >> Rang(n)) & 1)) {
                 Impossible = true;
-                return false;
+                return;
             }
-            for (std::uint32_t seules = colUn & ~colDeux; seules; seules &= seules - 1) {
-                std::uint32_t col = MasqueColonne(Rang(seules));
-                for (int b = 0; b < 3; ++b)
-                    if (std::uint32_t bit = p.bande[b] & col) {
-                        if (bit & libres_.bande[b]) {
-                            Placer(d, b, bit);
-                            change = true;
-                        }
-                        break;
-                    }
-            }
+            OterDesPairs(d, 27 * b + Rang(n));
+        }
+    for (int e = 0; e < 9; ++e) {
+        const Cases o = possibles_[e] & places;
+        if (e == d || Vide(o)) continue;
+        possibles_[e] ^= o;
+        aRevoir_ |= ARevoir(e);
+    }
+    libres_ &= ~places;
+}
+
+inline bool CNoeud::Lignes(int d) {
+    const Cases w = possibles_[d];
+    const Cases presentes = Colonnes(w), segments = Segments(w);
+    // Columns no other band offers any more: their block keeps them only.
+    const Cases seules = presentes & ~DesAutresBandes(presentes);
+    // Columns to which one of the band's blocks is confined: the other bands lose them.
+    const Cases confinees{tables.colonnesSeules[presentes[0]], tables.colonnesSeules[presentes[1]],
+                          tables.colonnesSeules[presentes[2]], 0};
+    const Cases ote = w & (Cases{tables.rangees[segments[0]] | tables.horsColonnes[seules[0]],
+                                 tables.rangees[segments[1]] | tables.horsColonnes[seules[1]],
+                                 tables.rangees[segments[2]] | tables.horsColonnes[seules[2]], 0} |
+                           SurTroisLignes(DesAutresBandes(confinees)));
+    if (Vide(ote)) return false;
+    possibles_[d] = w & ~ote;
+    aRevoir_ |= ARevoir(d) | RevoirSeuls;
+    return true;
+}
+
+inline bool CNoeud::Propage() {
+    // Whatever order the rules fire in, they reach the same fixpoint; the cheapest go first.
+    for (;;) {
+        while (aRevoir_ & RevoirSeuls) {
+            aRevoir_ &= ~RevoirSeuls;
+            Seuls();
             if (Impossible) return false;
         }
-        if (change) continue;
-
-        // Lines and blocks: a digit confined to one line of a block leaves the rest of the line,
-        // and one confined to one block of a line leaves the rest of the block.
-        for (std::uint16_t chiffres = std::exchange(aRevoirLignes_, 0); chiffres; chiffres &= chiffres - 1) {
-            const int d = Rang(chiffres);
-            const Cases &p = possibles_[d];
-            Cases ote;
-            std::uint32_t presentes[3];
-            for (int b = 0; b < 3; ++b) {
-                const std::uint32_t w = p.bande[b];
-                ote.bande[b] = tables.rangees[Segments(w)] & w;
-                presentes[b] = (w | (w >> 9) | (w >> 18)) & Ligne9;
+        if (Vide(libres_)) return true;
+        if (aRevoir_ & RevoirUnites) {
+            std::uint32_t chiffres = aRevoir_ & RevoirUnites;
+            aRevoir_ &= ~RevoirUnites;
+            for (; chiffres; chiffres &= chiffres - 1) {
+                Uniques(Rang(chiffres));
+                if (Impossible) return false;
             }
-            for (int b = 0; b < 3; ++b) {
-                const int b1 = (b + 1) % 3, b2 = (b + 2) % 3;
-                // Columns that this band alone still offers: the band's block keeps them only.
-                const std::uint32_t seules = presentes[b] & ~presentes[b1] & ~presentes[b2];
-                if (seules) ote.bande[b] |= tables.piles[seules] & ~(seules * SurTroisLignes) & p.bande[b];
-                // Columns on which one of this band's blocks holds the digit alone.
-                const std::uint32_t cols = tables.colonnesSeules[presentes[b]] * SurTroisLignes;
-                ote.bande[b1] |= cols & p.bande[b1];
-                ote.bande[b2] |= cols & p.bande[b2];
-            }
-            if (ote.bande[0] | ote.bande[1] | ote.bande[2]) {
-                EliminePossible(ote, d + 1);
-                change = true;
-            }
+            continue;
         }
-        if (Impossible) return false;
+        bool change = false;
+        std::uint32_t chiffres = (aRevoir_ >> 9) & 0x1FF;
+        aRevoir_ = 0;
+        for (; chiffres; chiffres &= chiffres - 1)
+            change |= Lignes(Rang(chiffres));
         if (!change) return false;
     }
 }
 
-bool CNoeud::CaseDeBranchement(int &c, int &r) const {
-    // Candidate counts of the empty cells, four bit planes per band.
-    std::uint32_t plan[4][3];
-    for (int b = 0; b < 3; ++b) {
-        std::uint32_t s0 = 0, s1 = 0, s2 = 0, s3 = 0;
-        for (int d = 0; d < 9; ++d) {
-            std::uint32_t p = possibles_[d].bande[b] & libres_.bande[b];
-            std::uint32_t c0 = s0 & p;
-            s0 ^= p;
-            std::uint32_t c1 = s1 & c0;
-            s1 ^= c0;
-            std::uint32_t c2 = s2 & c1;
-            s2 ^= c1;
-            s3 ^= c2;
-        }
-        plan[0][b] = s0;
-        plan[1][b] = s1;
-        plan[2][b] = s2;
-        plan[3][b] = s3;
+inline bool CNoeud::CaseDeBranchement(int &c, int &r) const {
+    // Candidate counts of the empty cells, in four bit planes.
+    Cases plan[4] = {};
+    for (const Cases &q : possibles_) {
+        const Cases p = q & libres_;
+        const Cases c0 = plan[0] & p;
+        plan[0] ^= p;
+        const Cases c1 = plan[1] & c0;
+        plan[1] ^= c0;
+        const Cases c2 = plan[2] & c1;
+        plan[2] ^= c1;
+        plan[3] ^= c2;
     }
     for (int n = 2; n <= 9; ++n) {
-        std::uint32_t egal[3];
-        std::uint32_t tous = 0;
-        for (int b = 0; b < 3; ++b) {
-            std::uint32_t e = libres_.bande[b];
-            for (int j = 0; j < 4; ++j)
-                e &= (n >> j) & 1 ? plan[j][b] : ~plan[j][b];
-            egal[b] = e;
-            tous |= e;
-        }
-        if (!tous) continue;
-        for (int col = 0; col < 9; ++col)
-            for (int b = 0; b < 3; ++b)
-                if (std::uint32_t m = egal[b] & MasqueColonne(col)) {
-                    c = col + 1;
-                    r = 3 * b + Rang(m) / 9 + 1;
-                    return true;
-                }
+        Cases egal = libres_;
+        for (int j = 0; j < 4; ++j)
+            egal &= (n >> j) & 1 ? plan[j] : ~plan[j];
+        if (Vide(egal)) continue;
+        // The leftmost column, then the topmost row.
+        const Cases cols = Colonnes(egal);
+        const int col = Rang(cols[0] | cols[1] | cols[2]);
+        for (int b = 0; b < 3; ++b)
+            if (std::uint32_t m = egal[b] & MasqueColonne(col)) {
+                c = col + 1;
+                r = 3 * b + Rang(m) / 9 + 1;
+                return true;
+            }
     }
     return false;
 }
@@ -371,18 +403,28 @@ void CNoeud::Resout(std::int16_t Profondeur) {
     if (recherche.Arreter() || Impossible) return;
     if (Propage()) {
         recherche.SolutionTrouvee = true;
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
-                recherche.Solution(c, r) = Valeur(c, r);
+        // Every cell is placed: each digit's set holds exactly its cells.
+        for (int d = 0; d < 9; ++d)
+            for (int b = 0; b < 3; ++b)
+                for (std::uint32_t m = possibles_[d][b]; m; m &= m - 1)
+                    recherche.Solution(Rang(m) % 9 + 1, 3 * b + Rang(m) / 9 + 1) = Chiffre(d + 1);
         return;
     }
     int c, r;
     if (Impossible || !CaseDeBranchement(c, r)) return;
+    const int i = 27 * ((r - 1) / 3) + 9 * ((r - 1) % 3) + c - 1;
+    const Cases cellule = tables.cellule[i];
     const std::uint16_t candidats = Possibles(c, r);
-    for (int k = 1; k <= 9; ++k) {
-        if (!(candidats & (1u << (k - 1)))) continue;
+    for (std::uint16_t k = candidats; k; k &= k - 1) {
+        const int d = Rang(k);
         CNoeud enfant(*this);
-        enfant.PlaceChiffre(c, r, Chiffre(k));
+        // The cell leaves the sets of its other candidates and takes d from its peers.
+        const std::uint16_t autres = candidats & ~(1u << d);
+        for (std::uint16_t m = autres; m; m &= m - 1)
+            enfant.possibles_[Rang(m)] &= ~cellule;
+        enfant.aRevoir_ |= autres * ARevoir(0);
+        enfant.libres_ &= ~cellule;
+        enfant.OterDesPairs(d, i);
         enfant.Resout(std::int16_t(Profondeur + 1));
         if (recherche.SolutionTrouvee || recherche.Interrompue) return;
     }

@@ -10,12 +10,6 @@
 
 namespace lumio {
 
-// A set of cells: one 27-bit word per band of three rows, bit 9 * (row in band) + column, all
-// from 0. Three words keep every row, block and band inside a single machine word.
-struct Cases {
-    std::uint32_t bande[3] = {0, 0, 0};
-};
-
 enum class IssueRecherche { Resolue, SansSolution, Interrompue };
 
 // What the nodes of one search share.
@@ -43,6 +37,11 @@ struct Recherche {
     std::chrono::steady_clock::time_point dernierTraitement_{};
 };
 
+// A set of cells: one 27-bit word per band of three rows, bit 9 * (row in band) + column, all
+// from 0, so that every row, block and band sits inside one word; the fourth word stays empty.
+// Held in one vector register, the three bands go through every rule side by side.
+using Cases = std::uint32_t __attribute__((vector_size(16)));
+
 class CNoeud {
   public:
     explicit CNoeud(Recherche &recherche);
@@ -63,27 +62,35 @@ class CNoeud {
     std::uint16_t Possibles(int c, int r) const;
     int NbPossibles(int c, int r) const;
 
-  private:
-    // Naked and hidden singles, block-to-line and line-to-block eliminations, to their fixpoint.
-    // True when every cell holds a digit; sets Impossible on a contradiction.
-    bool Propage();
-    // Takes k from every cell of the set; removing a cell's own digit is a contradiction.
-    void EliminePossible(const Cases &cases, int k);
-    void Placer(int k, int bande, std::uint32_t bit);
-    bool CaseDeBranchement(int &c, int &r) const;
-
-  public:
     // The nine cells (column, row) of unit u: kind 1 a block in reading order, 2 a row, 3 a
     // column.
     static void CasesUnite(int genre, int u, std::int16_t liste[9][2]);
 
   private:
-    // possibles_[k - 1]: the cells where digit k may still go, a placed k included.
+    // The rules, used only by the node's own code: inline, they melt into the search loop.
+    // Naked and hidden singles, block-to-line and line-to-block eliminations, to their fixpoint.
+    // True when every cell holds a digit; sets Impossible on a contradiction.
+    inline bool Propage();
+    // Cells left with one candidate get it; a cell left with none is a dead end.
+    inline void Seuls();
+    // Units left with one place for digit d get it there; a unit left with none is a dead end.
+    inline void Uniques(int d);
+    // Digit d confined to one line of a block, or to one block of a line, leaves the rest of it.
+    inline bool Lignes(int d);
+    // Takes digit d from the peers of cell i (27 * band + bit).
+    inline void OterDesPairs(int d, int i);
+    // The first cell in column order among those with the fewest candidates, two or more.
+    inline bool CaseDeBranchement(int &c, int &r) const;
+    // Puts digit d in cell i, whatever its other candidates.
+    void Poser(int d, int i);
+
+    // possibles_[d]: where digit d + 1 may still go, a placed d + 1 included.
     Cases possibles_[9];
     Cases libres_; // cells without a digit
-    // Digits whose cells changed since their unit rules, or their line rules, last ran: the
-    // others would find nothing new.
-    std::uint16_t aRevoirUnites_ = 0x1FF, aRevoirLignes_ = 0x1FF;
+    // What changed since the rules last looked: bit d when digit d + 1 lost a cell since its unit
+    // rules ran, bit 9 + d the same for its line rules, bit 18 when a cell lost a candidate since
+    // the singles were looked for. The rest would show nothing new.
+    std::uint32_t aRevoir_ = (1u << 19) - 1;
     Recherche *recherche_;
 };
 

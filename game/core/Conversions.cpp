@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace lumio {
 
@@ -51,8 +52,12 @@ std::size_t LireNombre(const std::string &s, std::size_t i, double &valeur) {
             i = j;
         }
     }
+    // Past the range of a double the value is an infinity of the right sign, never 0: "1e400" is
+    // a very large number, not false and not a best time of 0:00. Below it, a mantissa with a
+    // non-zero digit stays non-zero.
     valeur = std::strtod(chiffres.c_str(), nullptr);
-    if (!std::isfinite(valeur)) valeur = 0;
+    if (valeur == 0 && chiffres.find_first_of("123456789") < chiffres.find_first_of("eE"))
+        valeur = std::copysign(std::numeric_limits<double>::denorm_min(), chiffres[0] == '-' ? -1.0 : 1.0);
     return i - debut;
 }
 
@@ -77,7 +82,7 @@ double ValeurNumerique(const std::string &texte) {
 }
 
 long long ArrondiPair(double v) {
-    if (!std::isfinite(v)) return 0;
+    if (std::isnan(v)) return 0;
     if (v > 9.2e18) return 9200000000000000000LL;
     if (v < -9.2e18) return -9200000000000000000LL;
     return static_cast<long long>(std::nearbyint(v)); // the default rounding mode: halves to even

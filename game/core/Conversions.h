@@ -8,10 +8,11 @@
 namespace lumio {
 
 // Numeric value of a text: leading blanks skipped, reading stops at the first character that
-// cannot continue a number; a text that does not begin with a number gives 0.
+// cannot continue a number; a text that does not begin with a number gives 0. A number too large
+// for a double is an infinity, which every range check refuses.
 double ValeurNumerique(const std::string &texte);
 
-// The nearest integer, halves going to the even one.
+// The nearest integer, halves going to the even one; past ±9.2e18 (infinities too), that bound.
 long long ArrondiPair(double v);
 
 // The value of a text that holds a number and nothing else (blanks around it allowed).

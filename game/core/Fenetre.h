@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Couleur.h"
+#include "Surface.h"
 
 #include <string>
 
@@ -75,6 +76,11 @@ class Fenetre {
     // Lets the window handle its pending events during a long computation. Returns true when
     // the player asked to interrupt it.
     virtual bool TraiterEvenements() { return false; }
+
+    // The system print dialog. Returns 0 when the player cancelled it, 1 once a printer is
+    // chosen (PageImprimante is then its page), any other value when the dialog itself failed.
+    virtual int ChoisirImprimante() { return 0; }
+    virtual Surface *PageImprimante() { return nullptr; }
 };
 
 } // namespace lumio

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Affichage.h"
+#include "ChoixImprimante.h"
 #include "Couleur.h"
 #include "Fenetre.h"
 #include "Grille.h"
@@ -168,6 +169,14 @@ class Jeu {
     void AppliquerPartie(const PartieLue &partie);
     bool ChargementEnCours = false; // a saved game is being put on the board
 
+    // ---- printing (ChoixImprimante) ----
+    bool ImpressionAvecSolution = false; // the current grid prints every digit
+    LotGrilles LotImpression;
+    // The printer choice, then the page of the current grid.
+    void PrintCurrentGrid();
+    // The printer choice, then a batch of new grids; a count above 99 prints nothing.
+    void PrintBatch(double nombre, int niveau, int avecSolutions);
+
     // ---- mode switch ----
     void mnuModeChoix(int index);
 
@@ -220,6 +229,8 @@ class Jeu {
     void RetirerDuCompte(int e);
     void AjouterAuCompte(int s);
     bool GrilleJeuComplete() const;
+    // The print dialog: true once a printer is chosen; `echec` is shown when the dialog failed.
+    bool ChoisirImprimante(const std::string &echec);
 };
 
 } // namespace lumio

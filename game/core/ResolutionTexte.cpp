@@ -2,7 +2,10 @@
 #include "ResolutionTexte.h"
 #include "CNoeud.h"
 
+#include <filesystem>
 #include <fstream>
+#include <limits>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -19,7 +22,7 @@ const char *const AideResolution =
     "  « Aucune solution possible! », ou « La grille est vide ! ». Les lignes blanches sont\n"
     "  ignorées ; une ligne mal formée est signalée sur la sortie d'erreur et ne donne rien.\n"
     "  Code de sortie : 0 si toutes les lignes sont des grilles, 1 si une ligne est mal\n"
-    "  formée, 2 si le fichier ne peut pas être ouvert.\n";
+    "  formée, 2 si le fichier ne peut pas être lu.\n";
 
 namespace {
 
@@ -72,8 +75,23 @@ std::string Reponse(const GrilleChiffres &grille) {
 
 int ResoudreFlux(std::istream &entree, std::ostream &sortie, std::ostream &erreurs) {
     int code = 0;
-    std::string ligne;
-    for (long numero = 1; std::getline(entree, ligne); ++numero) {
+    // A grid line is 81 characters; the bound leaves room for trailing blanks, and stops a file
+    // with no line end (a device, a huge or sparse file) from being held in memory.
+    char tampon[LongueurMaxLigne + 1];
+    for (long numero = 1;; ++numero) {
+        entree.getline(tampon, sizeof tampon);
+        if (entree.bad() || (entree.fail() && entree.eof() && entree.gcount() == 0)) break;
+        if (entree.fail() && !entree.eof()) {
+            // Said at once: the rest of the line may take long to skip, or never end.
+            erreurs << "Ligne " << numero << " : trop longue." << std::endl;
+            code = 1;
+            entree.clear();
+            entree.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            if (entree.bad()) break;
+            continue;
+        }
+        // gcount() counts the line end when there was one; the line may hold NUL bytes.
+        std::string ligne(tampon, std::size_t(entree.gcount()) - (entree.eof() ? 0 : 1));
         // Files written elsewhere end lines with "\r\n" or keep trailing blanks.
         while (!ligne.empty() && (ligne.back() == '\r' || ligne.back() == ' ' || ligne.back() == '\t'))
             ligne.pop_back();
@@ -92,13 +110,39 @@ int ResoudreFlux(std::istream &entree, std::ostream &sortie, std::ostream &erreu
 
 int ResoudreFichier(const std::string &chemin, std::istream &entree, std::ostream &sortie,
                     std::ostream &erreurs) {
-    if (chemin == "-") return ResoudreFlux(entree, sortie, erreurs);
-    std::ifstream fichier(chemin);
-    if (!fichier) {
-        erreurs << "Impossible d'ouvrir le fichier « " << chemin << " ».\n";
+    const bool standard = chemin == "-";
+    const std::string nom = standard ? "l'entrée standard" : "« " + chemin + " »";
+    std::error_code ec;
+    if (!standard && std::filesystem::is_directory(chemin, ec)) {
+        erreurs << nom << " est un dossier, pas un fichier de grilles.\n";
         return 2;
     }
-    return ResoudreFlux(fichier, sortie, erreurs);
+    std::ifstream fichier;
+    if (!standard) {
+        fichier.open(chemin);
+        if (!fichier) {
+            erreurs << "Impossible d'ouvrir le fichier " << nom << ".\n";
+            return 2;
+        }
+    }
+    std::istream &lu = standard ? entree : fichier;
+    int code = 0;
+    try {
+        code = ResoudreFlux(lu, sortie, erreurs);
+    } catch (const std::bad_alloc &) {
+        erreurs << "Mémoire insuffisante : les grilles de " << nom << " n'ont pas toutes été résolues.\n";
+        return 2;
+    }
+    // A read or write that fails part-way must not pass for a file read to its end.
+    if (lu.bad()) {
+        erreurs << "Erreur de lecture dans " << nom << " : les grilles suivantes n'ont pas été lues.\n";
+        return 2;
+    }
+    if (!sortie.flush()) {
+        erreurs << "Impossible d'écrire les réponses.\n";
+        return 2;
+    }
+    return code;
 }
 
 } // namespace lumio

@@ -16,7 +16,9 @@ struct Police {
 // Coordinates are the surface's own unit (pixels of the client area on screen, millimetres on
 // paper). A box between two corners covers both corners; a line from one point to another stops
 // just before the second point. Pens are centred on the line: a pen of width w at x covers
-// x - w/2 (integer division) to that plus w - 1.
+// x - w/2 (integer division) to that plus w - 1. Pen widths always count the device's own
+// pixels, so a pen of 1 on paper is one printer dot. A font without a name is the device's
+// default face.
 class Surface {
   public:
     virtual ~Surface() = default;
@@ -32,6 +34,19 @@ class Surface {
     // Restricts the next operations to a box (both corners included) until SansDecoupe.
     virtual void Decouper(double x1, double y1, double x2, double y2) = 0;
     virtual void SansDecoupe() = 0;
+
+    // Pages, for a surface that has them (a printer); the screen has none and ignores them.
+    // MettreEnPage starts a job on A4 portrait paper, origin at the top-left corner of the
+    // printable area, and gives that area's size.
+    virtual void MettreEnPage(double &largeur, double &hauteur) {
+        largeur = 210;
+        hauteur = 297;
+    }
+    // Both say false once the job has failed; the caller then abandons it.
+    virtual bool NouvellePage() { return true; }
+    virtual bool FinImpression() { return true; }
+    // Drops a failed job, so that nothing half-printed comes out.
+    virtual void AbandonnerImpression() {}
 };
 
 } // namespace lumio

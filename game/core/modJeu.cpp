@@ -112,6 +112,14 @@ void Jeu::VerifierFin() {
     NJOUEUR = nom;
     reglages.Ecrire("NJ", nom);
     EnregistrerMeilleurTemps(n, t, nom);
+    // Shown in the best-times window all the same, a record the store could not keep would be
+    // gone at the next start without a word.
+    const std::string raison = reglages.Confirmer();
+    if (!raison.empty())
+        fenetre.BoiteMessage(Message{"Le meilleur temps n'a pas pu être enregistré : il sera perdu à la "
+                                     "fermeture du jeu.\n\n" +
+                                         raison,
+                                     Boutons::Ok, Icone::Critique, TitreDefaut});
     AfficherMeilleursTemps();
 }
 

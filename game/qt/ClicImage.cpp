@@ -16,19 +16,20 @@ ClicImage::ClicImage(QWidget *image, std::function<void()> action) : QObject(ima
 }
 
 bool ClicImage::eventFilter(QObject *objet, QEvent *e) {
-    const auto *souris = static_cast<const QMouseEvent *>(e);
+    // Only mouse events are seen as such.
+    const auto souris = [e] { return static_cast<const QMouseEvent *>(e); };
     switch (e->type()) {
     case QEvent::MouseButtonPress:
-        if (souris->button() != Qt::LeftButton) return false;
+        if (souris()->button() != Qt::LeftButton) return false;
         presse_ = true;
         return true;
     case QEvent::MouseButtonDblClick:
         // The second press of a double click opens nothing more.
-        return souris->button() == Qt::LeftButton;
+        return souris()->button() == Qt::LeftButton;
     case QEvent::MouseButtonRelease: {
-        if (souris->button() != Qt::LeftButton || !presse_) return false;
+        if (souris()->button() != Qt::LeftButton || !presse_) return false;
         presse_ = false;
-        if (static_cast<QWidget *>(objet)->rect().contains(souris->position().toPoint())) action_();
+        if (static_cast<QWidget *>(objet)->rect().contains(souris()->position().toPoint())) action_();
         return true;
     }
     default:

@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QWindow>
 #include <functional>
@@ -36,21 +38,32 @@ class PlacementCadre : public QObject {
   protected:
     bool eventFilter(QObject *objet, QEvent *e) override {
         QWindow *natif = fenetre_.windowHandle();
+        // A box may still grow once on screen, as its layout settles: it is placed again for its
+        // new size. The player's own moves change no size and stay.
+        if (placee_ && objet == &fenetre_ && e->type() == QEvent::Resize) {
+            Placer();
+            return false;
+        }
         if (objet == &fenetre_ && e->type() == QEvent::Show && natif) natif->installEventFilter(this);
-        if (!natif || !natif->isExposed()) return false;
-        fenetre_.removeEventFilter(this);
+        if (placee_ || !natif || !natif->isExposed()) return false;
         natif->removeEventFilter(this);
+        placee_ = true;
+        Placer();
+        return false;
+    }
+
+  private:
+    void Placer() {
         const bool encadree = fenetre_.frameGeometry() != fenetre_.geometry();
         const QRect cadre = encadree ? fenetre_.frameGeometry() : fenetre_.geometry().marginsAdded(marges_);
         const QPoint coin = place_(cadre.size());
         // A framed window moves by its outer corner, one not framed yet by its client area.
         if (cadre.topLeft() != coin)
             fenetre_.move(encadree ? coin : coin + QPoint(marges_.left(), marges_.top()));
-        return false;
     }
 
-  private:
     QWidget &fenetre_;
+    bool placee_ = false;
     QMargins marges_;
     std::function<QPoint(QSize)> place_;
 };
@@ -164,6 +177,16 @@ QString DialoguesQt::ChoisirFichier(QWidget *parent, bool enregistrer, const QSt
     boite.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
     if (boite.exec() != QDialog::Accepted) return QString();
     return boite.selectedFiles().value(0);
+}
+
+int DialoguesQt::ChoisirImprimante(QWidget *parent, QPrinter &imprimante) {
+    QPrintDialog boite(&imprimante, parent);
+    // Every page is printed once: ranges have no meaning for a grid or a batch.
+    boite.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    boite.setOption(QAbstractPrintDialog::PrintSelection, false);
+    boite.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    boite.setOption(QAbstractPrintDialog::PrintToFile, true);
+    return boite.exec();
 }
 
 } // namespace lumio

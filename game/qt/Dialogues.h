@@ -6,6 +6,7 @@
 #include <QString>
 #include <string>
 
+class QPrinter;
 class QWidget;
 
 namespace lumio {
@@ -19,6 +20,8 @@ class Dialogues {
                                     const std::string &defaut, int x, int y) = 0;
     // An open or save file dialog on the saved games; "" when cancelled.
     virtual QString ChoisirFichier(QWidget *parent, bool enregistrer, const QString &dossier) = 0;
+    // The system print dialog on `imprimante`: 0 cancelled, 1 confirmed, anything else failed.
+    virtual int ChoisirImprimante(QWidget *parent, QPrinter &imprimante) = 0;
 };
 
 // QMessageBox and QInputDialog with French button texts.
@@ -28,6 +31,7 @@ class DialoguesQt : public Dialogues {
     std::string BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
                             const std::string &defaut, int x, int y) override;
     QString ChoisirFichier(QWidget *parent, bool enregistrer, const QString &dossier) override;
+    int ChoisirImprimante(QWidget *parent, QPrinter &imprimante) override;
 };
 
 } // namespace lumio

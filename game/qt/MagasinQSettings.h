@@ -4,6 +4,7 @@
 #include "MagasinReglages.h"
 
 #include <QSettings>
+#include <functional>
 #include <memory>
 
 namespace lumio {
@@ -17,10 +18,12 @@ class MagasinQSettings : public MagasinReglages {
 
     std::string Lire(const std::string &cle, const std::string &defaut) override;
     void Ecrire(const std::string &cle, const std::string &texte) override;
+    std::string Confirmer() override;
 
     QString Fichier() const { return settings_->fileName(); }
 
   private:
+    std::function<std::unique_ptr<QSettings>()> creer_; // the store made again as it was first
     std::unique_ptr<QSettings> settings_;
 };
 

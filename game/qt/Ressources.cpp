@@ -5,14 +5,15 @@
 #include <QDir>
 #include <QFileInfo>
 
-// The build defines LUMIO_DOSSIER_DONNEES, the data folder of the install (game/CMakeLists.txt).
+// The build defines LUMIO_DONNEES_DEPUIS_BIN, the data folder of the install seen from the
+// program's folder, and LUMIO_DOSSIER_DONNEES, the same folder in full (game/CMakeLists.txt).
 
 namespace lumio {
 
 QStringList DossiersRessources() {
     const QDir programme(QCoreApplication::applicationDirPath());
     QStringList dossiers{programme.absolutePath(),
-                         QDir::cleanPath(programme.filePath(QStringLiteral("../share/sudoku-lumio")))};
+                         QDir::cleanPath(programme.filePath(QStringLiteral(LUMIO_DONNEES_DEPUIS_BIN)))};
     const QString configure = QDir::cleanPath(QStringLiteral(LUMIO_DOSSIER_DONNEES));
     if (!configure.isEmpty() && configure != QStringLiteral(".") && !dossiers.contains(configure))
         dossiers << configure;

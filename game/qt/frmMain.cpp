@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDrag>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -214,8 +215,10 @@ void frmMain::CreerMenus() {
     connect(AjouterAction(partie, "Enregistrer", "&Enregistrer la partie...", {}, true), &QAction::triggered, this,
             [this] { Enregistrer(); });
     partie->addSeparator();
-    AjouterAction(partie, "Imprimer", "&Imprimer la grille", QKeySequence("Ctrl+I"), false);
-    AjouterAction(partie, "ImpressionMult", "Impressions &multiples", {}, false);
+    connect(AjouterAction(partie, "Imprimer", "&Imprimer la grille", QKeySequence("Ctrl+I"), true),
+            &QAction::triggered, this, [this] { CommandeImprimer(); });
+    connect(AjouterAction(partie, "ImpressionMult", "Impressions &multiples", {}, true), &QAction::triggered, this,
+            [this] { OuvrirImpressionMult(); });
     partie->addSeparator();
     connect(AjouterAction(partie, "mnuJeuScore", "Meilleurs &temps", {}, true), &QAction::triggered, this,
             [this] { jeu_->AfficherMeilleursTemps(); });
@@ -305,8 +308,9 @@ void frmMain::CreerControles() {
         {1, "Solution", "Afficher la solution", 32, [this] { LancerSolution(); }, Pictogramme::Solution},
         {6, "Vérifier", "Vérifier les chiffres placés", 96, [this] { jeu_->CommandeVerifier(); }, Pictogramme::Verifier},
         {2, "Indice", "Dévoiler un chiffre", 160, [this] { jeu_->CommandeIndice(); }, Pictogramme::Indice},
-        {4, "Imprimer", "Imprimer la grille", 224, nullptr, Pictogramme::Imprimer},
-        {5, "Impr. grilles", "Imprimer de 1 à 99 grilles prêtes à jouer", 288, nullptr, Pictogramme::ImprGrilles},
+        {4, "Imprimer", "Imprimer la grille", 224, [this] { CommandeImprimer(); }, Pictogramme::Imprimer},
+        {5, "Impr. grilles", "Imprimer de 1 à 99 grilles prêtes à jouer", 288, [this] { OuvrirImpressionMult(); },
+         Pictogramme::ImprGrilles},
         {3, "Nouvelle", "Commencer une nouvelle partie", 352,
          [this] {
              jeu_->mnuJeuNouveau_Click();
@@ -319,7 +323,6 @@ void frmMain::CreerControles() {
                                  QRect(512, c.haut, 177, 41), c.action);
         DefinirBulleBouton(b, QString::fromUtf8(c.bulle));
         DefinirImageBouton(b, [image = c.image](qreal ratio) { return DessinerPictogramme(image, 24, ratio); });
-        b->setEnabled(bool(c.action)); // printing is not there yet
         boutons_[std::size_t(c.n - 1)] = b;
     }
 
@@ -354,10 +357,14 @@ void frmMain::CreerControles() {
 }
 
 void frmMain::Form_Load(const QString &fichier) {
-    if (fichier.isEmpty())
+    Form_Load(QFile::encodeName(fichier));
+}
+
+void frmMain::Form_Load(const QByteArray &fichierNatif) {
+    if (fichierNatif.isEmpty())
         jeu_->Form_Load();
     else
-        jeu_->Form_Load([this, fichier] { return OuvrirFichier(fichier); });
+        jeu_->Form_Load([this, fichierNatif] { return OuvrirFichierNatif(fichierNatif); });
     DonnerFocusCoupN();
 }
 

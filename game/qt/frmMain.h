@@ -5,12 +5,14 @@
 #include "Fenetre.h"
 #include "Jeu.h"
 #include "SurfaceImage.h"
+#include "SurfaceImprimante.h"
 
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
+#include <QPrinter>
 #include <QTimer>
 #include <array>
 #include <map>
@@ -24,6 +26,8 @@ namespace lumio {
 
 class AnnonceurPlateau;
 class frmMain;
+class DialogImpression;
+class DialogImpressionMult;
 class Options1;
 struct RefusPartie;
 
@@ -95,12 +99,15 @@ class frmMain : public QMainWindow, public Fenetre {
     // The start-up sequence: settings, theme, board, first game, or the game of `fichier` when
     // one is given and opens.
     void Form_Load(const QString &fichier = QString());
+    // The same with the file's name as the system spells it, which may not be UTF-8.
+    void Form_Load(const QByteArray &fichierNatif);
 
     // Saved games: the two menu commands, and what they do once a file is chosen. Both say
     // what went wrong in a message box and return false; the game in progress is then untouched.
     void Ouvrir();
     void Enregistrer();
     bool OuvrirFichier(const QString &chemin);
+    bool OuvrirFichierNatif(const QByteArray &chemin);
     bool EnregistrerFichier(const QString &chemin);
     // Where the file dialogs open: "Parties" beside the program, else the documents folder.
     static QString DossierParties();
@@ -152,6 +159,16 @@ class frmMain : public QMainWindow, public Fenetre {
     // The six command buttons, TovCommand1 .. TovCommand6.
     QWidget *TovCommand(int n) const { return boutons_.at(std::size_t(n - 1)); }
 
+    // Printing (frmMainImpression.cpp): the print command, the batch dialog, the printer chosen
+    // last, and the dialogs once they have been shown.
+    void CommandeImprimer();
+    void OuvrirImpressionMult();
+    int ChoisirImprimante() override;
+    Surface *PageImprimante() override;
+    QPrinter *Imprimante() const { return imprimante_.get(); }
+    DialogImpression *dialogImpression() const { return dialogImpression_; }
+    DialogImpressionMult *dialogImpressionMult() const { return dialogImpressionMult_; }
+
     // The solution command, which may run a long search with the window kept live.
     void LancerSolution();
 
@@ -175,7 +192,7 @@ class frmMain : public QMainWindow, public Fenetre {
     QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }
     // A saved game that could not be opened or written: a critical box, or stderr in a capture.
     void SignalerEchec(const std::string &texte);
-    void SignalerEchecOuverture(const QString &chemin, const RefusPartie &refus);
+    void SignalerEchecOuverture(const QByteArray &chemin, const RefusPartie &refus);
 
     MagasinReglages &reglages_;
     LecteurSons &sons_;
@@ -200,6 +217,10 @@ class frmMain : public QMainWindow, public Fenetre {
     bool modeCoche_[3] = {false, false, false};
     bool pauseCochee_ = false;
     bool fermetureConfirmee_ = false;
+    std::unique_ptr<QPrinter> imprimante_;
+    std::unique_ptr<SurfaceImprimante> page_;
+    DialogImpression *dialogImpression_ = nullptr;
+    DialogImpressionMult *dialogImpressionMult_ = nullptr;
     QPointer<Options1> options_;
     std::unique_ptr<AnnonceurPlateau> annonceur_; // goes before the game it listens to
 };

@@ -1,4 +1,5 @@
 // Saved games on the main window: the file dialogs, reading and writing the file.
+#include "FichierOrdinaire.h"
 #include "FichierPartie.h"
 #include "frmMain.h"
 
@@ -8,7 +9,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace lumio {
@@ -18,24 +21,28 @@ namespace {
 const char *const EchecEnregistrement = "Impossible d'enregistrer la partie.";
 
 // Why the system would not give the file's bytes, in the player's words.
-RefusPartie RefusLecture(const QString &chemin, const QFile &fichier) {
-    const QFileInfo info(chemin);
-    const std::string detail = fichier.errorString().toStdString();
-    if (!info.exists()) return {"le fichier n'existe pas", detail};
-    if (info.isDir()) return {"c'est un dossier, pas un fichier", detail};
-    if (fichier.error() == QFileDevice::PermissionsError || !info.isReadable())
-        return {"vous n'avez pas le droit de le lire", detail};
-    return {"le système n'a pas pu le lire", detail};
+RefusPartie RefusLecture(const LectureOrdinaire &lecture) {
+    if (lecture.genre == "un dossier") return {"c'est un dossier, pas un fichier", "pas un fichier ordinaire : un dossier"};
+    if (!lecture.genre.empty())
+        return {"c'est " + lecture.genre + ", pas un fichier de partie", "pas un fichier ordinaire : " + lecture.genre};
+    const std::string detail = std::strerror(lecture.erreur);
+    switch (lecture.erreur) {
+    case ENOENT:
+    case ENOTDIR: return {"le fichier n'existe pas", detail};
+    case EACCES:
+    case EPERM: return {"vous n'avez pas le droit de le lire", detail};
+    default: return {"le système n'a pas pu le lire", detail};
+    }
 }
 
 } // namespace
 
-void frmMain::SignalerEchecOuverture(const QString &chemin, const RefusPartie &refus) {
+void frmMain::SignalerEchecOuverture(const QByteArray &chemin, const RefusPartie &refus) {
     // The exact cause is for whoever looks into it; the player gets the file's name and a few words.
-    std::fprintf(stderr, "sudoku-lumio : %s : %s\n", QFile::encodeName(chemin).constData(),
-                 refus.detail.c_str());
-    const QString nom = QFileInfo(chemin).fileName();
-    SignalerEchec("Impossible d'ouvrir la partie « " + (nom.isEmpty() ? chemin : nom).toStdString() +
+    std::fprintf(stderr, "sudoku-lumio : %s : %s\n", chemin.constData(), refus.detail.c_str());
+    const QString complet = QFile::decodeName(chemin);
+    const QString nom = QFileInfo(complet).fileName();
+    SignalerEchec("Impossible d'ouvrir la partie « " + (nom.isEmpty() ? complet : nom).toStdString() +
                   " » : " + refus.raison + ".");
 }
 
@@ -66,23 +73,19 @@ void frmMain::Ouvrir() {
 }
 
 bool frmMain::OuvrirFichier(const QString &chemin) {
+    return OuvrirFichierNatif(QFile::encodeName(chemin));
+}
+
+bool frmMain::OuvrirFichierNatif(const QByteArray &chemin) {
     if (jeu_->RechercheEnCours) return false;
-    QFile fichier(chemin);
-    // QFile refuses a folder itself; a device or a pipe is read like a file and judged by its
-    // bytes. Unbuffered, a read asks for exactly what it wants, never a larger block that a pipe
-    // kept open would not deliver.
-    if (!fichier.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        SignalerEchecOuverture(chemin, RefusLecture(chemin, fichier));
-        return false;
-    }
     // Whatever follows the last record is never read, so a huge file costs no more than a game.
-    const QByteArray lus = fichier.read(qint64(NombreEnregistrements) * qint64(TailleEnregistrement));
-    if (fichier.error() != QFileDevice::NoError) {
-        SignalerEchecOuverture(chemin, RefusLecture(chemin, fichier));
+    const LectureOrdinaire lecture =
+        LireFichierOrdinaire(chemin, qint64(NombreEnregistrements) * qint64(TailleEnregistrement));
+    if (!lecture.lu) {
+        SignalerEchecOuverture(chemin, RefusLecture(lecture));
         return false;
     }
-    fichier.close();
-    const std::vector<std::uint8_t> octets(lus.begin(), lus.end());
+    const std::vector<std::uint8_t> octets(lecture.octets.begin(), lecture.octets.end());
     if (const auto refus = OuvrirPartie(*jeu_, octets)) {
         SignalerEchecOuverture(chemin, *refus);
         return false;
@@ -101,6 +104,13 @@ bool frmMain::EnregistrerFichier(const QString &chemin) {
     // A solve in progress holds half-filled grids that are no game to keep.
     if (jeu_->RechercheEnCours) return false;
     const QFileInfo cible(chemin);
+    // No question first: a folder cannot be replaced by the game whatever the answer.
+    if (cible.isDir()) {
+        const QString nom = QFileInfo(QDir::cleanPath(chemin)).fileName();
+        SignalerEchec(std::string(EchecEnregistrement) + "\n\n« " + nom.toStdString() +
+                      " » est un dossier : choisissez un nom de fichier.");
+        return false;
+    }
     if (cible.exists() || cible.isSymLink()) {
         Message question{"Ecraser le fichier existant ?", Boutons::OuiNon, Icone::Question, TitreDefaut,
                          true};

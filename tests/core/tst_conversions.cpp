@@ -25,6 +25,9 @@ class TestConversions : public QObject {
         QTest::newRow("blanc au milieu") << "1 2" << 1.0;
         QTest::newRow("signe seul") << "-" << 0.0;
         QTest::newRow("signe de position") << " 754" << 754.0;
+        QTest::newRow("au-delà des doubles") << "1e400" << qInf();
+        QTest::newRow("cent mille chiffres") << "9" + QString(100000, '9') << qInf();
+        QTest::newRow("négatif au-delà des doubles") << "-1e400" << -qInf();
     }
     void valeurNumerique() {
         QFETCH(QString, texte);
@@ -43,6 +46,8 @@ class TestConversions : public QObject {
         QTest::newRow("2.4999") << 2.4999 << 2LL;
         QTest::newRow("3.7") << 3.7 << 4LL;
         QTest::newRow("énorme") << 1e300 << 9200000000000000000LL;
+        QTest::newRow("infini") << qInf() << 9200000000000000000LL;
+        QTest::newRow("moins l'infini") << -qInf() << -9200000000000000000LL;
     }
     void arrondiAuPairLePlusProche() {
         QFETCH(double, v);
@@ -61,6 +66,10 @@ class TestConversions : public QObject {
         QTest::newRow("1") << "1" << 1;
         QTest::newRow("-1") << "-1" << 1;
         QTest::newRow("blancs") << " 2 " << 1;
+        QTest::newRow("au-delà des doubles") << "1e400" << 1;
+        QTest::newRow("cent mille chiffres") << "1" + QString(100000, '0') << 1;
+        QTest::newRow("sous les doubles") << "1e-400" << 1;
+        QTest::newRow("zéro sous toutes ses formes") << "0.000e-400" << 0;
         QTest::newRow("oui") << "oui" << -1;
         QTest::newRow("vide") << "" << -1;
         QTest::newRow("1a") << "1a" << -1;
@@ -83,6 +92,8 @@ class TestConversions : public QObject {
         QTest::newRow("trop grand") << "40000" << -99999;
         QTest::newRow("négatif") << "-1" << -1;
         QTest::newRow("suivi d'un intrus") << "12s" << -99999;
+        QTest::newRow("au-delà des doubles") << "1e400" << -99999;
+        QTest::newRow("cent mille chiffres") << "1" + QString(100000, '0') << -99999;
     }
     void meilleursTempsEntiers() {
         QFETCH(QString, texte);

@@ -282,6 +282,10 @@ void TestFichier::refuseUnFichierAbimeSansToucherLaPartie_data() {
           "Le temps « -1 » n'est pas un nombre de secondes valide.");
     ligne("secondes fractionnaires", Remplacer(jeu, 2, "08 00 05 00 20 31 32 2E 35"),
           "Le temps « 12.5 » n'est pas un nombre de secondes valide.");
+    ligne("secondes au-delà des doubles", Remplacer(jeu, 2, "08 00 06 00 20 31 65 34 30 30"),
+          "Le temps « 1e400 » n'est pas un nombre de secondes valide.");
+    ligne("chiffre montré au-delà des doubles", Remplacer(jeu, 13, "05 00 31 65 34 30 30"),
+          "Chiffre 1e400 hors limites (case 1, 1).");
     ligne("secondes au-delà de 32 bits", Remplacer(jeu, 2, "08 00 0B 00 20 32 31 34 37 34 38 33 36 34 38"),
           "Le temps « 2147483648 » n'est pas un nombre de secondes valide.");
 

@@ -1,5 +1,6 @@
 // The solver's search: the same verdict and the same completion as the plain step-by-step search
-// on thousands of grids, and a search that stops when the window asks it to.
+// on the 31 465 grids of four public collections and on grids made from them, and a search that
+// stops when the window asks it to.
 #include "CNoeud.h"
 #include "GrillesTexte.h"
 #include "SolveurReference.h"

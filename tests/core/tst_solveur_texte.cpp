@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <new>
 #include <sstream>
 #include <string>
 
@@ -27,7 +28,8 @@ class TestSolveurTexte : public QObject {
   private slots:
     void lignesEtReponses_data();
     void lignesEtReponses();
-    void fichierIntrouvable();
+    void fichierIllisible_data();
+    void fichierIllisible();
     void lectureDuFichier();
 };
 
@@ -75,6 +77,20 @@ void TestSolveurTexte::lignesEtReponses_data() {
         << q("1234é" + std::string(76, '.') + "\n") << ""
         << "Ligne 1 : caractère « é » inattendu en colonne 5.\n"
         << 1;
+    const std::string borne(LongueurMaxLigne, '1');
+    QTest::newRow("ligne à la borne") << q(borne + "\n") << ""
+                                      << "Ligne 1 : 512 caractères au lieu de 81.\n"
+                                      << 1;
+    QTest::newRow("ligne au-delà de la borne, la suivante résolue")
+        << q(borne + "1\n" + Enonce + "\n") << q(Reponse + "\n") << "Ligne 1 : trop longue.\n"
+        << 1;
+    QTest::newRow("sans fin de ligne au-delà de la borne")
+        << q(Enonce + "\n" + std::string(100000, '.')) << q(Reponse + "\n") << "Ligne 2 : trop longue.\n"
+        << 1;
+    QTest::newRow("octet nul") << q(Enonce.substr(0, 80) + '\0' + "\n") << ""
+                               << q("Ligne 1 : caractère « " + std::string(1, '\0') +
+                                    " » inattendu en colonne 81.\n")
+                               << 1;
     QTest::newRow("espace au milieu") << q(Enonce.substr(0, 40) + " " + Enonce.substr(41) + "\n") << ""
                                       << "Ligne 1 : caractère «   » inattendu en colonne 41.\n"
                                       << 1;
@@ -92,12 +108,56 @@ void TestSolveurTexte::lignesEtReponses() {
     QCOMPARE(QString::fromStdString(err.str()), erreurs);
 }
 
-void TestSolveurTexte::fichierIntrouvable() {
-    std::istringstream in;
-    std::ostringstream out, err;
-    QCOMPARE(ResoudreFichier("/nulle/part/grilles.txt", in, out, err), 2);
-    QCOMPARE(out.str(), std::string());
-    QCOMPARE(err.str(), std::string("Impossible d'ouvrir le fichier « /nulle/part/grilles.txt ».\n"));
+namespace {
+
+// An output that fails on its first write: as a full disk does, or by running out of memory.
+class SortieRatee : public std::streambuf {
+  public:
+    explicit SortieRatee(bool memoire) : memoire_(memoire) {}
+
+  protected:
+    int_type overflow(int_type) override {
+        if (memoire_) throw std::bad_alloc();
+        return traits_type::eof();
+    }
+
+  private:
+    bool memoire_;
+};
+
+} // namespace
+
+void TestSolveurTexte::fichierIllisible_data() {
+    QTest::addColumn<QString>("chemin");
+    QTest::addColumn<int>("sortie"); // 0 a working output, 1 a failing one, 2 one out of memory
+    QTest::addColumn<QString>("erreur");
+    QTest::newRow("introuvable") << "/nulle/part/grilles.txt" << 0
+                                 << "Impossible d'ouvrir le fichier « /nulle/part/grilles.txt ».\n";
+    QTest::newRow("dossier") << LUMIO_TEST_DATA << 0
+                             << "« " LUMIO_TEST_DATA " » est un dossier, pas un fichier de grilles.\n";
+    // Opened, then every read fails (EIO).
+    QTest::newRow("erreur de lecture")
+        << "/proc/self/mem" << 0
+        << "Erreur de lecture dans « /proc/self/mem » : les grilles suivantes n'ont pas été lues.\n";
+    QTest::newRow("réponses impossibles à écrire") << "-" << 1 << "Impossible d'écrire les réponses.\n";
+    QTest::newRow("mémoire épuisée")
+        << "-" << 2
+        << "Mémoire insuffisante : les grilles de l'entrée standard n'ont pas toutes été résolues.\n";
+}
+
+void TestSolveurTexte::fichierIllisible() {
+    QFETCH(QString, chemin);
+    QFETCH(int, sortie);
+    QFETCH(QString, erreur);
+    std::istringstream in(Enonce + "\n");
+    SortieRatee ratee(sortie == 2);
+    std::ostringstream bonne;
+    std::ostream out(sortie ? static_cast<std::streambuf *>(&ratee) : bonne.rdbuf());
+    if (sortie == 2) out.exceptions(std::ios::badbit); // lets the allocation failure through
+    std::ostringstream err;
+    QCOMPARE(ResoudreFichier(chemin.toStdString(), in, out, err), 2);
+    QCOMPARE(bonne.str(), std::string());
+    QCOMPARE(QString::fromStdString(err.str()), erreur);
 }
 
 void TestSolveurTexte::lectureDuFichier() {

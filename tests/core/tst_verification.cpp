@@ -44,6 +44,8 @@ class TestVerification : public QObject {
             << "-" << 1 << 5998 << false << "Zoé" << true << false << record1;
         QTest::addRow("5999 does not")
             << "-" << 1 << 5999 << false << "Zoé" << false << true << QStringList{};
+        QTest::addRow("a stored time past the doubles holds no record")
+            << "1e400" << 1 << 120 << false << "Zoé" << true << false << record1;
         QTest::addRow("a tie is no record")
             << "300" << 1 << 300 << false << "Zoé" << false << true << QStringList{};
         QTest::addRow("beaten record, level 3")
@@ -99,6 +101,20 @@ class TestVerification : public QObject {
             QCOMPARE(p.m.reglages.valeurs["NJ"], std::string("Zoé"));
             QCOMPARE(p.jeu.NJOUEUR, std::string("Zoé"));
         }
+    }
+
+    void unRecordQueLesReglagesNeGardentPasEstSignaleUneFois() {
+        Partie p(SaufDerniere);
+        p.jeu.SecondesEcoulees = 120;
+        p.m.reglages.echec = "Le dossier des réglages « /lecture-seule » est protégé en écriture.";
+        p.m.fenetre.reponsesSaisie.push_back("Zoé");
+        p.jeu.PlacerChiffre(Solution(9, 9), GenreJoueur, 9, 9);
+        QCOMPARE(p.Messages(),
+                 std::vector<std::string>{"Le meilleur temps n'a pas pu être enregistré : il sera "
+                                          "perdu à la fermeture du jeu.\n\n" +
+                                          p.m.reglages.echec});
+        QVERIFY(p.m.fenetre.messages[0].icone == Icone::Critique);
+        QCOMPARE(p.m.fenetre.scoresAffiches, 1);
     }
 
     void victoireRejoueeApresEffacement() {

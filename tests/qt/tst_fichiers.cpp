@@ -446,38 +446,63 @@ class TestFichiers : public QObject {
         ComparerEtats(Etat::De(b), avant);
     }
 
-    void seulsLesOctetsDUnePartieSontLus() {
-        // A pipe whose writer sends a whole game and then keeps it open: reading to the end
-        // would wait for the writer to give up.
+    void seulUnFichierOrdinaireEstLuEtLeResteRefuseAussitot_data() {
+        QTest::addColumn<QString>("chemin");
+        QTest::addColumn<int>("ecrivain"); // on a pipe: 0 none, 1 one that sends a game and stays
+        QTest::addColumn<QString>("raison");
+        QVERIFY(mkfifo(QFile::encodeName(Chemin("sans-ecrivain.sdk")).constData(), 0600) == 0);
+        QVERIFY(mkfifo(QFile::encodeName(Chemin("tube.sdk")).constData(), 0600) == 0);
+        QDir(dossier_.path()).mkpath("dossier.sdk");
+        QTest::newRow("tube sans écrivain") << Chemin("sans-ecrivain.sdk") << 0
+                                            << "c'est un tube, pas un fichier de partie";
+        QTest::newRow("tube dont l'écrivain envoie une partie et attend")
+            << Chemin("tube.sdk") << 1 << "c'est un tube, pas un fichier de partie";
+        QTest::newRow("périphérique sans fin")
+            << "/dev/zero" << 0 << "c'est un périphérique, pas un fichier de partie";
+        QTest::newRow("dossier") << Chemin("dossier.sdk") << 0 << "c'est un dossier, pas un fichier";
+    }
+    void seulUnFichierOrdinaireEstLuEtLeResteRefuseAussitot() {
+        QFETCH(QString, chemin);
+        QFETCH(int, ecrivain);
+        QFETCH(QString, raison);
         const QByteArray partie = Donnees("jeu_ecrit.sdk");
-        const QByteArray tube = QFile::encodeName(Chemin("tube.sdk"));
-        QCOMPARE(mkfifo(tube.constData(), 0600), 0);
+        const QByteArray tube = QFile::encodeName(chemin);
+        struct stat genre {};
+        const bool estTube = ::stat(tube.constData(), &genre) == 0 && S_ISFIFO(genre.st_mode);
         std::atomic<bool> fini{false};
-        std::thread ecrivain([&] {
-            int fd = -1;
+        auto ancienSignal = std::signal(SIGPIPE, SIG_IGN);
+        // Were the program to wait, the writer sends a game (and holds the pipe open), or, with
+        // nothing to send, lets a reader stuck in open() go after three seconds: a slow refusal
+        // then fails the test instead of hanging it.
+        std::thread ecrivainTube([&] {
+            if (!estTube) return;
             QElapsedTimer t;
             t.start();
-            while (fd < 0 && t.elapsed() < 5000) {
-                fd = ::open(tube.constData(), O_WRONLY | O_NONBLOCK);
-                if (fd < 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            }
-            if (fd < 0) return;
-            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-            [[maybe_unused]] const auto n = ::write(fd, partie.constData(), size_t(partie.size()));
-            while (!fini && t.elapsed() < 5000)
+            int fd = -1;
+            while (!fini && t.elapsed() < 3000) {
+                if (ecrivain && fd < 0 && (fd = ::open(tube.constData(), O_WRONLY | O_NONBLOCK)) >= 0) {
+                    [[maybe_unused]] const auto n = ::write(fd, partie.constData(), size_t(partie.size()));
+                }
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            ::close(fd);
+            }
+            if (fd < 0 && !fini) fd = ::open(tube.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) ::close(fd);
         });
         BancFenetre b;
+        PreparerPartieEnCours(b, 2);
+        const Etat avant = Etat::De(b);
+        b.dialogues.reponsesFichier = {chemin};
         QElapsedTimer duree;
         duree.start();
-        const bool ouvert = b.fenetre->OuvrirFichier(QFile::decodeName(tube));
+        Declencher(b, "Ouvrir");
         const qint64 ms = duree.elapsed();
         fini = true;
-        ecrivain.join();
-        QVERIFY(ouvert);
-        QVERIFY2(ms < 3000, qPrintable(QString::number(ms)));
-        QCOMPARE(int(b.jeu().GrilleJeu(1, 2)), 9);
+        ecrivainTube.join();
+        std::signal(SIGPIPE, ancienSignal);
+        QVERIFY2(ms < 2000, qPrintable(QString::number(ms)));
+        QCOMPARE(b.dialogues.messages.size(), std::size_t(1));
+        VerifierOuverture(b.dialogues.messages[0], chemin, raison.toStdString());
+        ComparerEtats(Etat::De(b), avant);
     }
 
     void lEcrasementDemandeConfirmation_data() {
@@ -552,7 +577,8 @@ class TestFichiers : public QObject {
             QFile::setPermissions(ici.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
         QVERIFY(!reussi);
-        QVERIFY(!b.dialogues.messages.empty());
+        // Replacing is asked only of a file: a folder is refused before any question.
+        QCOMPARE(b.dialogues.messages.size(), std::size_t(ancien ? 2 : 1));
         VerifierMessage(b.dialogues.messages.back(), "Impossible d'enregistrer la partie.");
         if (ancien) QCOMPARE(Lire(fichier), contenuAncien);
         // No half-written file is left behind, beside the old one or in its place.
@@ -702,20 +728,30 @@ class TestFichiers : public QObject {
     void laLigneDeCommandeOuvreLaPartie_data() {
         QTest::addColumn<QString>("fichier");
         QTest::addColumn<bool>("ouvert");
+        QTest::addColumn<bool>("nomBrut"); // opened under a name that is not valid UTF-8
         Ecrire(Chemin("cli-abime.sdk"),
                AvecTexte(Donnees("jeu_ecrit.sdk"), EnregistrementCase(3, 4, 2), "12"));
-        QTest::newRow("partie saine") << QString(LUMIO_TEST_DATA "/jeu_ecrit.sdk") << true;
-        QTest::newRow("partie abîmée") << Chemin("cli-abime.sdk") << false;
+        QTest::newRow("partie saine") << QString(LUMIO_TEST_DATA "/jeu_ecrit.sdk") << true << false;
+        QTest::newRow("partie abîmée") << Chemin("cli-abime.sdk") << false << false;
+        QTest::newRow("nom qui n'est pas de l'UTF-8")
+            << QString(LUMIO_TEST_DATA "/jeu_ecrit.sdk") << true << true;
     }
     void laLigneDeCommandeOuvreLaPartie() {
         QFETCH(QString, fichier);
         QFETCH(bool, ouvert);
+        QFETCH(bool, nomBrut);
         QVERIFY2(QFileInfo(Programme()).isExecutable(), "build the sudoku-lumio target first");
         QTemporaryDir ici;
         QProcess p;
         HorsEcran(p, ici.filePath("config"));
         const QString image = ici.filePath("capture.png");
-        p.start(Programme(), {fichier, "--capture", image});
+        if (nomBrut)
+            ParLeShell(p,
+                       "nom=\"$3/$(printf 'mauvais\\377nom.sdk')\"\n"
+                       "cp \"$1\" \"$nom\" && set -- \"$nom\" --capture \"$2\"",
+                       {fichier, image, ici.path()});
+        else
+            p.start(Programme(), {fichier, "--capture", image});
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitCode(), 0);
         const QString erreurs = QString::fromUtf8(p.readAllStandardError());

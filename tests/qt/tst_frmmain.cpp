@@ -198,6 +198,77 @@ class TestFrmMain : public QObject {
                          "La grille est vide !\n"));
         QVERIFY(QString::fromUtf8(p.readAllStandardError()).startsWith("Ligne 2 :"));
     }
+
+    // Without a display: the answers come before any window could open.
+    void laLigneDeCommandeRepondCommeOnLAttend_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("sortie");
+        QTest::addColumn<QString>("erreurs");
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "Sudoku Lumio 3.3\n" << "";
+        QTest::newRow("option inconnue") << QStringList{"--resoudre", "-", "--solution"} << 2 << ""
+                                         << "sudoku-lumio : option inconnue « --solution ».\n"
+                                            "Essayez « sudoku-lumio --help » pour la liste des options.\n";
+        QTest::newRow("valeur collée inconnue") << QStringList{"--niveaux=2"} << 2 << ""
+                                                << "sudoku-lumio : option inconnue « --niveaux=2 ».\n"
+                                                   "Essayez « sudoku-lumio --help » pour la liste des options.\n";
+    }
+    void laLigneDeCommandeRepondCommeOnLAttend() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, sortie);
+        QFETCH(QString, erreurs);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        p.setProcessEnvironment(env);
+        p.start(Programme(), arguments);
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), code);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), sortie);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()), erreurs);
+    }
+
+    void lAideNommeChaqueOption() {
+        QProcess p;
+        p.start(Programme(), {"--help"});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        const QString aide = QString::fromUtf8(p.readAllStandardOutput());
+        for (const char *option : {"--capture", "--resoudre", "--imprimer-grilles", "--imprimer ", "--niveau",
+                                   "--sans-solutions", "--graine", "--avec-solution", "--version", "--help"})
+            QVERIFY2(aide.contains(QLatin1String(option)), option);
+    }
+
+    void uneLigneSansFinNeRetientPasLaMemoire() {
+        if (SousAsan) QSKIP("no virtual memory limit lets a sanitizer build start");
+        // A sparse file: a quarter of a gigabyte of NUL bytes with no line end, and no disk used.
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("creux.txt");
+        QFile creux(chemin);
+        QVERIFY(creux.open(QIODevice::WriteOnly) && creux.resize(qint64(256) << 20));
+        creux.close();
+        QProcess p;
+        ParLeShell(p, "ulimit -v 400000", {"--resoudre", chemin});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString("Ligne 1 : trop longue.\n"));
+    }
+
+    void uneImageAuDelaDeLaTailleAutoriseeEstSignalee() {
+        // Past the limit the program is told by a failing write, not killed by SIGXFSZ.
+        QTemporaryDir dossier;
+        QProcess p;
+        HorsEcran(p, dossier.filePath("config"));
+        ParLeShell(p, "ulimit -f 1", {"--capture", dossier.filePath("capture.png")});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains("Impossible d'écrire l'image"));
+    }
 };
 
 QTEST_MAIN(TestFrmMain)

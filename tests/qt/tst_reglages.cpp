@@ -1,6 +1,7 @@
 // The settings store: one INI file, section K-Ruon, values kept as text between runs.
 #include "MagasinQSettings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -40,6 +41,30 @@ class TestReglages : public QObject {
         QCOMPARE(m.Lire("CC", "3"), std::string("1, 2"));
         QCOMPARE(m.Lire("CP", "1"), std::string(" 2"));
         QCOMPARE(m.Lire("VF", "0"), std::string("0"));
+    }
+
+    void unFichierQuiNePeutEtreEcritLeDitJusquAuRetourALaNormale() {
+        // A regular file where the settings folder should be stops even root from writing.
+        QTemporaryDir dossier;
+        const QString bloc = dossier.filePath("bloc");
+        QFile f(bloc);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        const QString fichier = bloc + "/Darvel.ini";
+        MagasinQSettings m(fichier);
+        QCOMPARE(m.Confirmer(), std::string());
+        m.Ecrire("1Tp", "100");
+        QCOMPARE(m.Confirmer(),
+                 "Le dossier des réglages « " + bloc.toStdString() + " » ne peut pas être créé.");
+        QCOMPARE(m.Lire("1Tp", "5999"), std::string("100")); // still there for this run
+        // Once the folder can be made, the next write is judged on its own.
+        QVERIFY(QFile::remove(bloc) && QDir().mkdir(bloc));
+        m.Ecrire("1NJT", "Zoé");
+        QCOMPARE(m.Confirmer(), std::string());
+        QFile ini(fichier);
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray texte = ini.readAll();
+        QVERIFY2(texte.contains("1Tp=100") && texte.contains("1NJT="), texte.constData());
     }
 
     void leFichierDeLUtilisateurEstCeluiDeDarvel() {

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPrinter>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -48,6 +49,20 @@ class DialoguesScriptes : public Dialogues {
         reponsesFichier.pop_front();
         return r;
     }
+    // The print dialog: each scripted answer is a result and, for 1, the PDF file chosen.
+    int ChoisirImprimante(QWidget *parent, QPrinter &imprimante) override {
+        imprimantesDemandees.push_back(parent ? parent->objectName() : QString());
+        if (reponsesImprimante.empty()) return 0;
+        auto [resultat, pdf] = reponsesImprimante.front();
+        reponsesImprimante.pop_front();
+        if (resultat == 1) {
+            imprimante.setOutputFormat(QPrinter::PdfFormat);
+            imprimante.setOutputFileName(pdf);
+        }
+        return resultat;
+    }
+    std::vector<QString> imprimantesDemandees; // the window under each print dialog
+    std::deque<std::pair<int, QString>> reponsesImprimante;
     std::vector<Message> messages;
     std::vector<bool> parentsVisibles; // whether the window under each box was on screen
     std::deque<Reponse> reponses;
@@ -179,5 +194,25 @@ inline void HorsEcran(QProcess &p, const QString &config) {
     env.insert("QT_QPA_PLATFORM", "offscreen");
     p.setProcessEnvironment(env);
 }
+
+// Runs the program through the shell: `avant` (an ulimit, say) first, then the program with
+// `arguments` as "$@".
+inline void ParLeShell(QProcess &p, const QString &avant, const QStringList &arguments) {
+    p.start("/bin/sh", QStringList{"-c", avant + "\nexec \"$0\" \"$@\"", Programme()} + arguments);
+}
+
+// AddressSanitizer reserves terabytes of address space, so no limit on virtual memory lets it
+// start.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool SousAsan = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool SousAsan = true;
+#else
+inline constexpr bool SousAsan = false;
+#endif
+#else
+inline constexpr bool SousAsan = false;
+#endif
 
 } // namespace lumio::test

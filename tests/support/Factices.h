@@ -46,8 +46,10 @@ class MagasinMemoire : public MagasinReglages {
         valeurs[cle] = texte;
         ecritures.push_back(cle);
     }
+    std::string Confirmer() override { return echec; }
     std::map<std::string, std::string> valeurs;
     std::vector<std::string> ecritures; // keys in the order they were written
+    std::string echec;                  // what Confirmer answers: why the texts are not kept
 };
 
 class LecteurEnregistreur : public LecteurSons {

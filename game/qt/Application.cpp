@@ -1,0 +1,36 @@
+// What the desktop knows the game by: its application id and its icon.
+#include "Application.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+namespace lumio {
+
+QString IdApplication() { return QStringLiteral(LUMIO_ID_APPLICATION); }
+
+QIcon IconeApplication() {
+    // Rendered here rather than left to an icon engine plugin, which a minimal Qt may lack.
+    QSvgRenderer svg(QStringLiteral(":/icone.svg"));
+    QIcon icone;
+    if (!svg.isValid()) return icone;
+    for (int n : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QImage image(n, n, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        svg.render(&p);
+        p.end();
+        icone.addPixmap(QPixmap::fromImage(image));
+    }
+    return icone;
+}
+
+void DeclarerApplication() {
+    QGuiApplication::setDesktopFileName(IdApplication());
+    QGuiApplication::setWindowIcon(IconeApplication());
+}
+
+} // namespace lumio

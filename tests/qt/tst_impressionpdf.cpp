@@ -1,0 +1,168 @@
+// Printing from the command line, read back from the PDF files: pages, paper, titles, where the
+// grids stand on the sheet, the digits of puzzles and solutions, and the refusals.
+#include "BancFenetre.h"
+#include "LecturePdf.h"
+
+#include <QtTest>
+#include <sys/stat.h>
+
+using namespace lumio;
+using namespace lumio::test;
+
+class TestImpressionPdf : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dossier_;
+    QString Chemin(const QString &nom) const { return dossier_.filePath(nom); }
+
+    // The exit code, and what was said on the error stream.
+    std::pair<int, QString> Lancer(const QStringList &arguments, bool sansAffichage = false) {
+        QProcess p;
+        HorsEcran(p, dossier_.path());
+        if (sansAffichage) {
+            // No display and no platform named: the program must find its own way.
+            QProcessEnvironment env = p.processEnvironment();
+            for (const char *v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                env.remove(v);
+            p.setProcessEnvironment(env);
+        }
+        p.start(Programme(), arguments);
+        if (!p.waitForFinished(60000)) p.kill();
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+
+  private slots:
+    void unLotDeTroisGrillesEtSesSolutions() {
+        const QString pdf = Chemin("lot.pdf");
+        QCOMPARE(Lancer({"--imprimer-grilles", "3", pdf, "--graine", "7", "--niveau", "2"}, true).first, 0);
+        QCOMPARE(Pages(pdf), 4);
+        QVERIFY(QString::fromUtf8(Outil("pdfinfo", {pdf})).contains("(A4)"));
+        // Every solution is a valid grid that agrees with each digit of its puzzle.
+        for (int n = 1; n <= 3; ++n) {
+            const int page = (n + 1) / 2;
+            const double haut = n % 2 ? 25 : 175;
+            const auto grilles = Mots(pdf, page), solutions = Mots(pdf, page + 2);
+            QVERIFY(Titres(grilles).contains(QString("Grille %1 - Niveau moyen").arg(n)));
+            QVERIFY(Titres(solutions).contains(QString("Solution grille %1 - Niveau moyen").arg(n)));
+            const GrilleChiffres g = GrilleLue(grilles, haut), s = GrilleLue(solutions, haut);
+            QVERIFY(GrilleValide(s));
+            int donnees = 0;
+            for (int k = 0; k < 81; ++k)
+                if (const Chiffre d = g.Cases()[std::size_t(k)])
+                    donnees += d == s.Cases()[std::size_t(k)] ? 1 : 100;
+            QVERIFY2(donnees >= 28 && donnees <= 32, qPrintable(QString::number(donnees)));
+        }
+        // The same seed gives the same grids again.
+        QCOMPARE(
+            Lancer({"--imprimer-grilles", "3", Chemin("encore.pdf"), "--graine", "7", "--niveau", "2"}).first,
+            0);
+        QCOMPARE(Outil("pdftotext", {Chemin("encore.pdf"), "-"}), Outil("pdftotext", {pdf, "-"}));
+    }
+
+    void lesGrillesSontPlaceesDepuisLesBordsDeLaFeuille() {
+        const QString pdf = Chemin("place.pdf");
+        QCOMPARE(Lancer({"--imprimer-grilles", "2", pdf, "--sans-solutions"}).first, 0);
+        QCOMPARE(Pages(pdf), 1);
+        // Ten pixels a millimetre: a bold block rule is a dark run of about four pixels, a cell's
+        // hairline a single one.
+        Outil("pdftoppm", {"-gray", "-r", "254", "-png", "-singlefile", pdf, Chemin("page")});
+        const QImage page(Chemin("page.png"));
+        QVERIFY(page.width() == 2100 && std::abs(page.height() - 2970) <= 1);
+        auto Regles = [&](bool colonnes, int a) {
+            std::vector<int> v;
+            for (int b = 0, debut = -1; b < (colonnes ? page.width() : page.height()); ++b) {
+                const bool sombre = qGray(colonnes ? page.pixel(b, a) : page.pixel(a, b)) < 100;
+                if (sombre && debut < 0) debut = b;
+                if (!sombre && debut >= 0 && b - debut >= 3) v.push_back(debut);
+                if (!sombre) debut = -1;
+            }
+            return v;
+        };
+        // Across the top row of cells above its digits, then down the last column right of them.
+        const std::vector<int> colonnes = Regles(true, 260), lignes = Regles(false, 1270);
+        const std::vector<double> attendues{20, 56, 92, 128}, hauteurs{25, 61, 97, 133, 175, 211, 247, 283};
+        QCOMPARE(colonnes.size(), attendues.size());
+        QCOMPARE(lignes.size(), hauteurs.size());
+        for (std::size_t i = 0; i < colonnes.size(); ++i)
+            QVERIFY(std::abs(colonnes[i] / 10.0 - attendues[i]) <= 0.5);
+        for (std::size_t i = 0; i < lignes.size(); ++i)
+            QVERIFY(std::abs(lignes[i] / 10.0 - hauteurs[i]) <= 0.5);
+    }
+
+    void laGrilleDUnePartieEnregistree() {
+        BancFenetre b;
+        const QString partie = LUMIO_TEST_DATA "/jeu_ecrit.sdk";
+        QVERIFY(b.fenetre->OuvrirFichier(partie));
+        for (bool solution : {false, true}) {
+            const QString pdf = Chemin(solution ? "solution.pdf" : "donnees.pdf");
+            QStringList arguments{"--imprimer", pdf, partie};
+            if (solution) arguments << "--avec-solution";
+            QCOMPARE(Lancer(arguments).first, 0);
+            const GrilleChiffres g = GrilleLue(Mots(pdf, 1), 15);
+            for (int c = 1; c <= 9; ++c)
+                for (int r = 1; r <= 9; ++r)
+                    QCOMPARE(g(c, r),
+                             solution || b.jeu().CasesDonnees(c, r) ? b.jeu().GrilleSolution(c, r) : 0);
+        }
+        // A PDF replaced keeps its permissions; with no game named, the start-up game prints.
+        const QString pdf = Chemin("donnees.pdf");
+        QVERIFY(QFile::setPermissions(pdf, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(Lancer({"--imprimer", pdf}).first, 0);
+        QCOMPARE(Pages(pdf), 1);
+        QCOMPARE(QFileInfo(pdf).permissions() & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
+    void lesDemandesRefuseesNeChangentRien_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("zéro") << QStringList{"--imprimer-grilles", "0", "@cible"}
+                              << "Vous pouvez imprimer de 1 à 99 grilles.";
+        QTest::newRow("cent") << QStringList{"--imprimer-grilles", "100", "@cible"} << "de 1 à 99 grilles";
+        QTest::newRow("niveau 5") << QStringList{"--imprimer-grilles", "2", "@cible", "--niveau", "5"}
+                                  << "Le niveau doit être 1, 2, 3 ou 4.";
+        QTest::newRow("graine") << QStringList{"--imprimer-grilles", "2", "@cible", "--graine", "x"}
+                                << "nombre entier";
+        QTest::newRow("option d'une autre commande")
+            << QStringList{"--imprimer", "@cible", "--sans-solutions"} << "Option inconnue";
+        QTest::newRow("partie abîmée") << QStringList{"--imprimer", "@cible", "@abime.sdk"} << "abime.sdk :";
+        QTest::newRow("partie dans un tube")
+            << QStringList{"--imprimer", "@cible", "@tube"} << "ce n'est pas un fichier";
+        QTest::newRow("pas un PDF") << QStringList{"--imprimer-grilles", "1", "@notes.txt"}
+                                    << "n'est pas un PDF";
+        QTest::newRow("tube") << QStringList{"--imprimer-grilles", "1", "@tube"}
+                              << "pas un fichier ordinaire";
+        QTest::newRow("dossier absent")
+            << QStringList{"--imprimer-grilles", "1", "@nulle-part/x.pdf"} << "le dossier n'existe pas";
+    }
+    void lesDemandesRefuseesNeChangentRien() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QTemporaryDir ici;
+        const std::map<QString, QByteArray> fichiers{{"cible", "%PDF-1.4 le PDF d'avant\n"},
+                                                     {"notes.txt", "des notes\n"},
+                                                     {"abime.sdk", QByteArray(100, 'x')}};
+        for (const auto &[nom, octets] : fichiers) {
+            QFile f(ici.filePath(nom));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size());
+        }
+        QCOMPARE(::mkfifo(QFile::encodeName(ici.filePath("tube")).constData(), 0600), 0);
+        for (QString &a : arguments)
+            if (a.startsWith('@')) a = ici.filePath(a.mid(1));
+        const auto [code, erreurs] = Lancer(arguments);
+        QCOMPARE(code, 1);
+        QVERIFY2(erreurs.contains(message), qPrintable(erreurs));
+        // Whatever was there is left as it was, with no stray file beside it.
+        for (const auto &[nom, octets] : fichiers) {
+            QFile f(ici.filePath(nom));
+            QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == octets);
+        }
+        QCOMPARE(QDir(ici.path())
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                     .size(),
+                 4);
+    }
+};
+
+QTEST_MAIN(TestImpressionPdf)
+#include "tst_impressionpdf.moc"
