@@ -222,7 +222,7 @@ class frmMain : public QMainWindow, public Fenetre {
     DialogImpression *dialogImpression_ = nullptr;
     DialogImpressionMult *dialogImpressionMult_ = nullptr;
     QPointer<Options1> options_;
-    std::unique_ptr<AnnonceurPlateau> annonceur_; // goes before the game it listens to
+    std::unique_ptr<AnnonceurPlateau> annonceur_; // destroyed before the game it listens to
 };
 
 } // namespace lumio

@@ -19,29 +19,6 @@ struct Ecouteur : ObservateurPlateau {
 class TestAffichage : public QObject {
     Q_OBJECT
   private slots:
-    void lesNomsDesCases_data() {
-        QTest::addColumn<int>("chiffre");
-        QTest::addColumn<int>("genre");
-        QTest::addColumn<int>("crayons");
-        QTest::addColumn<QString>("nom");
-        QTest::newRow("given") << 7 << int(GenreDonnee) << 0 << "Ligne 3, colonne 5 : 7, donné";
-        QTest::newRow("player digit") << 8 << int(GenreJoueur) << 0 << "Ligne 3, colonne 5 : 8";
-        QTest::newRow("wrong digit") << 4 << int(GenreFaux) << 0 << "Ligne 3, colonne 5 : 4, faux";
-        QTest::newRow("empty") << 0 << 0 << 0 << "Ligne 3, colonne 5 : vide";
-        QTest::newRow("pencil marks")
-            << 0 << 0 << ((1 << 2) | (1 << 4) | (1 << 7)) << "Ligne 3, colonne 5 : vide, crayon 2 4 7";
-        QTest::newRow("all nine marks")
-            << 0 << 0 << 0x3FE << "Ligne 3, colonne 5 : vide, crayon 1 2 3 4 5 6 7 8 9";
-    }
-    void lesNomsDesCases() {
-        QFETCH(int, chiffre);
-        QFETCH(int, genre);
-        QFETCH(int, crayons);
-        QFETCH(QString, nom);
-        QCOMPARE(QString::fromStdString(NomCase(5, 3, {Chiffre(chiffre), genre, std::uint16_t(crayons)})),
-                 nom);
-    }
-
     void lesNomsDeLaPalette_data() {
         QTest::addColumn<int>("copies");
         QTest::addColumn<bool>("limite");

@@ -3,6 +3,8 @@
 // the cell actions, and a name for everything a reader can reach in the dialogs.
 #include "AccessibilitePlateau.h"
 #include "BancFenetre.h"
+#include "DialogImpression.h"
+#include "DialogImpressionMult.h"
 #include "Form1.h"
 #include "Options1.h"
 #include "frmAide.h"
@@ -323,6 +325,8 @@ class TestAccessibilite : public QObject {
         QTest::newRow("best times") << "frmScore";
         QTest::newRow("about") << "Form1";
         QTest::newRow("help") << "frmAide";
+        QTest::newRow("print") << "DialogImpression";
+        QTest::newRow("print a batch") << "DialogImpressionMult";
     }
     void toutCeQuUnLecteurAtteintANom() {
         QFETCH(QString, fenetre);
@@ -331,6 +335,8 @@ class TestAccessibilite : public QObject {
         if (fenetre == "Options1") w = std::make_unique<Options1>(b.jeu(), b.fenetre.get());
         if (fenetre == "frmScore") w = std::make_unique<frmScore>(b.jeu(), b.fenetre.get());
         if (fenetre == "Form1") w = std::make_unique<Form1>(b.fenetre.get());
+        if (fenetre == "DialogImpression") w = std::make_unique<DialogImpression>(b.jeu(), b.fenetre.get());
+        if (fenetre == "DialogImpressionMult") w = std::make_unique<DialogImpressionMult>(b.jeu(), b.fenetre.get());
         if (fenetre == "frmAide") b.fenetre->AfficherAide();
         QWidget *cible = w ? w.get() : b.fenetre.get();
         if (fenetre == "frmAide") cible = b.fenetre->findChild<frmAide *>();
