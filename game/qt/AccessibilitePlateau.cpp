@@ -279,7 +279,9 @@ void AnnonceurPlateau::Annoncer() {
         QAccessible::updateAccessibility(&e);
     }
     const int k = IndexDuCurseur(j);
-    if (k < 0 || !coupN->hasFocus() || k == focus_) return;
+    // A modal window opening over the board (the best times after a victory) takes the focus next.
+    const QWidget *modale = QApplication::activeModalWidget();
+    if (k < 0 || !coupN->hasFocus() || k == focus_ || (modale && modale != coupN->window())) return;
     focus_ = k;
     QAccessibleEvent e(coupN, QAccessible::Focus);
     e.setChild(k);
