@@ -11,6 +11,7 @@ PAQUETS=(
   clang libclang-rt-dev
   desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl libxml2-utils groff-base
   strace dpkg-dev
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi
 )
 
 manquants=()

@@ -2,6 +2,7 @@
 #include "tovxp/TovCommand.h"
 #include "tovxp/PropertyBag.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEnterEvent>
 #include <QKeyEvent>
@@ -79,6 +80,11 @@ void TovCommand::setUp() {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     InitProperties();
+    // A screen reader already listening may have been given a plain widget for this control
+    // while its base was being built; from now on it is presented as the button it is.
+    if (QAccessible::isActive())
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(this))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 QSize TovCommand::sizeHint() const {
@@ -186,6 +192,11 @@ void TovCommand::setCaption(const QString &caption) {
     m_caption = caption;
     Refresh();
     deriveAccessKey();
+    // The caption is the button's name for a screen reader, unless the host gave it another.
+    if (accessibleName().isEmpty()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TovCommand::setBackColor(Color color) {
@@ -477,9 +488,21 @@ void TovCommand::leaveEvent(QEvent *event) {
 // ---- showing the face ----
 
 void TovCommand::Refresh() {
+    announceChecked();
     if (!m_ready) return;
     showFace();
     update();
+}
+
+void TovCommand::announceChecked() {
+    // Every change of Value ends in a repaint request, so this sees them all.
+    const bool checked = m_checkBox && m_value;
+    if (checked == m_announcedChecked) return;
+    m_announcedChecked = checked;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 // The device pixels the control covers in its window. At a fractional ratio its edges may fall

@@ -3,6 +3,7 @@
 // modResolution, modCreation).
 #pragma once
 
+#include "Affichage.h"
 #include "ChoixImprimante.h"
 #include "Couleur.h"
 #include "Fenetre.h"
@@ -109,6 +110,12 @@ class Jeu {
     double OrigineCalculeeY() const;
 
     // ---- board drawing ----
+    // What each cell shows as drawn, and who is told of it (nobody unless set).
+    GrilleAffichee Affichage;
+    ObservateurPlateau *observateur = nullptr;
+    // The cell and the palette picture i (1..9) as a screen reader speaks them.
+    std::string NomCase(int c, int r) const;
+    std::string NomPalette(int i) const;
     void DessinerGrille();
     void EffacerCase(int d, int kind, int c, int r);
     void DessinerChiffre(int d, int kind, int c, int r);
@@ -215,6 +222,7 @@ class Jeu {
 
   private:
     void DessinerLignes();
+    void NoterCase(int c, int r, const CaseAffichee &v);
     void MontrerPaletteInitiale();
     void PlacerCurseurCentre();
     // The digit counts of the palette as a cell loses or gains a digit.

@@ -98,6 +98,8 @@ void Jeu::DessinerLignes() {
 void Jeu::DessinerGrille() {
     surface.Remplir(OrigineX, OrigineY, OrigineX + 405, OrigineY + 405, CouleurFondGrille);
     DessinerLignes();
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r) NoterCase(c, r, {});
 }
 
 void Jeu::EffacerCase(int d, int kind, int c, int r) {
@@ -108,6 +110,12 @@ void Jeu::EffacerCase(int d, int kind, int c, int r) {
         taille = 9;
     }
     surface.Remplir(x, y, x + taille, y + taille, CouleurFondGrille);
+    CaseAffichee v = Affichage(c, r);
+    if (kind == GenreCrayon)
+        v.crayons = std::uint16_t(v.crayons & ~(1u << d));
+    else
+        v = {};
+    NoterCase(c, r, v);
 }
 
 void Jeu::DessinerChiffre(int d, int kind, int c, int r) {
@@ -130,11 +138,17 @@ void Jeu::DessinerChiffre(int d, int kind, int c, int r) {
         surface.Decouper(xc, yc, xc + 37, yc + 37);
         surface.Ecrire(x, y, s, police, couleur);
         surface.SansDecoupe();
+        CaseAffichee v = Affichage(c, r);
+        v.crayons = std::uint16_t(v.crayons | (1u << d));
+        NoterCase(c, r, v);
     } else {
         const Police police{PoliceChiffres, 21, kind == GenreDonnee};
         const double x = OrigineX + 45 * (c - 0.5) - surface.LargeurTexte(s, police) / 2;
         const double y = OrigineY + 45 * (r - 0.5) - surface.HauteurTexte(s, police) / 2;
-        if (x >= 43) surface.Ecrire(x, y, s, police, couleur);
+        if (x >= 43) {
+            surface.Ecrire(x, y, s, police, couleur);
+            NoterCase(c, r, {Chiffre(d), kind, 0});
+        }
     }
     VerifierFin();
 }
@@ -146,11 +160,13 @@ void Jeu::MarquerErreur(int c, int r, int d) {
     const double x = OrigineX + 45 * (c - 0.5) - surface.LargeurTexte(s, police) / 2;
     const double y = OrigineY + 45 * (r - 0.5) - surface.HauteurTexte(s, police) / 2;
     surface.Ecrire(x, y, s, police, CouleurFaux);
+    NoterCase(c, r, {Chiffre(d), GenreFaux, 0});
 }
 
 void Jeu::DessinerCadre(int c, int r) {
     surface.Encadrer(OrigineX + 45 * (c - 1), OrigineY + 45 * (r - 1), OrigineX + 45 * c, OrigineY + 45 * r, 2,
                      CouleurCadre);
+    if (observateur) observateur->CurseurPlace(c, r);
 }
 
 void Jeu::RedessinerCurseur(int c0, int r0, int c, int r) {

@@ -1,6 +1,8 @@
 // A picture that answers a click.
 #include "ClicImage.h"
 
+#include "Accessibilite.h"
+
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -9,6 +11,8 @@ namespace lumio {
 ClicImage::ClicImage(QWidget *image, std::function<void()> action) : QObject(image), action_(std::move(action)) {
     image->installEventFilter(this);
     image->setCursor(Qt::PointingHandCursor);
+    // A reader presents it as a button from now on.
+    RenouvelerInterface(image);
 }
 
 bool ClicImage::eventFilter(QObject *objet, QEvent *e) {

@@ -8,6 +8,8 @@
 #include "Jeu.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -18,9 +20,11 @@ namespace lumio {
 DialogImpressionMult::DialogImpressionMult(Jeu &jeu, QWidget *parent) : QDialog(parent), jeu_(jeu) {
     PreparerFormulaire(this, QStringLiteral("DialogImpressionMult"),
                        QStringLiteral("Générer et imprimer des grilles"), 5760, 2880);
-    CreerLibelle(this, QStringLiteral("Label1"), QStringLiteral("Nombre de grilles à imprimer :"),
-                 Twips(240, 240, 2535, 255));
+    QLabel *nombre =
+        CreerLibelle(this, QStringLiteral("Label1"), QStringLiteral("Nombre de grilles à imprimer :"),
+                     Twips(240, 240, 2535, 255));
     combo_ = new QComboBox(this);
+    nombre->setBuddy(combo_); // the count's name for a screen reader
     combo_->setObjectName(QStringLiteral("Combo1"));
     combo_->setGeometry(Twips(2880, 240, 615, 315));
     combo_->setEditable(true);
@@ -29,6 +33,8 @@ DialogImpressionMult::DialogImpressionMult(Jeu &jeu, QWidget *parent) : QDialog(
     for (int n = 1; n <= LotMaximum; ++n)
         combo_->addItem(QString::number(n));
     combo_->setEditText(QStringLiteral("4"));
+    // The field typed into stands inside the list, where the label's buddy does not reach.
+    combo_->lineEdit()->setAccessibleName(QStringLiteral("Nombre de grilles à imprimer"));
 
     QGroupBox *sorte =
         CreerCadre(this, QStringLiteral("Frame1"), QStringLiteral("Imprimer "), Twips(240, 720, 3255, 1455));

@@ -1,6 +1,7 @@
 // The about window "A propos".
 #include "Form1.h"
 
+#include "Accessibilite.h"
 #include "Boutons.h"
 #include "Liens.h"
 #include "Pictogrammes.h"
@@ -55,6 +56,7 @@ LibelleLien::LibelleLien(const QString &texte, const QString &role, QWidget *par
     QPalette p = palette();
     p.setColor(QPalette::WindowText, CouleurLien);
     setPalette(p);
+    RenouvelerInterface(this); // a link, not the plain label it was while being built
 }
 
 void LibelleLien::mousePressEvent(QMouseEvent *e) {

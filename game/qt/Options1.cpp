@@ -277,6 +277,8 @@ void Options1::DefinirLargeur(int twips) {
 void Options1::Elargir() {
     DefinirLargeur(LargeurComplete);
     bascule_->setProperty("Caption", QStringLiteral("<<"));
+    // Arrows say nothing to a screen reader.
+    bascule_->setAccessibleName(QStringLiteral("Moins d'options"));
 }
 
 void Options1::BasculerLargeur() {
@@ -285,6 +287,7 @@ void Options1::BasculerLargeur() {
     } else {
         DefinirLargeur(LargeurGauche);
         bascule_->setProperty("Caption", QStringLiteral(">>"));
+        bascule_->setAccessibleName(QStringLiteral("Plus d'options"));
     }
 }
 

@@ -104,7 +104,9 @@ frmAide::frmAide(std::unique_ptr<QHelpEngine> moteur, QWidget *parent)
     auto *separateur = new QSplitter(Qt::Horizontal, this);
     onglets_ = new QTabWidget(separateur);
     onglets_->setObjectName("Onglets");
+    onglets_->setAccessibleName(QStringLiteral("Sommaire, index et recherche"));
     navigateur_ = new NavigateurAide(*moteur_, separateur);
+    navigateur_->setAccessibleName(QStringLiteral("Page d'aide"));
     separateur->addWidget(onglets_);
     separateur->addWidget(navigateur_);
     separateur->setStretchFactor(1, 1);
@@ -156,6 +158,7 @@ void frmAide::CreerOnglets() {
     QHelpContentWidget *sommaire = moteur_->contentWidget();
     sommaire->setObjectName("Sommaire");
     sommaire->setHeaderHidden(true);
+    sommaire->setAccessibleName(QStringLiteral("Sommaire"));
     connect(sommaire, &QHelpContentWidget::linkActivated, navigateur_,
             [this](const QUrl &u) { navigateur_->setSource(u); });
     // The contents follow the page shown, whichever way it was reached.
@@ -175,9 +178,11 @@ void frmAide::CreerOnglets() {
     motIndex_ = new QLineEdit;
     motIndex_->setObjectName("MotIndex");
     motIndex_->setPlaceholderText(QStringLiteral("Mot de l'index"));
+    motIndex_->setAccessibleName(motIndex_->placeholderText());
     motIndex_->setClearButtonEnabled(true);
     QHelpIndexWidget *index = moteur_->indexWidget();
     index->setObjectName("Index");
+    index->setAccessibleName(QStringLiteral("Index"));
     colonneIndex->addWidget(motIndex_);
     colonneIndex->addWidget(index);
     connect(motIndex_, &QLineEdit::textChanged, index,
@@ -196,6 +201,7 @@ void frmAide::CreerOnglets() {
     motRecherche_ = new QLineEdit;
     motRecherche_->setObjectName("MotRecherche");
     motRecherche_->setPlaceholderText(QStringLiteral("Mot à chercher"));
+    motRecherche_->setAccessibleName(motRecherche_->placeholderText());
     motRecherche_->setClearButtonEnabled(true);
     auto *chercher = new QPushButton(QStringLiteral("Chercher"));
     chercher->setObjectName("Rechercher");
@@ -206,6 +212,7 @@ void frmAide::CreerOnglets() {
     etatRecherche_->setWordWrap(true);
     resultats_ = new QListWidget;
     resultats_->setObjectName("Resultats");
+    resultats_->setAccessibleName(QStringLiteral("Résultats"));
     resultats_->setWordWrap(true);
     colonne->addLayout(ligne);
     colonne->addWidget(etatRecherche_);

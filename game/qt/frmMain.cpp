@@ -1,6 +1,7 @@
 // The main window: menus, the persistent board image, labels, palette and input routing.
 #include "frmMain.h"
 
+#include "AccessibilitePlateau.h"
 #include "Boutons.h"
 #include "frmImages.h"
 #include "frmScore.h"
@@ -174,6 +175,7 @@ frmMain::frmMain(MagasinReglages &reglages, LecteurSons &sons, SourceAleatoire &
     CreerControles();
     BrancherOptions();
     BrancherAide();
+    BrancherAccessibilite();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
@@ -389,7 +391,10 @@ void frmMain::Montrer() {
 
 TailleClient frmMain::Taille() const { return {zone_->width(), zone_->height()}; }
 
-void frmMain::MontrerImagePalette(int i, int k) { imgChiffre(i)->MontrerImage(k); }
+void frmMain::MontrerImagePalette(int i, int k) {
+    imgChiffre(i)->MontrerImage(k);
+    AnnoncerPalette();
+}
 
 void frmMain::DefinirLibelle(int n, const std::string &texte) { Libelle(n)->setText(QString::fromStdString(texte)); }
 

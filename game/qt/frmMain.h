@@ -24,6 +24,7 @@ class QMenu;
 
 namespace lumio {
 
+class AnnonceurPlateau;
 class frmMain;
 class DialogImpression;
 class DialogImpressionMult;
@@ -184,6 +185,8 @@ class frmMain : public QMainWindow, public Fenetre {
     void CreerControles();
     void BrancherOptions(); // the menu entry and the picture that open the options
     void BrancherAide();    // the "&?" menu, F1 and the web picture
+    void BrancherAccessibilite(); // names for a screen reader, and the board as a table
+    void AnnoncerPalette();
     QAction *AjouterAction(QMenu *menu, const QString &nom, const QString &texte, const QKeySequence &raccourci,
                            bool actif);
     QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }
@@ -219,6 +222,7 @@ class frmMain : public QMainWindow, public Fenetre {
     DialogImpression *dialogImpression_ = nullptr;
     DialogImpressionMult *dialogImpressionMult_ = nullptr;
     QPointer<Options1> options_;
+    std::unique_ptr<AnnonceurPlateau> annonceur_; // destroyed before the game it listens to
 };
 
 } // namespace lumio

@@ -84,6 +84,7 @@ frmScore::frmScore(Jeu &jeu, QWidget *parent) : QDialog(parent), jeu_(jeu) {
     image->setObjectName("Image1");
     image->setGeometry(304, 70, 48, 48);
     image->setPixmap(Coupe(devicePixelRatioF()));
+    image->setAccessibleName(QStringLiteral("Coupe"));
 
     CreerBouton(this, "TovCommand1", QStringLiteral("Effacer les scores"), QRect(24, 176, 105, 25),
                 [this] { EffacerScores(); });

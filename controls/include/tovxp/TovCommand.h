@@ -197,6 +197,8 @@ class TOVXP_EXPORT TovCommand : public QWidget {
     QColor hostBackground() const;
     void showFace();
     QFont hostFont() const;
+    // Tells assistive technology that the check-box mode's checked state changed.
+    void announceChecked();
 
     bool m_mouseIsOver = false;
     QString m_caption;
@@ -222,6 +224,7 @@ class TOVXP_EXPORT TovCommand : public QWidget {
     // window that was closed by it, say) must not click.
     int m_keyDown = 0;
     bool m_mouseDown = false;
+    bool m_announcedChecked = false;
 
     quint32 m_id = 0;
     QChar m_accessKey;

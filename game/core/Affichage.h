@@ -1,0 +1,36 @@
+// What each cell of the board shows, recorded as it is drawn, and who is told when it changes:
+// the board itself is only pixels, and a player who cannot see it needs it in words.
+#pragma once
+
+#include "Grille.h"
+
+#include <cstdint>
+#include <string>
+
+namespace lumio {
+
+struct CaseAffichee {
+    Chiffre chiffre = 0;       // the large digit shown, 0 for none
+    int genre = 0;             // how it is shown: GenreJoueur, GenreDonnee or GenreFaux
+    std::uint16_t crayons = 0; // bit d set: the pencil mark of digit d is shown
+
+    bool operator==(const CaseAffichee &o) const {
+        return chiffre == o.chiffre && genre == o.genre && crayons == o.crayons;
+    }
+    bool operator!=(const CaseAffichee &o) const { return !(*this == o); }
+};
+
+using GrilleAffichee = Grille9<CaseAffichee>;
+
+// Told, as the board is drawn, of each cell whose look changed and of each move of the cursor.
+class ObservateurPlateau {
+  public:
+    virtual ~ObservateurPlateau() = default;
+    virtual void CaseChangee(int c, int r) = 0;
+    virtual void CurseurPlace(int c, int r) = 0;
+};
+
+// How a reader speaks cell (c, r): "Ligne 3, colonne 5 : 7, donné", "… : vide, crayon 2 4 7".
+std::string NomCase(int c, int r, const CaseAffichee &v);
+
+} // namespace lumio
