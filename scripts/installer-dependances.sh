@@ -4,7 +4,7 @@ set -euo pipefail
 
 PAQUETS=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6svg6-dev qt6-translations-l10n
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   fonts-comic-neue fonts-liberation
   xvfb xauth openbox xdotool imagemagick poppler-utils sox qqwing
