@@ -1,9 +1,8 @@
 // Renders the application icon's SVG into the PNG sizes of the freedesktop icon theme.
+#include "ImageIcone.h"
+
 #include <QDir>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <cstdio>
 
 // rendre-icone ICONE.svg DOSSIER NOM TAILLE... writes DOSSIER/NxN/apps/NOM.png for each size.
@@ -22,12 +21,7 @@ int main(int argc, char *argv[]) {
     }
     for (int i = 4; i < argc; ++i) {
         const int n = QByteArray(argv[i]).toInt();
-        QImage image(n, n, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        svg.render(&p);
-        p.end();
+        const QImage image = lumio::ImageIcone(svg, n);
         const QString dossier = QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[2])).arg(n);
         const QString fichier = dossier + "/" + QString::fromLocal8Bit(argv[3]) + ".png";
         if (!QDir().mkpath(dossier) || !image.save(fichier, "PNG")) {

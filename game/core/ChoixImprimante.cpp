@@ -69,11 +69,6 @@ int NiveauDuReglage(const std::string &cp) {
     return cp.size() == 1 && cp[0] >= '1' && cp[0] <= '4' ? cp[0] - '0' : 0;
 }
 
-int NiveauCourantDuReglage(const std::string &cp) {
-    const long long n = ArrondiPair(ValeurNumerique(cp));
-    return n >= 1 && n <= 4 ? int(n) : 1;
-}
-
 int NombreDeGrilles(double nombre) {
     if (!(nombre >= 1)) return 0;
     if (nombre > LotMaximum) return -1;

@@ -42,8 +42,6 @@ std::string NomNiveauTitre(int niveau);
 
 // The batch level a stored "CP" selects: 1..4 for exactly "1" .. "4", 0 (none) otherwise.
 int NiveauDuReglage(const std::string &cp);
-// The game level the same text gives at start-up, for a batch that has none of its own.
-int NiveauCourantDuReglage(const std::string &cp);
 
 // How many grids a count prints: its whole part, 0 below 1, and -1 above 99, which the batch
 // tables cannot hold and which is refused before anything is generated.

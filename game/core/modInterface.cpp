@@ -31,15 +31,16 @@ void Jeu::Form_Load(const std::function<bool()> &premierePartie) {
     // The random source is seeded once, when the process creates it.
     fenetre.Montrer();
 
-    const long long cp = ArrondiPair(ValeurNumerique(reglages.Lire("CP", "1")));
-    if (cp >= 1 && cp <= 4) {
-        Niveau = int(cp);
+    // The same reading as the options dialog's, with the same rules for a hand-edited value.
+    const ChoixOptions o = LireOptions();
+    if (const int niveau = OptionNiveau(o.ChoixDifficulte)) {
+        Niveau = niveau;
         fenetre.DefinirLibelle(2, NomNiveau(Niveau));
     } else {
         Niveau = 1; // a hand-edited level the generator cannot take
     }
 
-    const long long tmd = ArrondiPair(ValeurNumerique(reglages.Lire("TMD", "1")));
+    const long long tmd = ArrondiPair(ValeurNumerique(o.TypeJeu));
     ModeJeu = tmd >= -2147483647 && tmd <= 2147483647 ? int(tmd) : 0;
     if (ModeJeu == 1 || ModeJeu == 2) {
         fenetre.DefinirLibelle(1, ModeJeu == 1 ? "Mode Jeu" : "Mode création");
@@ -50,15 +51,14 @@ void Jeu::Form_Load(const std::function<bool()> &premierePartie) {
     // Without a theme the board still gets the system window colour: a black board would hide
     // the digits.
     CFONDGRILLE = fenetre.CouleurFondSysteme();
-    const std::string cc = reglages.Lire("CC", "3");
-    if (cc.size() == 1 && cc[0] >= '0' && cc[0] <= '5') AppliquerTheme(cc[0] - '0');
+    if (const int theme = OptionCouleur(o.ChoixCouleur); theme >= 0) AppliquerTheme(theme);
 
     PreparerPlateau();
 
-    VerifImmediate = Booleen(reglages.Lire("VF", "0")).value_or(false);
-    LimiterChiffres = Booleen(reglages.Lire("CDE", "1")).value_or(true);
-    FLAGJOUERLESSONS = Booleen(reglages.Lire("JLS", "1")).value_or(true);
-    NJOUEUR = reglages.Lire("NJ", "Pilou");
+    VerifImmediate = o.Veri;
+    LimiterChiffres = o.Limiter;
+    FLAGJOUERLESSONS = o.Sons;
+    NJOUEUR = o.NomJoueur;
 
     if (!premierePartie || !premierePartie()) mnuJeuNouveau_Click();
 }

@@ -1,11 +1,9 @@
 // What the desktop knows the game by: its application id and its icon.
 #include "Application.h"
+#include "ImageIcone.h"
 
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 namespace lumio {
 
@@ -16,15 +14,8 @@ QIcon IconeApplication() {
     QSvgRenderer svg(QStringLiteral(":/icone.svg"));
     QIcon icone;
     if (!svg.isValid()) return icone;
-    for (int n : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        QImage image(n, n, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        svg.render(&p);
-        p.end();
-        icone.addPixmap(QPixmap::fromImage(image));
-    }
+    for (int n : {16, 22, 24, 32, 48, 64, 128, 256})
+        icone.addPixmap(QPixmap::fromImage(ImageIcone(svg, n)));
     return icone;
 }
 

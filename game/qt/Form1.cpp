@@ -3,6 +3,7 @@
 
 #include "Accessibilite.h"
 #include "Boutons.h"
+#include "FormulaireTwips.h"
 #include "Liens.h"
 #include "Pictogrammes.h"
 
@@ -20,14 +21,7 @@ namespace {
 constexpr int Largeur = 448, Hauteur = 210;
 // The window's designed height on the screen, in pixels from the top of the work area.
 constexpr int HautEcran = 150;
-const QColor Fond(252, 233, 165), Bleu(0, 0, 192), Vert(0, 64, 0), CouleurLien(0, 0, 238);
-
-QFont Police(int pixels, bool gras = false) {
-    QFont f(QStringLiteral("Comic Sans MS"));
-    f.setPixelSize(pixels);
-    f.setBold(gras);
-    return f;
-}
+const QColor CouleurLien(0, 0, 238);
 
 QLabel *Libelle(QWidget *parent, const char *nom, const QString &texte, const QRect &place, const QFont &f,
                 const QColor &couleur) {
@@ -98,10 +92,7 @@ Form1::Form1(QWidget *parent) : QDialog(parent) {
     setModal(true);
     setFixedSize(Largeur, Hauteur);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Fond);
-    setPalette(pal);
+    PeindreFondFormulaire(this);
 
     auto *logo = new QLabel(this);
     logo->setObjectName("Image3");
@@ -109,16 +100,16 @@ Form1::Form1(QWidget *parent) : QDialog(parent) {
     logo->setPixmap(DessinerPictogramme(Pictogramme::Logo, 100, qApp->devicePixelRatio()));
     logo->setAccessibleName(QStringLiteral("Logo de Sudoku-Lumio"));
 
-    Libelle(this, "Label1", QStringLiteral(" Sudoku-Lumio"), QRect(138, 16, 296, 40), Police(28, true), Bleu);
-    Libelle(this, "Label10", QStringLiteral("V ") + VersionProgramme(), QRect(146, 56, 120, 22), Police(15),
-            Vert);
+    Libelle(this, "Label1", QStringLiteral(" Sudoku-Lumio"), QRect(138, 16, 296, 40), PoliceFormulaire(28, true), BleuFormulaire);
+    Libelle(this, "Label10", QStringLiteral("V ") + VersionProgramme(), QRect(146, 56, 120, 22), PoliceFormulaire(15),
+            VertFormulaire);
 
     // Each link is as wide as its text, so that only the text answers the mouse.
     auto lien = [this](const char *nom, const QString &texte, const QString &role, int x, int y) {
         auto *l = new LibelleLien(texte, role, this);
         l->setObjectName(nom);
         l->setFont([&] {
-            QFont f = Police(14);
+            QFont f = PoliceFormulaire(14);
             f.setUnderline(true);
             return f;
         }());
@@ -130,7 +121,7 @@ Form1::Form1(QWidget *parent) : QDialog(parent) {
     const QString mail = QStringLiteral("Écrit un message à l'auteur");
     auto *site = lien("Label6", QStringLiteral("Site"), page, 146, 94);
     auto *adresse = lien("Label5", AdressePageWeb(), page, 204, 94);
-    Libelle(this, "Label7", QStringLiteral("Email"), QRect(146, 122, 56, 22), Police(14), Bleu);
+    Libelle(this, "Label7", QStringLiteral("Email"), QRect(146, 122, 56, 22), PoliceFormulaire(14), BleuFormulaire);
     auto *contact = lien("Label4", AdresseContact(), mail, 204, 122);
     connect(site, &LibelleLien::Active, this, [] { OuvrirPageWeb(); });
     connect(adresse, &LibelleLien::Active, this, [] { OuvrirPageWeb(); });

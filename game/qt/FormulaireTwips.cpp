@@ -10,8 +10,6 @@ namespace lumio {
 
 namespace {
 
-const QColor Fond(252, 233, 165), Bleu(0, 0, 192), Vert(0, 64, 0);
-
 void Colorer(QWidget *w, const QColor &c) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, c);
@@ -23,31 +21,40 @@ void Colorer(QWidget *w, const QColor &c) {
 } // namespace
 
 QRect Twips(int gauche, int haut, int largeur, int hauteur) {
-    return QRect(gauche / 15, haut / 15, largeur / 15, hauteur / 15);
+    return QRect(gauche / TwipsParPixel, haut / TwipsParPixel, largeur / TwipsParPixel, hauteur / TwipsParPixel);
+}
+
+QFont PoliceFormulaire(int pixels, bool gras) {
+    QFont police(QStringLiteral("Comic Sans MS"));
+    police.setPixelSize(pixels);
+    if (gras) police.setBold(true);
+    return police;
+}
+
+void PeindreFondFormulaire(QWidget *fenetre) {
+    fenetre->setAutoFillBackground(true);
+    QPalette p = fenetre->palette();
+    p.setColor(QPalette::Window, FondFormulaire);
+    fenetre->setPalette(p);
 }
 
 void PreparerFormulaire(QDialog *dialogue, const QString &nom, const QString &titre, int largeurTwips,
                         int hauteurTwips) {
     dialogue->setObjectName(nom);
     dialogue->setWindowTitle(titre);
-    dialogue->setFixedSize(largeurTwips / 15, hauteurTwips / 15);
+    dialogue->setFixedSize(largeurTwips / TwipsParPixel, hauteurTwips / TwipsParPixel);
     // A fixed little dialog: a title and a close button, nothing to minimise or enlarge.
     dialogue->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                              Qt::WindowCloseButtonHint);
-    dialogue->setAutoFillBackground(true);
-    QPalette p = dialogue->palette();
-    p.setColor(QPalette::Window, Fond);
-    dialogue->setPalette(p);
-    QFont police(QStringLiteral("Comic Sans MS"));
-    police.setPixelSize(12);
-    dialogue->setFont(police);
+    PeindreFondFormulaire(dialogue);
+    dialogue->setFont(PoliceFormulaire(12));
 }
 
 QGroupBox *CreerCadre(QWidget *parent, const QString &nom, const QString &titre, const QRect &place) {
     auto *cadre = new QGroupBox(titre, parent);
     cadre->setObjectName(nom);
     cadre->setGeometry(place);
-    Colorer(cadre, Bleu);
+    Colorer(cadre, BleuFormulaire);
     return cadre;
 }
 
@@ -55,7 +62,7 @@ QLabel *CreerLibelle(QWidget *parent, const QString &nom, const QString &texte, 
     auto *libelle = new QLabel(texte, parent);
     libelle->setObjectName(nom);
     libelle->setGeometry(place);
-    Colorer(libelle, Bleu);
+    Colorer(libelle, BleuFormulaire);
     return libelle;
 }
 
@@ -65,7 +72,7 @@ QRadioButton *CreerOption(QWidget *parent, const QString &nom, const QString &te
     option->setObjectName(nom);
     option->setGeometry(place);
     option->setToolTip(bulle);
-    Colorer(option, Vert);
+    Colorer(option, VertFormulaire);
     return option;
 }
 

@@ -4,6 +4,7 @@
 #include "ChoixImprimante.h"
 #include "Dialogues.h"
 #include "MagasinQSettings.h"
+#include "Options.h"
 #include "Polices.h"
 #include "SurfaceImprimante.h"
 #include "frmMain.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -153,7 +155,7 @@ void ImprimerLot(const Demande &d) {
     PreparerPdf(imprimante, d.fichier);
     SurfaceImprimante page(imprimante);
     const bool reussi = ComposerLot(page, *hasard, *lot, d.nombre, d.niveau.value_or(NiveauDuReglage(cp)),
-                                    NiveauCourantDuReglage(cp), d.avecSolutions);
+                                    std::max(OptionNiveau(cp), 1), d.avecSolutions);
     Publier(page, reussi, d.fichier);
 }
 

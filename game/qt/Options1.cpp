@@ -21,7 +21,6 @@ namespace lumio {
 
 namespace {
 
-constexpr int Twips = 15; // per pixel
 constexpr int HauteurClient = 280;
 constexpr int Espace = 6; // between a check box and its text
 
@@ -29,8 +28,6 @@ const char *const TexteModeJeu =
     "L'ordinateur propose une grille correspondant au niveau choisi (de facile à "
     "expert). Le joueur tente de résoudre cette grille.";
 const char *const TexteModeCreation = "L'ordinateur calcule la solution d'une grille soumise par le joueur.";
-
-const QColor Fond(252, 233, 165), Titres(0, 0, 192);
 
 // A check box whose caption wraps onto as many lines as its width needs; the box sits beside
 // the first line and the whole surface takes the click.
@@ -104,7 +101,7 @@ QGroupBox *Groupe(const char *nom, const QString &titre, const QRect &place, QWi
     auto *g = Placer(new QGroupBox(titre, parent), nom, place);
     QPalette p = g->palette();
     for (auto groupe : {QPalette::Active, QPalette::Inactive})
-        p.setColor(groupe, QPalette::WindowText, Titres);
+        p.setColor(groupe, QPalette::WindowText, BleuFormulaire);
     g->setPalette(p);
     return g;
 }
@@ -136,13 +133,8 @@ Options1::Options1(Jeu &jeu, QWidget *principale) : QDialog(principale), jeu_(je
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(DessinerPictogramme(Pictogramme::Preferences, 32, 2.0)));
     setAttribute(Qt::WA_DeleteOnClose);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Fond);
-    setPalette(pal);
-    QFont police(QStringLiteral("Comic Sans MS"));
-    police.setPixelSize(13);
-    setFont(police);
+    PeindreFondFormulaire(this);
+    setFont(PoliceFormulaire(13));
 
     // Left column: the mode, what it means, the player.
     QGroupBox *frame1 = Groupe("Frame1", QStringLiteral("Mode"), QRect(16, 8, 214, 50), this);
@@ -156,7 +148,7 @@ Options1::Options1(Jeu &jeu, QWidget *principale) : QDialog(principale), jeu_(je
     label1->setBuddy(nomJoueur_);
 
     // Middle column, from 3720 twips: what a play-mode game checks.
-    colonneMilieu_ = Placer(new QWidget(this), "ColonneMilieu", QRect(3720 / Twips, 0, 186, HauteurClient));
+    colonneMilieu_ = Placer(new QWidget(this), "ColonneMilieu", QRect(3720 / TwipsParPixel, 0, 186, HauteurClient));
     QGroupBox *frame2 =
         Groupe("Frame2", QStringLiteral("Niveau de difficulté"), QRect(0, 8, 184, 116), colonneMilieu_);
     Options(niveaux_, "Option1",
@@ -171,7 +163,7 @@ Options1::Options1(Jeu &jeu, QWidget *principale) : QDialog(principale), jeu_(je
         "Check2", QRect(4, 182, 180, 40));
 
     // Right column, from 6720 twips: the board's colours and the sounds.
-    colonneDroite_ = Placer(new QWidget(this), "ColonneDroite", QRect(6720 / Twips, 0, 188, HauteurClient));
+    colonneDroite_ = Placer(new QWidget(this), "ColonneDroite", QRect(6720 / TwipsParPixel, 0, 188, HauteurClient));
     QGroupBox *frame4 =
         Groupe("Frame4", QStringLiteral("Couleur de fond"), QRect(0, 8, 185, 160), colonneDroite_);
     Options(couleurs_, "Option4",
@@ -187,17 +179,14 @@ Options1::Options1(Jeu &jeu, QWidget *principale) : QDialog(principale), jeu_(je
     check1_ = Placer(new QCheckBox(QStringLiteral("Actifs"), frame3), "Check1", QRect(12, 20, 160, 22));
     check1_->setPalette(TexteNoir(frame3->palette()));
 
-    auto place = [](int gauche, int haut, int largeur, int hauteur) {
-        return QRect(gauche / Twips, haut / Twips, largeur / Twips, hauteur / Twips);
-    };
-    CreerBouton(this, "TovCommand1", QStringLiteral("OK"), place(240, 3600, 1095, 375),
+    CreerBouton(this, "TovCommand1", QStringLiteral("OK"), Twips(240, 3600, 1095, 375),
                 [this] { Valider(); });
-    CreerBouton(this, "TovCommand2", QStringLiteral("Annuler"), place(1560, 3600, 1095, 375),
+    CreerBouton(this, "TovCommand2", QStringLiteral("Annuler"), Twips(1560, 3600, 1095, 375),
                 [this] { close(); });
-    bascule_ = CreerBouton(this, "TovCommand3", QStringLiteral("<<"), place(2880, 3600, 570, 375),
+    bascule_ = CreerBouton(this, "TovCommand3", QStringLiteral("<<"), Twips(2880, 3600, 570, 375),
                            [this] { BasculerLargeur(); });
     CreerBouton(colonneDroite_, "TovCommand4", QStringLiteral("Valeurs par défaut"),
-                place(0, 3600, 2775, 375), [this] { ValeursParDefaut(); });
+                Twips(0, 3600, 2775, 375), [this] { ValeursParDefaut(); });
 
     for (int i = 1; i <= 4; ++i)
         connect(Option1(i), &QRadioButton::toggled, this, [this, i](bool on) {
@@ -271,7 +260,7 @@ void Options1::DefinirLargeur(int twips) {
     const bool complete = twips >= LargeurComplete;
     colonneMilieu_->setVisible(complete);
     colonneDroite_->setVisible(complete);
-    setFixedSize(twips / Twips, HauteurClient);
+    setFixedSize(twips / TwipsParPixel, HauteurClient);
 }
 
 void Options1::Elargir() {

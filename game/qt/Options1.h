@@ -2,6 +2,7 @@
 // colour theme and sounds.
 #pragma once
 
+#include "FormulaireTwips.h"
 #include "Options.h"
 
 #include <QDialog>
@@ -29,7 +30,7 @@ class Options1 : public QDialog {
     void Form_Load();
     // All three columns again, as an opening asks.
     void Elargir();
-    int LargeurTwips() const { return width() * 15; }
+    int LargeurTwips() const { return width() * TwipsParPixel; }
 
     // The four buttons.
     void Valider();          // TovCommand1, "OK"

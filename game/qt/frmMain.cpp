@@ -428,6 +428,13 @@ bool frmMain::PauseCochee() const { return pauseCochee_; }
 
 void frmMain::DonnerFocusCoupN() { coupN_->setFocus(Qt::OtherFocusReason); }
 
+void frmMain::MontrerDevant(QWidget &fenetre) {
+    fenetre.setWindowState(fenetre.windowState() & ~Qt::WindowMinimized);
+    fenetre.show();
+    fenetre.raise();
+    fenetre.activateWindow();
+}
+
 Reponse frmMain::BoiteMessage(const Message &m) {
     // Nothing more to say once the player has chosen to quit in the middle of a search.
     if (fermetureDemandee_) return m.boutons == Boutons::Ok ? Reponse::Ok : Reponse::Non;

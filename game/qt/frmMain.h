@@ -187,6 +187,8 @@ class frmMain : public QMainWindow, public Fenetre {
     void BrancherAide();    // the "&?" menu, F1 and the web picture
     void BrancherAccessibilite(); // names for a screen reader, and the board as a table
     void AnnoncerPalette();
+    // Shows one of the game's own windows in front, brought back if minimised (maximised stays).
+    static void MontrerDevant(QWidget &fenetre);
     QAction *AjouterAction(QMenu *menu, const QString &nom, const QString &texte, const QKeySequence &raccourci,
                            bool actif);
     QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }

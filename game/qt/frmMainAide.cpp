@@ -59,10 +59,7 @@ void frmMain::AfficherAide(const QString &collection) {
     } else {
         fenetre->MontrerAccueil();
     }
-    if (fenetre->isMinimized()) fenetre->showNormal();
-    fenetre->show();
-    fenetre->raise();
-    fenetre->activateWindow();
+    MontrerDevant(*fenetre);
 }
 
 void frmMain::AfficherAPropos() {

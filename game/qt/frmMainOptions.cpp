@@ -20,10 +20,7 @@ void frmMain::AfficherOptions() {
         options_->Form_Load();
     }
     options_->Elargir();
-    options_->setWindowState(options_->windowState() & ~Qt::WindowMinimized);
-    options_->show();
-    options_->raise();
-    options_->activateWindow();
+    MontrerDevant(*options_);
 }
 
 Options1 *frmMain::Options() const {

@@ -2,6 +2,7 @@
 #include "frmScore.h"
 
 #include "Boutons.h"
+#include "FormulaireTwips.h"
 #include "Jeu.h"
 
 #include <QLabel>
@@ -48,13 +49,9 @@ frmScore::frmScore(Jeu &jeu, QWidget *parent) : QDialog(parent), jeu_(jeu) {
     setWindowTitle(QStringLiteral("Meilleurs temps"));
     setFixedSize(360, 218);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(252, 233, 165));
-    setPalette(pal);
+    PeindreFondFormulaire(this);
 
-    QFont police(QStringLiteral("Comic Sans MS"));
-    police.setPixelSize(14);
+    QFont police = PoliceFormulaire(14);
     QFont titres = police;
     titres.setBold(true);
     auto libelle = [&](const char *nom, const QString &texte, int x, int y, int l, const QFont &f, QColor c) {
