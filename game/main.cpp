@@ -1,12 +1,13 @@
 // Sudoku Lumio: builds the platform objects and the main window, then runs the event loop.
-#include "Application.h"
-#include "Dialogues.h"
-#include "ImpressionCommande.h"
-#include "LecteurSonsQt.h"
-#include "MagasinQSettings.h"
-#include "Polices.h"
 #include "ResolutionTexte.h"
-#include "frmMain.h"
+#include "SourceHorloge.h"
+#include "apparence/Polices.h"
+#include "commande/ImpressionCommande.h"
+#include "fenetres/Dialogues.h"
+#include "fenetres/frmMain.h"
+#include "plateforme/Application.h"
+#include "plateforme/LecteurSonsQt.h"
+#include "plateforme/MagasinQSettings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
