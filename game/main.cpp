@@ -5,6 +5,7 @@
 #include "commande/ImpressionCommande.h"
 #include "fenetres/Dialogues.h"
 #include "fenetres/frmMain.h"
+#include "plateforme/Affichage.h"
 #include "plateforme/Application.h"
 #include "plateforme/LecteurSonsQt.h"
 #include "plateforme/MagasinQSettings.h"
@@ -124,7 +125,9 @@ int main(int argc, char *argv[]) {
     const int codeImpression = ImprimerSansFenetre(argc, argv, impression);
     if (impression) return codeImpression;
 
+    PreparerAffichage();
     QApplication app(argc, argv);
+    FinirPreparationAffichage();
     QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));
     QApplication::setOrganizationName(QStringLiteral("Darvel"));
     DeclarerApplication();

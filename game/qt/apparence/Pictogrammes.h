@@ -20,4 +20,11 @@ enum class Pictogramme {
 // A picture of `taille` logical pixels for a device pixel ratio; `phase` (0..1) turns the globe.
 QPixmap DessinerPictogramme(Pictogramme p, int taille, qreal ratio, qreal phase = 0);
 
+// The globe turns by frames. Its three meridians are a third of a turn apart, so after a third
+// of a turn it looks as it started: that many frames make the whole cycle, shown one every
+// `IntervalleGlobe` ms.
+constexpr int ImagesGlobe = 17;
+constexpr int IntervalleGlobe = 120;
+inline qreal PhaseGlobe(int image) { return image / (3.0 * ImagesGlobe); }
+
 } // namespace lumio

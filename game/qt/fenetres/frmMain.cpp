@@ -4,6 +4,7 @@
 #include "accessibilite/AccessibilitePlateau.h"
 #include "apparence/Boutons.h"
 #include "apparence/Pictogrammes.h"
+#include "fenetres/AnimationImage.h"
 #include "fenetres/frmImages.h"
 #include "fenetres/frmScore.h"
 
@@ -19,7 +20,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
-#include <cmath>
 #include <functional>
 
 namespace lumio {
@@ -43,6 +43,16 @@ int BoutonVb(Qt::MouseButton b) {
     default: return 0;
     }
 }
+
+// The focus holder lies outside the client area, where nobody sees a text cursor: it takes the
+// focus without the line edit's blinking one, whose timer would wake the game twice a second.
+class PorteurFocus : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void focusInEvent(QFocusEvent *e) override { QWidget::focusInEvent(e); }
+};
 
 } // namespace
 
@@ -339,16 +349,12 @@ void frmMain::CreerControles() {
     image1->setGeometry(432, 456, 39, 42);
     image1->setAlignment(Qt::AlignCenter);
     image1->setToolTip(QStringLiteral("Site Web"));
-    image1->setPixmap(DessinerPictogramme(Pictogramme::SiteWeb, 34, RatioEcran()));
-    auto *animation = new QTimer(image1);
-    connect(animation, &QTimer::timeout, image1, [image1, phase = 0.0]() mutable {
-        phase = std::fmod(phase + 0.02, 1.0);
-        image1->setPixmap(DessinerPictogramme(Pictogramme::SiteWeb, 34, RatioEcran(), phase));
+    new AnimationImage(image1, ImagesGlobe, IntervalleGlobe, [](int image, qreal ratio) {
+        return DessinerPictogramme(Pictogramme::SiteWeb, 34, ratio, PhaseGlobe(image));
     });
-    if (montrer_) animation->start(120);
 
     // The focus holder: it only takes the keyboard focus, what it receives is never read.
-    coupN_ = new QLineEdit(zone_);
+    coupN_ = new PorteurFocus(zone_);
     coupN_->setObjectName("CoupN");
     coupN_->setGeometry(-20, -20, 4, 4);
     connect(coupN_, &QLineEdit::textChanged, coupN_, [this](const QString &t) {
