@@ -3,11 +3,10 @@
 // X11 plugin at start stays out of the programs the game launches.
 #include "BancFenetre.h"
 #include "apparence/Pictogrammes.h"
-#include "fenetres/AnimationImage.h"
+#include "fenetres/ImageAnimee.h"
 #include "plateforme/Affichage.h"
 
 #include <QAbstractEventDispatcher>
-#include <QLabel>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <map>
@@ -26,21 +25,24 @@ QRgb Teinte(int k) {
 struct Banc {
     QWidget fenetre;
     QWidget *cadre = new QWidget(&fenetre);
-    QLabel *image = new QLabel(cadre);
     std::map<int, int> dessins;
     std::vector<qreal> ratios;
-    AnimationImage *animation;
+    ImageAnimee *image;
 
     explicit Banc(int nombre = 5)
-        : animation(new AnimationImage(image, nombre, 10, [this](int k, qreal ratio) {
-              ++dessins[k];
-              ratios.push_back(ratio);
-              QPixmap p(QSize(8, 8) * ratio);
-              p.setDevicePixelRatio(ratio);
-              p.fill(Teinte(k));
-              return p;
-          })) {
+        : image(new ImageAnimee(
+              nombre, 10,
+              [this](int k, qreal ratio) {
+                  ++dessins[k];
+                  ratios.push_back(ratio);
+                  QPixmap p(QSize(8, 8) * ratio);
+                  p.setDevicePixelRatio(ratio);
+                  p.fill(Teinte(k));
+                  return p;
+              },
+              cadre)) {
         fenetre.resize(100, 100);
+        image->setGeometry(0, 0, 20, 30);
     }
     bool Montrer() {
         fenetre.show();
@@ -83,15 +85,23 @@ class TestRepos : public QObject {
         QFETCH(int, attendues);
         Banc b(nombre);
         for (int i = 0; i < 3 * attendues + 1; ++i) {
-            b.animation->Avancer();
-            QCOMPARE(b.image->pixmap().toImage().pixel(0, 0), Teinte(b.animation->ImageCourante()));
+            b.image->Avancer();
+            QCOMPARE(b.image->Image().toImage().pixel(0, 0), Teinte(b.image->ImageCourante()));
         }
-        QCOMPARE(b.animation->ImageCourante(), 1 % attendues);
+        QCOMPARE(b.image->ImageCourante(), 1 % attendues);
         QCOMPARE(int(b.dessins.size()), attendues);
         for (auto [k, fois] : b.dessins)
             QCOMPARE(fois, 1);
         for (qreal r : b.ratios)
             QCOMPARE(r, b.image->devicePixelRatioF());
+        // The frame of the moment, centred, on the ground of the window.
+        const QImage vue = b.image->grab().toImage();
+        const qreal r = vue.devicePixelRatio();
+        const QRgb fond = b.image->palette().color(QPalette::Window).rgb();
+        for (QPoint p : {QPoint(6, 11), QPoint(13, 18)})
+            QCOMPARE(vue.pixel(p * r), Teinte(b.image->ImageCourante()));
+        for (QPoint p : {QPoint(5, 10), QPoint(14, 19)})
+            QCOMPARE(vue.pixel(p * r), fond);
     }
 
     // Whatever keeps the picture from being seen stops the animation; undoing it starts it again.
@@ -105,9 +115,9 @@ class TestRepos : public QObject {
     void lAnimationNeTourneQueVue() {
         QFETCH(int, cas);
         Banc b;
-        QVERIFY(!b.animation->EnMarche());
+        QVERIFY(!b.image->EnMarche());
         QVERIFY(b.Montrer());
-        QTRY_VERIFY(b.animation->EnMarche());
+        QTRY_VERIFY(b.image->EnMarche());
         const std::function<void()> cacher[] = {[&] { b.image->hide(); }, [&] { b.cadre->hide(); },
                                                 [&] { b.fenetre.hide(); },
                                                 [&] { b.fenetre.showMinimized(); }};
@@ -115,9 +125,9 @@ class TestRepos : public QObject {
                                                    [&] { b.fenetre.show(); },
                                                    [&] { b.fenetre.showNormal(); }};
         cacher[cas]();
-        QTRY_VERIFY(!b.animation->EnMarche());
+        QTRY_VERIFY(!b.image->EnMarche());
         remontrer[cas]();
-        QTRY_VERIFY(b.animation->EnMarche());
+        QTRY_VERIFY(b.image->EnMarche());
     }
 
     // Frames a third of a turn apart are the same picture, so the cycle closes without a jump,
@@ -141,13 +151,11 @@ class TestRepos : public QObject {
     void laFenetreReduiteArreteLeGlobeEtLeChrono() {
         BancFenetre b({}, true, {}, true);
         frmMain &f = *b.fenetre;
-        auto *image1 = f.findChild<QLabel *>("Image1");
-        QVERIFY(image1);
-        auto *globe = image1->findChild<AnimationImage *>();
+        auto *globe = f.findChild<ImageAnimee *>("Image1");
         QVERIFY(globe);
         QTRY_VERIFY(globe->EnMarche());
         QVERIFY(f.tmrSecondes().isActive());
-        QCOMPARE(image1->pixmap().devicePixelRatio(), image1->devicePixelRatioF());
+        QCOMPARE(globe->Image().devicePixelRatio(), globe->devicePixelRatioF());
         f.showMinimized();
         QTRY_VERIFY(!globe->EnMarche());
         QTRY_VERIFY(!f.tmrSecondes().isActive());

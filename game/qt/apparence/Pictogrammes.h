@@ -21,10 +21,11 @@ enum class Pictogramme {
 QPixmap DessinerPictogramme(Pictogramme p, int taille, qreal ratio, qreal phase = 0);
 
 // The globe turns by frames. Its three meridians are a third of a turn apart, so after a third
-// of a turn it looks as it started: that many frames make the whole cycle, shown one every
-// `IntervalleGlobe` ms.
-constexpr int ImagesGlobe = 17;
-constexpr int IntervalleGlobe = 120;
+// of a turn it looks as it started: that many frames make the whole cycle, one every
+// `IntervalleGlobe` ms. A third of a turn takes two seconds; six or seven frames a second are
+// plenty for so slow a turn, and each frame costs the game a wake-up.
+constexpr int ImagesGlobe = 13;
+constexpr int IntervalleGlobe = 154;
 inline qreal PhaseGlobe(int image) { return image / (3.0 * ImagesGlobe); }
 
 } // namespace lumio

@@ -4,7 +4,7 @@
 #include "accessibilite/AccessibilitePlateau.h"
 #include "apparence/Boutons.h"
 #include "apparence/Pictogrammes.h"
-#include "fenetres/AnimationImage.h"
+#include "fenetres/ImageAnimee.h"
 #include "fenetres/frmImages.h"
 #include "fenetres/frmScore.h"
 
@@ -344,14 +344,15 @@ void frmMain::CreerControles() {
     image2->setAlignment(Qt::AlignCenter);
     image2->setPixmap(DessinerPictogramme(Pictogramme::Preferences, 34, RatioEcran()));
     image2->setToolTip(QStringLiteral("Préférences"));
-    auto *image1 = new QLabel(zone_);
+    auto *image1 = new ImageAnimee(
+        ImagesGlobe, IntervalleGlobe,
+        [](int image, qreal ratio) {
+            return DessinerPictogramme(Pictogramme::SiteWeb, 34, ratio, PhaseGlobe(image));
+        },
+        zone_);
     image1->setObjectName("Image1");
     image1->setGeometry(432, 456, 39, 42);
-    image1->setAlignment(Qt::AlignCenter);
     image1->setToolTip(QStringLiteral("Site Web"));
-    new AnimationImage(image1, ImagesGlobe, IntervalleGlobe, [](int image, qreal ratio) {
-        return DessinerPictogramme(Pictogramme::SiteWeb, 34, ratio, PhaseGlobe(image));
-    });
 
     // The focus holder: it only takes the keyboard focus, what it receives is never read.
     coupN_ = new PorteurFocus(zone_);
