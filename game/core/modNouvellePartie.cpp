@@ -1,6 +1,7 @@
 // The two new-game operations, their dispatch and the mode switch.
 #include "Jeu.h"
 
+#include "Annonces.h"
 #include "modCreation.h"
 
 namespace lumio {
@@ -40,6 +41,7 @@ void Jeu::NouvellePartieJeu() {
             if (CasesDonnees(c, r)) PlacerChiffre(GrilleSolution(c, r), GenreDonnee, c, r);
     PlacerCurseurCentre();
     fenetre.ActiverChrono(true);
+    Annoncer(PhraseNouvellePartie(1, Niveau));
 }
 
 void Jeu::NouvellePartieCreation() {
@@ -54,6 +56,7 @@ void Jeu::NouvellePartieCreation() {
     MontrerPaletteInitiale();
     DessinerGrille();
     PlacerCurseurCentre();
+    Annoncer(PhraseNouvellePartie(2, 0));
 }
 
 void Jeu::mnuJeuNouveau_Click() {

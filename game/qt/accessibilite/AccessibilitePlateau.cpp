@@ -1,11 +1,14 @@
-// The board's table and cells for assistive technology, their actions, and their events.
+// The board's cells for assistive technology, their actions, and their events.
 #include "accessibilite/AccessibilitePlateau.h"
 
+#include "Annonces.h"
+#include "accessibilite/BarreEtat.h"
 #include "fenetres/frmMain.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QWindow>
 
 namespace lumio {
 
@@ -205,33 +208,10 @@ QAccessibleInterface *TableauPlateau::focusChild() const {
     return AuClavier() && k >= 0 ? child(k) : nullptr;
 }
 
-void *TableauPlateau::interface_cast(QAccessible::InterfaceType t) {
-    if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface *>(this);
-    return QAccessibleWidget::interface_cast(t);
-}
-
-QAccessibleInterface *TableauPlateau::cellAt(int row, int column) const {
-    if (row < 0 || row >= 9 || column < 0 || column >= 9) return nullptr;
-    return child(9 * row + column);
-}
-
-QList<QAccessibleInterface *> TableauPlateau::selectedCells() const {
-    const int k = IndexCurseur();
-    if (k < 0) return {};
-    return {child(k)};
-}
-
-QString TableauPlateau::columnDescription(int column) const {
-    return QStringLiteral("Colonne %1").arg(column + 1);
-}
-
-QString TableauPlateau::rowDescription(int row) const {
-    return QStringLiteral("Ligne %1").arg(row + 1);
-}
-
 // ---------------------------------------------------------------- AnnonceurPlateau
 
-AnnonceurPlateau::AnnonceurPlateau(frmMain &fenetre) : fenetre_(fenetre) {
+AnnonceurPlateau::AnnonceurPlateau(frmMain &fenetre, BarreEtat &barre, Avis &avis)
+    : fenetre_(fenetre), barre_(barre), avis_(avis) {
     attente_.setSingleShot(true);
     attente_.setInterval(0);
     connect(&attente_, &QTimer::timeout, this, &AnnonceurPlateau::Annoncer);
@@ -242,11 +222,19 @@ AnnonceurPlateau::AnnonceurPlateau(frmMain &fenetre) : fenetre_(fenetre) {
     for (int i = 1; i <= 9; ++i)
         nomsPalette_[std::size_t(i - 1)] = QString::fromStdString(j.NomPalette(i));
     j.observateur = this;
-    // Back on the board, the reader hears where the cursor is, after the board's own name.
+    // Back on the board, the reader hears where the cursor is, after the board's own name, then
+    // what was left to say while a box was open.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *avant, QWidget *apres) {
         if (avant == fenetre_.CoupN()) focus_ = -1;
-        if (apres == fenetre_.CoupN()) Planifier();
+        if (apres && apres->window() == &fenetre_) Planifier();
     });
+    // The window may become the active one only after its focus has settled.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] { Planifier(); });
+}
+
+void AnnonceurPlateau::Annonce(const std::string &phrase) {
+    phrases_ << QString::fromStdString(phrase);
+    Planifier();
 }
 
 AnnonceurPlateau::~AnnonceurPlateau() {
@@ -278,14 +266,22 @@ void AnnonceurPlateau::Annoncer() {
         QAccessibleEvent e(fenetre_.imgChiffre(i), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&e);
     }
+    barre_.Suivre(QString::fromStdString(PhraseChiffreChoisi(j)));
     const int k = IndexDuCurseur(j);
     // A modal window opening over the board (the best times after a victory) takes the focus next.
     const QWidget *modale = QApplication::activeModalWidget();
-    if (k < 0 || !coupN->hasFocus() || k == focus_ || (modale && modale != coupN->window())) return;
-    focus_ = k;
-    QAccessibleEvent e(coupN, QAccessible::Focus);
-    e.setChild(k);
-    QAccessible::updateAccessibility(&e);
+    const bool ailleurs = modale && modale != coupN->window();
+    if (k >= 0 && coupN->hasFocus() && k != focus_ && !ailleurs) {
+        focus_ = k;
+        QAccessibleEvent e(coupN, QAccessible::Focus);
+        e.setChild(k);
+        QAccessible::updateAccessibility(&e);
+    }
+    // Spoken over a box, a sentence would be cut short by the box's own: it waits for the window
+    // to be the player's again, and comes after the cell the focus lands on.
+    if (phrases_.isEmpty() || ailleurs || !fenetre_.isActiveWindow()) return;
+    avis_.Dire(phrases_.join(QLatin1Char(' ')));
+    phrases_.clear();
 }
 
 } // namespace lumio
