@@ -230,6 +230,8 @@ class Jeu {
 
   private:
     void DessinerLignes();
+    // Draws the pencil mark of d in (c, r), without a sound or a completion check.
+    void EcrireCrayon(int d, int c, int r);
     void NoterCase(int c, int r, const CaseAffichee &v);
     void MontrerPaletteInitiale();
     void PlacerCurseurCentre();

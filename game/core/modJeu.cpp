@@ -66,10 +66,16 @@ void Jeu::ChoisirChiffre(int i) {
 
 void Jeu::BasculerCrayon(int d, int c, int r) {
     if (ModeJeu == 2 || GrilleJeu(c, r) != 0) return;
-    if (Affichage(c, r).crayons & (1u << d))
-        EffacerCase(d, GenreCrayon, c, r);
-    else
+    const unsigned marques = Affichage(c, r).crayons;
+    if (!(marques & (1u << d))) {
         PlacerChiffre(d, GenreCrayon, c, r);
+        return;
+    }
+    // A mark overflows its own slot: the whole cell is cleared and the others written again,
+    // silently, as erasing is.
+    EffacerCase(0, GenreJoueur, c, r);
+    for (int k = 1; k <= 9; ++k)
+        if (k != d && (marques & (1u << k))) EcrireCrayon(k, c, r);
 }
 
 void Jeu::mnuRecommencer_Click() {

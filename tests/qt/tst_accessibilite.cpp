@@ -506,6 +506,30 @@ class TestAccessibilite : public QObject {
         if (fenetre == "scores") lue = frmScore(b.jeu(), b.fenetre.get()).accessibleDescription();
         QCOMPARE(lue, description);
     }
+    // A pencil mark erased leaves the cell as though the others alone had been written.
+    void uneMarqueEffaceeNeLaissePasDeTrace() {
+        BancFenetre b;
+        Jeu &j = b.jeu();
+        std::vector<std::pair<int, int>> vides;
+        for (int c = 1; c <= 9 && vides.size() < 2; ++c)
+            for (int r = 1; r <= 9 && vides.size() < 2; ++r)
+                if (j.GrilleJeu(c, r) == 0) vides.push_back({c, r});
+        QCOMPARE(vides.size(), std::size_t(2));
+        auto [c1, r1] = vides[0];
+        auto [c2, r2] = vides[1];
+        for (int d = 1; d <= 9; ++d)
+            j.BasculerCrayon(d, c1, r1);
+        for (int d : {1, 5, 9, 3})
+            j.BasculerCrayon(d, c1, r1);
+        for (int d : {2, 4, 6, 7, 8})
+            j.BasculerCrayon(d, c2, r2);
+        QCOMPARE(int(j.Affichage(c1, r1).crayons), int(j.Affichage(c2, r2).crayons));
+        const QImage &im = b.fenetre->image();
+        const QRect a = Interieur(c1, r1), z = Interieur(c2, r2);
+        for (int dx = 0; dx < a.width(); ++dx)
+            for (int dy = 0; dy < a.height(); ++dy)
+                QCOMPARE(im.pixel(a.x() + dx, a.y() + dy), im.pixel(z.x() + dx, z.y() + dy));
+    }
 };
 
 QTEST_MAIN(TestAccessibilite)
