@@ -47,7 +47,7 @@ QAccessibleInterface *Interface(QObject *o) {
     return QAccessible::queryAccessibleInterface(o);
 }
 QAccessibleInterface *Case(BancFenetre &b, int c, int r) {
-    return Interface(b.fenetre->CoupN())->child(TableauPlateau::Index(c, r));
+    return Interface(b.fenetre->CoupN())->child(GrillePlateau::Index(c, r));
 }
 QString Nom(BancFenetre &b, int c, int r) {
     return Case(b, c, r)->text(QAccessible::Name);
@@ -62,7 +62,7 @@ QStringList ChangementsDe(BancFenetre &b, int c, int r) {
     QStringList noms;
     for (const Evenement &e : recus)
         if (e.type == QAccessible::NameChanged && e.objet == b.fenetre->CoupN() &&
-            e.enfant == TableauPlateau::Index(c, r))
+            e.enfant == GrillePlateau::Index(c, r))
             noms << e.nom;
     return noms;
 }

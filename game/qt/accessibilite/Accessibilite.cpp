@@ -71,7 +71,7 @@ QAccessibleInterface *Fabrique(const QString &classe, QObject *objet) {
     auto *w = static_cast<QWidget *>(objet);
     if (classe == QLatin1String("QLineEdit") && objet->objectName() == QLatin1String("CoupN") &&
         qobject_cast<ZoneClient *>(w->parentWidget()))
-        return new TableauPlateau(w);
+        return new GrillePlateau(w);
     if (classe == QLatin1String("lumio::ImageChiffre"))
         return new ChiffrePalette(static_cast<ImageChiffre *>(w));
     if (classe == QLatin1String("QLabel"))

@@ -21,12 +21,12 @@ extern const QString ActionPlacer, ActionCrayon, ActionEffacer;
 // CoupN, which holds the keyboard while the player is on the board, presented as the board
 // itself: 81 cells, child 9 (r - 1) + (c - 1) being cell (c, r), row by row as one reads, each
 // named with its row and column. The cursor cell is its selected cell, and its focused one while
-// CoupN has the focus. It is no table for assistive technology: a reader that knows a table
-// reads the whole row each time the cursor changes rows.
-class TableauPlateau : public QAccessibleWidget {
+// CoupN has the focus. It has a table's role but offers no table interface: a reader that finds
+// one reads the whole row each time the cursor changes rows.
+class GrillePlateau : public QAccessibleWidget {
   public:
-    explicit TableauPlateau(QWidget *coupN);
-    ~TableauPlateau() override;
+    explicit GrillePlateau(QWidget *coupN);
+    ~GrillePlateau() override;
 
     static int Index(int c, int r) { return 9 * (r - 1) + (c - 1); }
     frmMain *Fenetre() const;
@@ -74,7 +74,7 @@ class AnnonceurPlateau : public QObject, public ObservateurPlateau {
     QTimer attente_;
     std::array<QString, 81> noms_;
     std::array<QString, 9> nomsPalette_;
-    int focus_ = -1; // the cell last told as focused; -1 once the board has lost the keyboard
+    int focus_ = -1;      // the cell last told as focused; -1 once the board has lost the keyboard
     QStringList phrases_; // waiting for the board to have the keyboard again
 };
 

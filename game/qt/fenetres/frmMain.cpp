@@ -547,9 +547,9 @@ bool frmMain::eventFilter(QObject *objet, QEvent *e) {
         const bool modificateur = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         if ((crayon || !modificateur) && k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab) {
             jeu_->Form_KeyDown(code);
-            // What it would type is never read; kept out of the holder, it is not told to a
-            // screen reader either, as text of a board that has none.
-            if (crayon || (!k->text().isEmpty() && k->text().at(0).isPrint())) return true;
+            // The holder's own text and cursor are never read: kept out of it, the key is not
+            // told to a screen reader either, as text of a board that has none.
+            return true;
         }
     }
     return QMainWindow::eventFilter(objet, e);
