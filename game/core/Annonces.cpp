@@ -3,6 +3,7 @@
 
 #include "Conversions.h"
 #include "Jeu.h"
+#include "Reglages.h"
 
 #include <vector>
 
@@ -140,7 +141,7 @@ std::string PhraseTemps(long long secondes) {
 }
 
 std::string PhraseNouvellePartie(int modeJeu, int niveau) {
-    if (modeJeu == 2) return "Nouvelle grille vide, mode création.";
+    if (modeJeu == ModeCreation) return "Nouvelle grille vide, mode création.";
     return "Nouvelle partie, niveau " + Minuscules(NomNiveau(niveau)) + ".";
 }
 
@@ -158,7 +159,7 @@ std::string PhraseMeilleursTemps(const MeilleursTemps &records) {
         const auto &[temps, nom] = records[std::size_t(n - 1)];
         s += (s.empty() ? "" : " ") + NomNiveau(n) + " : ";
         // 99:59 is what an empty record holds.
-        s += temps >= 5999 ? "aucun temps." : DureeEnMots(temps) + ", " + nom + ".";
+        s += temps >= SecondesSansRecord ? "aucun temps." : DureeEnMots(temps) + ", " + nom + ".";
     }
     return s;
 }

@@ -25,7 +25,7 @@ void Jeu::CaseCurseur(int &c, int &r) const {
 void Jeu::PlacerAuPoint(int bouton, double x, double y) {
     int c = 0, r = 0;
     if (RechercheEnCours || !CaseAuPoint(x, y, c, r)) return;
-    if (ModeJeu == 2)
+    if (ModeJeu == ModeCreation)
         PlacerChiffreCreation(ChiffreChoisi, GenreDonnee, c, r);
     else
         PlacerChiffre(ChiffreChoisi, bouton == BoutonDroit ? GenreCrayon : GenreJoueur, c, r);
@@ -34,7 +34,7 @@ void Jeu::PlacerAuPoint(int bouton, double x, double y) {
 void Jeu::EffacerAuPoint(double x, double y) {
     int c = 0, r = 0;
     if (RechercheEnCours || !CaseAuPoint(x, y, c, r)) return;
-    if (ModeJeu == 2)
+    if (ModeJeu == ModeCreation)
         EffacerChiffreCreation(c, r);
     else
         EffacerChiffre(c, r);
@@ -75,7 +75,7 @@ void Jeu::Form_KeyDown(int keyCode) {
     // No cursor before the first game.
     if (c0 < 1 || c0 > 9 || r0 < 1 || r0 > 9) return;
     const CaseAffichee avant = Affichage(c0, r0);
-    const bool donnee = ModeJeu != 2 && CasesDonnees(c0, r0);
+    const bool donnee = ModeJeu != ModeCreation && CasesDonnees(c0, r0);
     int c = c0, r = r0;
     switch (keyCode) {
     case ToucheGauche:
@@ -119,7 +119,7 @@ void Jeu::Form_KeyDown(int keyCode) {
     if (keyCode >= ToucheCrayon1 && keyCode <= ToucheCrayon9 && !RechercheEnCours) {
         const int d = keyCode - (ToucheCrayon1 - 1);
         std::string refus;
-        if (ModeJeu == 2)
+        if (ModeJeu == ModeCreation)
             refus = RefusCrayonCreation();
         else if (donnee)
             refus = RefusDonnee();
