@@ -102,7 +102,8 @@ class TestAnnonces : public QObject {
             << Sur(5, 5, [](Partie &p) { p.jeu.ModeJeu = ModeCreation; }) << crayon4
             << QStringList{"Refusé : pas de crayon en mode création."} << 0;
         QTest::newRow("digit in creation mode, even on a cell given in play")
-            << Sur(1, 5, [](Partie &p) { p.jeu.ModeJeu = ModeCreation; }) << pave3 << QStringList{"3 placé."} << 0;
+            << Sur(1, 5, [](Partie &p) { p.jeu.ModeJeu = ModeCreation; }) << pave3 << QStringList{"3 placé."}
+            << 0;
         QTest::newRow("a key resumes the paused clock first")
             << Sur(5, 5, [](Partie &p) { p.jeu.SPause(); }) << pave9
             << QStringList{"Chrono relancé.", "9 placé."} << 0;
