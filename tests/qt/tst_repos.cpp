@@ -2,6 +2,7 @@
 // the hidden focus holder does not blink, minimising stops the clock, and what is asked of Qt's
 // X11 plugin at start stays out of the programs the game launches.
 #include "BancFenetre.h"
+#include "Themes.h"
 #include "apparence/Pictogrammes.h"
 #include "fenetres/ImageAnimee.h"
 #include "plateforme/Affichage.h"
@@ -162,6 +163,27 @@ class TestRepos : public QObject {
         f.showNormal();
         QTRY_VERIFY(globe->EnMarche());
         QTRY_VERIFY(f.tmrSecondes().isActive());
+    }
+
+    // The globe paints its own ground: whatever the theme, and after a change of theme, it is the
+    // window's, all around the globe.
+    void leGlobeSeTientSurLeFondDuTheme_data() {
+        QTest::addColumn<int>("depart");
+        QTest::addColumn<int>("theme");
+        QTest::newRow("au départ") << 5 << 5;
+        QTest::newRow("après un changement") << 3 << 1;
+    }
+    void leGlobeSeTientSurLeFondDuTheme() {
+        QFETCH(int, depart);
+        QFETCH(int, theme);
+        BancFenetre b({{"CC", std::to_string(depart)}});
+        b.jeu().AppliquerTheme(theme);
+        auto *globe = b.fenetre->findChild<ImageAnimee *>("Image1");
+        const QImage vue = globe->grab().toImage();
+        const Couleur fond = TableThemes[std::size_t(theme)].fenetre;
+        for (QPoint p : {QPoint(0, 0), QPoint(1, 20), QPoint(38, 41), QPoint(19, 41)})
+            QCOMPARE(vue.pixel(p * vue.devicePixelRatio()), Rgb(fond));
+        QCOMPARE(vue.pixel(QPoint(19, 21) * vue.devicePixelRatio()) == Rgb(fond), false);
     }
 
     // The focus holder lies out of sight: holding the focus, it keeps no timer running.
