@@ -24,8 +24,10 @@ fi
 
 tmp=$(mktemp -d)
 pids=()
+jeu=""
 arreter() {
     local p
+    if [ -n "$jeu" ]; then kill "$jeu" 2>/dev/null || true; fi
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
     for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
 }
@@ -39,6 +41,7 @@ mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 Xvfb "$affichage" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
+xprop -root >/dev/null 2>&1 || { echo "Xvfb n'a pas pu ouvrir l'affichage $affichage." >&2; exit 1; }
 openbox >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
@@ -72,6 +75,7 @@ lancer() {
 finir() {
     kill "$jeu" 2>/dev/null || true
     wait "$jeu" 2>/dev/null || true
+    jeu=""
 }
 
 # One line a thread of the game: id, name, context switches so far, nanoseconds on a CPU so far.
