@@ -1,5 +1,5 @@
 // Renders the application icon's SVG into the PNG sizes of the freedesktop icon theme.
-#include "ImageIcone.h"
+#include "plateforme/ImageIcone.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "Grille.h"
-#include "SourceAleatoire.h"
-#include "Surface.h"
+#include "interfaces/SourceAleatoire.h"
+#include "interfaces/Surface.h"
 
 #include <array>
 #include <optional>

@@ -6,13 +6,13 @@
 #include "Affichage.h"
 #include "ChoixImprimante.h"
 #include "Couleur.h"
-#include "Fenetre.h"
 #include "Grille.h"
-#include "LecteurSons.h"
-#include "MagasinReglages.h"
 #include "Options.h"
-#include "SourceAleatoire.h"
-#include "Surface.h"
+#include "interfaces/Fenetre.h"
+#include "interfaces/LecteurSons.h"
+#include "interfaces/MagasinReglages.h"
+#include "interfaces/SourceAleatoire.h"
+#include "interfaces/Surface.h"
 
 #include <cstdint>
 #include <functional>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Grille.h"
-#include "SourceAleatoire.h"
+#include "interfaces/SourceAleatoire.h"
 
 #include <array>
 #include <vector>

@@ -1,5 +1,6 @@
 // The template table and the generator: exact output, draw count, validity, distribution.
 #include "Factices.h"
+#include "SourceHorloge.h"
 #include "modCreation.h"
 
 #include <QtTest>

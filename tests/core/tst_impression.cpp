@@ -3,6 +3,7 @@
 #include "ChoixImprimante.h"
 #include "Factices.h"
 #include "Jeu.h"
+#include "SourceHorloge.h"
 #include "modCreation.h"
 
 #include <QtTest>

@@ -1,14 +1,14 @@
 // The main window through the accessibility API, as a screen reader sees it: the board's table and
 // the names of its cells as a game goes, the cursor as the focus, the controls' names and roles,
 // the cell actions, and a name for everything a reader can reach in the dialogs.
-#include "AccessibilitePlateau.h"
 #include "BancFenetre.h"
-#include "DialogImpression.h"
-#include "DialogImpressionMult.h"
-#include "Form1.h"
-#include "Options1.h"
-#include "frmAide.h"
-#include "frmScore.h"
+#include "accessibilite/AccessibilitePlateau.h"
+#include "fenetres/DialogImpression.h"
+#include "fenetres/DialogImpressionMult.h"
+#include "fenetres/Form1.h"
+#include "fenetres/Options1.h"
+#include "fenetres/frmAide.h"
+#include "fenetres/frmScore.h"
 
 #include <QAccessible>
 #include <QTabWidget>

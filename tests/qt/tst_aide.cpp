@@ -1,9 +1,9 @@
 // The "&?" menu: the about window, what the links hand to the platform, and the help window.
 #include "BancFenetre.h"
 #include "Courriel.h"
-#include "Form1.h"
-#include "Liens.h"
-#include "frmAide.h"
+#include "fenetres/Form1.h"
+#include "fenetres/frmAide.h"
+#include "plateforme/Liens.h"
 
 #include <QAction>
 #include <QDesktopServices>

@@ -1,9 +1,9 @@
 // The two print dialogs on the real main window, with the printer chosen from a script: what
 // they show, their choices, the count rules and the direct print in creation mode.
 #include "BancFenetre.h"
-#include "DialogImpression.h"
-#include "DialogImpressionMult.h"
 #include "LecturePdf.h"
+#include "fenetres/DialogImpression.h"
+#include "fenetres/DialogImpressionMult.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -212,6 +212,12 @@ class TestFrmMain : public QObject {
         QTest::newRow("valeur collée inconnue") << QStringList{"--niveaux=2"} << 2 << ""
                                                 << "sudoku-lumio : option inconnue « --niveaux=2 ».\n"
                                                    "Essayez « sudoku-lumio --help » pour la liste des options.\n";
+        QTest::newRow("option d'une autre commande")
+            << QStringList{"--imprimer", "x.pdf", "--sans-solutions"} << 2 << ""
+            << "sudoku-lumio : --sans-solutions ne s'emploie qu'avec --imprimer-grilles.\n"
+               "Essayez « sudoku-lumio --help » pour la liste des options.\n";
+        QTest::newRow("option de Qt") << QStringList{"--platform", "offscreen", "--version"} << 0
+                                       << "Sudoku Lumio 3.3\n" << "";
     }
     void laLigneDeCommandeRepondCommeOnLAttend() {
         QFETCH(QStringList, arguments);

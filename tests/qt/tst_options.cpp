@@ -1,7 +1,7 @@
 // The options dialog on the real main window: when opening asks first, what it loads, its
 // mode, width and default buttons, and what "OK" and "Annuler" leave behind.
 #include "BancFenetre.h"
-#include "Options1.h"
+#include "fenetres/Options1.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Whole games on the real main window: keypad, mouse, pencil marks, double click, drops,
 // arrows, pause, and the board's pixels after each kind of action.
 #include "BancFenetre.h"
-#include "frmScore.h"
+#include "fenetres/frmScore.h"
 
 #include <QDropEvent>
 #include <QInputDialog>

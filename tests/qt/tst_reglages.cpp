@@ -1,5 +1,5 @@
 // The settings store: one INI file, section K-Ruon, values kept as text between runs.
-#include "MagasinQSettings.h"
+#include "plateforme/MagasinQSettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The best-times window: what it shows for each record, and clearing the records.
 #include "BancFenetre.h"
-#include "frmScore.h"
+#include "fenetres/frmScore.h"
 
 #include <QLabel>
 #include <QtTest>

@@ -1,6 +1,6 @@
 // The sound files delivered beside the program, and the player that falls back to the alert.
-#include "LecteurSonsQt.h"
-#include "Ressources.h"
+#include "plateforme/LecteurSonsQt.h"
+#include "plateforme/Ressources.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,11 +2,11 @@
 // boxes answered from a script.
 #pragma once
 
-#include "Dialogues.h"
 #include "Factices.h"
-#include "MagasinQSettings.h"
-#include "Polices.h"
-#include "frmMain.h"
+#include "apparence/Polices.h"
+#include "fenetres/Dialogues.h"
+#include "fenetres/frmMain.h"
+#include "plateforme/MagasinQSettings.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,11 +2,11 @@
 // in-memory settings store, a recording sound player and a scripted random source.
 #pragma once
 
-#include "Fenetre.h"
-#include "LecteurSons.h"
-#include "MagasinReglages.h"
-#include "SourceAleatoire.h"
-#include "Surface.h"
+#include "interfaces/Fenetre.h"
+#include "interfaces/LecteurSons.h"
+#include "interfaces/MagasinReglages.h"
+#include "interfaces/SourceAleatoire.h"
+#include "interfaces/Surface.h"
 
 #include <deque>
 #include <functional>

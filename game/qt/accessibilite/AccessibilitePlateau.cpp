@@ -1,0 +1,291 @@
+// The board's table and cells for assistive technology, their actions, and their events.
+#include "accessibilite/AccessibilitePlateau.h"
+
+#include "fenetres/frmMain.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+
+namespace lumio {
+
+const QString ActionPlacer = QStringLiteral("Placer le chiffre choisi");
+const QString ActionCrayon = QStringLiteral("Écrire en crayon");
+const QString ActionEffacer = QStringLiteral("Effacer");
+
+namespace {
+
+// The index of the cursor cell, -1 before the first game.
+int IndexDuCurseur(const Jeu &j) {
+    int c = 0, r = 0;
+    j.CaseCurseur(c, r);
+    return c >= 1 && c <= 9 && r >= 1 && r <= 9 ? TableauPlateau::Index(c, r) : -1;
+}
+
+// What a player does with the mouse on cell (c, r), through the same handlers: a first press
+// selects a cell that is not the cursor one, the next places the digit (left button) or a pencil
+// mark (right button); erasing is the Delete key on the cursor cell, which a double click would
+// reach only after placing a digit there first.
+void AgirSurCase(frmMain &f, int c, int r, const QString &action) {
+    Jeu &j = f.jeu();
+    const double x = j.OrigineCalculeeX() + TailleCase * (c - 0.5);
+    const double y = j.OrigineCalculeeY() + TailleCase * (r - 0.5);
+    f.DonnerFocusCoupN();
+    int cc = 0, rc = 0;
+    j.CaseCurseur(cc, rc);
+    if (cc != c || rc != r) {
+        j.Form_MouseDown(BoutonGauche, x, y);
+        j.Form_Click();
+    }
+    if (action == ActionEffacer) {
+        j.Form_KeyDown(ToucheSuppr);
+    } else {
+        j.Form_MouseDown(action == ActionCrayon ? BoutonDroit : BoutonGauche, x, y);
+        j.Form_Click();
+    }
+}
+
+class CasePlateau : public QAccessibleInterface,
+                    public QAccessibleTableCellInterface,
+                    public QAccessibleActionInterface {
+  public:
+    CasePlateau(TableauPlateau *table, int index) : table_(table), index_(index) {}
+
+    bool isValid() const override { return table_->isValid() && table_->Fenetre(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return table_->window(); }
+    QAccessibleInterface *parent() const override { return table_; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        frmMain *f = table_->Fenetre();
+        if (t != QAccessible::Name || !f) return {};
+        return QString::fromStdString(f->jeu().NomCase(C(), R()));
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override { return table_->RectCase(C(), R()); }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.focusable = s.selectable = true;
+        s.selected = isSelected();
+        s.focused = s.selected && table_->AuClavier();
+        s.readOnly = actionNames().isEmpty();
+        return s;
+    }
+    void *interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TableCellInterface) return static_cast<QAccessibleTableCellInterface *>(this);
+        if (t == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface *>(this);
+        return nullptr;
+    }
+
+    bool isSelected() const override { return table_->IndexCurseur() == index_; }
+    QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return index_ % 9; }
+    int rowIndex() const override { return index_ / 9; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface *table() const override { return table_; }
+
+    // Only what may change the cell: a given takes nothing, a digit is erased before anything
+    // else goes there, and creation mode knows no pencil marks.
+    QStringList actionNames() const override {
+        frmMain *f = table_->Fenetre();
+        if (!f) return {};
+        const Jeu &j = f->jeu();
+        const bool creation = j.ModeJeu == 2;
+        if (!creation && j.CasesDonnees(C(), R())) return {};
+        const CaseAffichee &v = j.Affichage(C(), R());
+        QStringList noms;
+        if (v.chiffre == 0) {
+            noms << ActionPlacer;
+            if (!creation) noms << ActionCrayon;
+        }
+        if (v.chiffre != 0 || v.crayons != 0) noms << ActionEffacer;
+        return noms;
+    }
+    QString localizedActionName(const QString &action) const override { return action; }
+    QString localizedActionDescription(const QString &action) const override { return action; }
+    void doAction(const QString &action) override {
+        frmMain *f = table_->Fenetre();
+        if (!f || !actionNames().contains(action)) return;
+        // After the request has returned: the last digit ends the game with a modal message,
+        // and the reader that asked must not wait for it to close.
+        QMetaObject::invokeMethod(
+            f, [f, c = C(), r = R(), action] { AgirSurCase(*f, c, r, action); }, Qt::QueuedConnection);
+    }
+    QStringList keyBindingsForAction(const QString &action) const override {
+        if (action == ActionEffacer) return {QStringLiteral("Suppr"), QStringLiteral("Espace")};
+        return {};
+    }
+
+  private:
+    int C() const { return index_ % 9 + 1; }
+    int R() const { return index_ / 9 + 1; }
+
+    TableauPlateau *table_;
+    int index_;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- TableauPlateau
+
+TableauPlateau::TableauPlateau(QWidget *coupN) : QAccessibleWidget(coupN, QAccessible::Table) {}
+
+TableauPlateau::~TableauPlateau() {
+    for (QAccessible::Id id : cases_)
+        if (id) QAccessible::deleteAccessibleInterface(id);
+}
+
+frmMain *TableauPlateau::Fenetre() const {
+    return isValid() ? qobject_cast<frmMain *>(widget()->window()) : nullptr;
+}
+
+int TableauPlateau::IndexCurseur() const {
+    frmMain *f = Fenetre();
+    return f ? IndexDuCurseur(f->jeu()) : -1;
+}
+
+bool TableauPlateau::AuClavier() const {
+    return isValid() && widget()->hasFocus();
+}
+
+QRect TableauPlateau::RectCase(int c, int r) const {
+    frmMain *f = Fenetre();
+    if (!f) return {};
+    const Jeu &j = f->jeu();
+    const QPoint coin =
+        f->zone().mapToGlobal(QPoint(j.OrigineX + TailleCase * (c - 1), j.OrigineY + TailleCase * (r - 1)));
+    return {coin, QSize(TailleCase, TailleCase)};
+}
+
+QAccessible::State TableauPlateau::state() const {
+    QAccessible::State s = QAccessibleWidget::state();
+    // The holder itself sits outside the window; what it stands for is the board.
+    s.offscreen = false;
+    s.invisible = !widget()->isVisible();
+    s.editable = false;
+    return s;
+}
+
+QRect TableauPlateau::rect() const {
+    return RectCase(1, 1).united(RectCase(9, 9));
+}
+
+QAccessibleInterface *TableauPlateau::child(int index) const {
+    if (index < 0 || index >= 81) return nullptr;
+    QAccessible::Id &id = cases_[std::size_t(index)];
+    if (!id)
+        id = QAccessible::registerAccessibleInterface(
+            new CasePlateau(const_cast<TableauPlateau *>(this), index));
+    return QAccessible::accessibleInterface(id);
+}
+
+int TableauPlateau::indexOfChild(const QAccessibleInterface *child) const {
+    for (int k = 0; k < 81; ++k)
+        if (cases_[std::size_t(k)] && QAccessible::accessibleInterface(cases_[std::size_t(k)]) == child)
+            return k;
+    return -1;
+}
+
+QAccessibleInterface *TableauPlateau::childAt(int x, int y) const {
+    frmMain *f = Fenetre();
+    if (!f) return nullptr;
+    const QPoint p = f->zone().mapFromGlobal(QPoint(x, y));
+    int c = 0, r = 0;
+    return f->jeu().CaseAuPoint(p.x(), p.y(), c, r) ? child(Index(c, r)) : nullptr;
+}
+
+QAccessibleInterface *TableauPlateau::focusChild() const {
+    const int k = IndexCurseur();
+    return AuClavier() && k >= 0 ? child(k) : nullptr;
+}
+
+void *TableauPlateau::interface_cast(QAccessible::InterfaceType t) {
+    if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface *>(this);
+    return QAccessibleWidget::interface_cast(t);
+}
+
+QAccessibleInterface *TableauPlateau::cellAt(int row, int column) const {
+    if (row < 0 || row >= 9 || column < 0 || column >= 9) return nullptr;
+    return child(9 * row + column);
+}
+
+QList<QAccessibleInterface *> TableauPlateau::selectedCells() const {
+    const int k = IndexCurseur();
+    if (k < 0) return {};
+    return {child(k)};
+}
+
+QString TableauPlateau::columnDescription(int column) const {
+    return QStringLiteral("Colonne %1").arg(column + 1);
+}
+
+QString TableauPlateau::rowDescription(int row) const {
+    return QStringLiteral("Ligne %1").arg(row + 1);
+}
+
+// ---------------------------------------------------------------- AnnonceurPlateau
+
+AnnonceurPlateau::AnnonceurPlateau(frmMain &fenetre) : fenetre_(fenetre) {
+    attente_.setSingleShot(true);
+    attente_.setInterval(0);
+    connect(&attente_, &QTimer::timeout, this, &AnnonceurPlateau::Annoncer);
+    Jeu &j = fenetre_.jeu();
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            noms_[std::size_t(TableauPlateau::Index(c, r))] = QString::fromStdString(j.NomCase(c, r));
+    for (int i = 1; i <= 9; ++i)
+        nomsPalette_[std::size_t(i - 1)] = QString::fromStdString(j.NomPalette(i));
+    j.observateur = this;
+    // Back on the board, the reader hears where the cursor is, after the board's own name.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *avant, QWidget *apres) {
+        if (avant == fenetre_.CoupN()) focus_ = -1;
+        if (apres == fenetre_.CoupN()) Planifier();
+    });
+}
+
+AnnonceurPlateau::~AnnonceurPlateau() {
+    fenetre_.jeu().observateur = nullptr;
+}
+
+void AnnonceurPlateau::Planifier() {
+    if (!attente_.isActive()) attente_.start();
+}
+
+void AnnonceurPlateau::Annoncer() {
+    attente_.stop();
+    Jeu &j = fenetre_.jeu();
+    QLineEdit *coupN = fenetre_.CoupN();
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r) {
+            const int k = TableauPlateau::Index(c, r);
+            const QString nom = QString::fromStdString(j.NomCase(c, r));
+            if (nom == noms_[std::size_t(k)]) continue;
+            noms_[std::size_t(k)] = nom;
+            QAccessibleEvent e(coupN, QAccessible::NameChanged);
+            e.setChild(k);
+            QAccessible::updateAccessibility(&e);
+        }
+    for (int i = 1; i <= 9; ++i) {
+        const QString nom = QString::fromStdString(j.NomPalette(i));
+        if (nom == nomsPalette_[std::size_t(i - 1)]) continue;
+        nomsPalette_[std::size_t(i - 1)] = nom;
+        QAccessibleEvent e(fenetre_.imgChiffre(i), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&e);
+    }
+    const int k = IndexDuCurseur(j);
+    // A modal window opening over the board (the best times after a victory) takes the focus next.
+    const QWidget *modale = QApplication::activeModalWidget();
+    if (k < 0 || !coupN->hasFocus() || k == focus_ || (modale && modale != coupN->window())) return;
+    focus_ = k;
+    QAccessibleEvent e(coupN, QAccessible::Focus);
+    e.setChild(k);
+    QAccessible::updateAccessibility(&e);
+}
+
+} // namespace lumio

@@ -1,0 +1,50 @@
+// The printed page: the game's drawing calls in millimetres on a QPrinter.
+#pragma once
+
+#include "plateforme/SurfacePeintre.h"
+
+#include <QString>
+
+class QPrinter;
+
+namespace lumio {
+
+// Millimetres from the top-left corner of the printable area; pens in printer dots. The job
+// starts with the first drawing, so a job that draws nothing prints nothing. A PDF file is
+// written beside its name and takes it only once whole: a job that fails or is abandoned
+// leaves whatever file was there untouched.
+class SurfaceImprimante : public SurfacePeintre {
+  public:
+    // A PDF is drawn at this resolution: a pen of 1 is a laser printer's hairline.
+    static constexpr int ResolutionPdf = 600;
+
+    explicit SurfaceImprimante(QPrinter &imprimante);
+    ~SurfaceImprimante() override;
+
+    void MettreEnPage(double &largeur, double &hauteur) override;
+    bool NouvellePage() override;
+    bool FinImpression() override;
+    void AbandonnerImpression() override;
+
+    // Why the last job failed, in French; empty when it did not.
+    QString Erreur() const { return erreur_; }
+
+  protected:
+    // Starts the job at its first drawing; false once it has failed.
+    bool Pret() override;
+
+  private:
+    enum class Etat { Libre, EnCours, Echec };
+    void Echouer(const QString &raison);
+    // Puts the PDF being written in place of its final name.
+    bool PublierPdf();
+    void OublierPdf();
+    QString EchecEcriture() const;
+
+    QPrinter &imprimante_;
+    Etat etat_ = Etat::Libre;
+    QString erreur_;
+    QString fichierDemande_, fichierFinal_, fichierTemporaire_;
+};
+
+} // namespace lumio
