@@ -1,10 +1,10 @@
 #!/bin/sh
 # Runs the solver of an earlier revision and that of the working tree side by side on the same
 # puzzle files and prints, per file, each one's rate, the nodes each search visits and the
-# speed-up. The earlier revision is built in a temporary worktree with this tree's benchmark
-# program, so both sides are measured by the same code; the runs alternate (old, new, old,
-# new...) so that whatever else the machine does weighs on both, and the best run of each side
-# counts.
+# speed-up. The earlier revision is unpacked and built in a temporary folder with this tree's
+# benchmark program, so both sides are measured by the same code; the runs alternate (old, new,
+# old, new...) so that whatever else the machine does weighs on both, and the best run of each
+# side counts.
 # Usage: bench/comparer-revisions.sh [-a REVISION] [-r FOIS] [DOSSIER]   (from anywhere in the
 # repository; REVISION defaults to the merge-base of HEAD and main, FOIS to 5 runs a side,
 # DOSSIER to tests/data; the working tree builds in ./build unless BUILD says otherwise)
@@ -26,16 +26,13 @@ dossier=${1:-$racine/tests/data}
 revision=$(git -C "$racine" rev-parse --verify "$revision^{commit}")
 
 tmp=$(mktemp -d)
-nettoyer() {
-    git -C "$racine" worktree remove --force "$tmp/arbre" 2>/dev/null || true
-    rm -rf "$tmp"
-}
-trap nettoyer EXIT
+trap 'rm -rf "$tmp"' EXIT
 trap 'exit 130' INT TERM
 
 echo "Avant : $revision ($(git -C "$racine" log -1 --format=%cs "$revision"))"
 echo "Après : l'arbre de travail sur $(git -C "$racine" rev-parse --short HEAD)"
-git -C "$racine" worktree add --detach "$tmp/arbre" "$revision" >/dev/null 2>&1
+mkdir "$tmp/arbre"
+git -C "$racine" archive "$revision" | tar -x -C "$tmp/arbre"
 cp "$racine/bench/CMakeLists.txt" "$racine/bench/bench-solveur.cpp" "$tmp/arbre/bench/"
 cmake -S "$tmp/arbre" -B "$tmp/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$tmp/build" --target bench-solveur -j2 >/dev/null
