@@ -140,7 +140,7 @@ constexpr std::uint32_t RevoirUnites = 0x1FF, RevoirSeuls = 1u << 18;
 
 // The dearer rules wait for a few dead ends: most searches meet none, or hardly any, and would
 // only be slowed by them.
-constexpr long long ImpassesAvantRenforts = 4;
+constexpr long long ImpassesAvantRenforts = 8;
 // They run at every other depth: what they find is handed down, so a run at each depth finds
 // little more than it costs.
 constexpr int EcartDesRenforts = 2;

@@ -91,7 +91,7 @@ class CNoeud {
     // The rules, used only by the node's own code: inline, they melt into the search loop.
     // Naked and hidden singles, block-to-line and line-to-block eliminations, to their fixpoint.
     // True when every cell holds a digit; sets Impossible on a contradiction.
-    inline bool Propage();
+    __attribute__((always_inline)) inline bool Propage();
     // Cells left with one candidate get it; a cell left with none is a dead end.
     inline void Seuls();
     // Units left with one place for digit d get it there; a unit left with none is a dead end.
