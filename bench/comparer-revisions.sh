@@ -5,23 +5,31 @@
 # benchmark program, so both sides are measured by the same code; the runs alternate (old, new,
 # old, new...) so that whatever else the machine does weighs on both, and the best run of each
 # side counts.
-# Usage: bench/comparer-revisions.sh [-a REVISION] [-r FOIS] [DOSSIER]   (from anywhere in the
-# repository; REVISION defaults to the merge-base of HEAD and main, FOIS to 5 runs a side,
+# With -i, each side also runs once under valgrind's callgrind, and the script prints the
+# instructions each executes: slow, but the same on every machine however busy it is.
+# Usage: bench/comparer-revisions.sh [-a REVISION] [-r FOIS] [-i] [DOSSIER]   (from anywhere in
+# the repository; REVISION defaults to the merge-base of HEAD and main, FOIS to 5 runs a side,
 # DOSSIER to tests/data; the working tree builds in ./build unless BUILD says otherwise)
 set -eu
 racine=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$racine/build}
 revision=""
 fois=5
+instructions=""
 while [ $# -gt 0 ]; do
     case $1 in
     -a) revision=$2; shift 2 ;;
     -r) fois=$2; shift 2 ;;
-    -h | --help) sed -n '2,10p' "$0"; exit 0 ;;
+    -i) instructions=1; shift ;;
+    -h | --help) sed -n '2,12p' "$0"; exit 0 ;;
     *) break ;;
     esac
 done
 dossier=${1:-$racine/tests/data}
+if [ -n "$instructions" ] && ! command -v valgrind >/dev/null; then
+    echo "valgrind est introuvable (apt-get install valgrind)." >&2
+    exit 2
+fi
 [ -n "$revision" ] || revision=$(git -C "$racine" merge-base HEAD main)
 revision=$(git -C "$racine" rev-parse --verify "$revision^{commit}")
 
@@ -65,3 +73,15 @@ awk '
             printf "%-26s %12d %12d %12.0f %12.0f %8.2fx\n", f, noeuds[a], noeuds[b], taux[a], taux[b], taux[b] / taux[a]
         }
     }' "$tmp/mesures"
+
+[ -n "$instructions" ] || exit 0
+printf '\n%-26s %16s %16s %9s\n' fichier "instr. avant" "instr. après" gain
+for f in "$dossier"/*.txt; do
+    for cote in avant apres; do
+        eval "programme=\$$cote"
+        valgrind --tool=callgrind --callgrind-out-file=/dev/null "$programme" -p 1 "$f" 2>&1 |
+            awk '/I[ ]+refs/ { gsub(",", "", $NF); print $NF }' > "$tmp/$cote"
+    done
+    awk -v f="$(basename "$f")" -v a="$(cat "$tmp/avant")" -v b="$(cat "$tmp/apres")" \
+        'BEGIN { printf "%-26s %16.0f %16.0f %8.3fx\n", f, a, b, a / b }'
+done

@@ -7,7 +7,7 @@ PAQUETS=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   fonts-comic-neue fonts-liberation
-  xvfb xauth openbox xdotool imagemagick poppler-utils sox qqwing
+  xvfb xauth openbox xdotool imagemagick poppler-utils sox qqwing valgrind
   clang libclang-rt-dev
   desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl libxml2-utils groff-base
   strace dpkg-dev
