@@ -1,6 +1,8 @@
 // The game clock: its tick, its format and the pause.
 #include "Jeu.h"
 
+#include "Annonces.h"
+
 #include <cstdint>
 
 namespace lumio {
@@ -21,10 +23,11 @@ void Jeu::SPause() {
     const bool enPause = fenetre.PauseCochee();
     fenetre.ActiverChrono(enPause);
     fenetre.CocherPause(!enPause);
+    Annoncer(PhrasePause(!enPause));
 }
 
 void Jeu::Form_Resize(bool minimise) {
-    if (ModeJeu != 1) return;
+    if (ModeJeu != ModeJouer) return;
     // Restoring starts again only a clock that minimising stopped: a won or paused game keeps
     // its clock still.
     if (minimise) {

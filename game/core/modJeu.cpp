@@ -2,14 +2,15 @@
 // best times.
 #include "Jeu.h"
 
+#include "Annonces.h"
 #include "Conversions.h"
 
 namespace lumio {
 
-void Jeu::PlacerChiffre(int d, int kind, int c, int r) {
+void Jeu::PlacerChiffre(int d, GenreChiffre genre, int c, int r) {
     if (LimiterChiffres && NbChiffre(d) >= 9) return;
     if (GrilleJeu(c, r) != 0) return;
-    int k = kind;
+    GenreChiffre k = genre;
     if (k == GenreJoueur && VerifImmediate && GrilleSolution(c, r) != d) k = GenreFaux;
     if (k != GenreCrayon) {
         AjouterAuCompte(d);
@@ -18,10 +19,10 @@ void Jeu::PlacerChiffre(int d, int kind, int c, int r) {
     DessinerChiffre(d, k, c, r);
 }
 
-void Jeu::PlacerChiffreCreation(int d, int kind, int c, int r) {
+void Jeu::PlacerChiffreCreation(int d, GenreChiffre genre, int c, int r) {
     if (GrilleCreation(c, r) != 0) return;
     GrilleCreation(c, r) = Chiffre(d);
-    DessinerChiffre(d, kind, c, r);
+    DessinerChiffre(d, genre, c, r);
 }
 
 void Jeu::EffacerChiffreCreation(int c, int r) {
@@ -63,6 +64,20 @@ void Jeu::ChoisirChiffre(int i) {
     fenetre.MontrerImagePalette(i, i + 9);
 }
 
+void Jeu::BasculerCrayon(int d, int c, int r) {
+    if (ModeJeu == ModeCreation || GrilleJeu(c, r) != 0) return;
+    const unsigned marques = Affichage(c, r).crayons;
+    if (!(marques & (1u << d))) {
+        PlacerChiffre(d, GenreCrayon, c, r);
+        return;
+    }
+    // A mark overflows its own slot: the whole cell is cleared and the others written again,
+    // silently, as erasing is.
+    EffacerCase(0, GenreJoueur, c, r);
+    for (int k = 1; k <= 9; ++k)
+        if (k != d && (marques & (1u << k))) EcrireCrayon(k, c, r);
+}
+
 void Jeu::mnuRecommencer_Click() {
     if (RechercheEnCours) return;
     fenetre.ActiverChrono(false);
@@ -71,15 +86,16 @@ void Jeu::mnuRecommencer_Click() {
     JouerSon("Recommencer");
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
-            if (ModeJeu == 2)
+            if (ModeJeu == ModeCreation)
                 EffacerChiffreCreation(c, r);
             else
                 EffacerChiffre(c, r);
     BOUTONSOLUTION = false;
     // The cleared grid no longer holds the solve, and saving or printing must not think so.
-    if (ModeJeu == 2) FlagSol = false;
+    if (ModeJeu == ModeCreation) FlagSol = false;
     fenetre.ActiverChrono(true);
     fenetre.DonnerFocusCoupN();
+    Annoncer(PhraseRecommencee());
 }
 
 bool Jeu::GrilleJeuComplete() const {
@@ -92,7 +108,7 @@ bool Jeu::GrilleJeuComplete() const {
 void Jeu::VerifierFin() {
     // A saved game that was already complete opens as it was left: no second victory, and no
     // best time for a clock read from a file.
-    if (ModeJeu == 2 || ChargementEnCours || !GrilleJeuComplete()) return;
+    if (ModeJeu == ModeCreation || ChargementEnCours || !GrilleJeuComplete()) return;
 
     JouerSon("Bravo");
     fenetre.ActiverChrono(false);
@@ -101,16 +117,16 @@ void Jeu::VerifierFin() {
     const int n = NiveauPartie;
     const long long t = SecondesEcoulees;
     if (t >= LireMeilleurTemps(n)) {
-        fenetre.BoiteMessage(
-            Message{"Bravo!! vous avez résolu ce Sudoku!", Boutons::Ok, Icone::Aucune, TitreDefaut});
+        fenetre.BoiteMessage(Message{"Bravo!! vous avez résolu ce Sudoku!", Boutons::Ok, Icone::Aucune,
+                                     TitreDefaut, false, PhraseTemps(t)});
         return;
     }
     const std::string invite = "Vous avez fait le meilleurs temps de niveau " +
                                Minuscules(fenetre.TexteLibelle(2)) + "." + "\r\n\r\n" + "Entrez votre nom";
-    const std::string nom = fenetre.BoiteSaisie(invite, "BRAVO !!!", NJOUEUR, 3000, 2000);
+    const std::string nom = fenetre.BoiteSaisie(invite, "BRAVO !!!", NJOUEUR, 3000, 2000, PhraseTemps(t));
     if (nom.empty()) return;
     NJOUEUR = nom;
-    reglages.Ecrire("NJ", nom);
+    reglages.Ecrire(ReglageJoueur, nom);
     EnregistrerMeilleurTemps(n, t, nom);
     // Shown in the best-times window all the same, a record the store could not keep would be
     // gone at the next start without a word.
@@ -142,9 +158,11 @@ void Jeu::VerifierGrille() {
                                      Boutons::Ok, Icone::Aucune, TitreDefaut});
         return;
     }
+    // The box shows no place; a player who cannot see the red digits hears them.
+    const std::string faux = PhraseChiffresFaux(*this);
     if (VerifImmediate) {
         fenetre.BoiteMessage(Message{"Attention : votre solution contient une ou plusieurs erreurs!",
-                                     Boutons::Ok, Icone::Aucune, TitreDefaut});
+                                     Boutons::Ok, Icone::Aucune, TitreDefaut, false, faux});
         return;
     }
     JouerSon("Erreur");
@@ -152,7 +170,7 @@ void Jeu::VerifierGrille() {
         fenetre.BoiteMessage(Message{"Attention : votre solution contient une ou plusieurs erreurs!"
                                      "\r\n\r\n"
                                      "Voulez-vous faire apparaître en rouge les chiffres mals placés ?",
-                                     Boutons::OuiNon, Icone::Question, TitreProgramme});
+                                     Boutons::OuiNon, Icone::Question, TitreProgramme, false, faux});
     if (rep != Reponse::Oui) return;
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r) {
@@ -208,7 +226,7 @@ bool Jeu::ControleRegOK(std::int16_t &l, std::int16_t &C) {
 }
 
 void Jeu::CommandeVerifier() {
-    if (ModeJeu == 2)
+    if (ModeJeu == ModeCreation)
         VerifierCreation();
     else
         VerifierGrille();
@@ -233,13 +251,17 @@ void Jeu::DonnerIndice() {
                 hc = c, hr = r;
                 break;
             }
-    if (hc == 0) return;
+    if (hc == 0) {
+        Annoncer(PhraseIndice(0, 0, 0));
+        return;
+    }
 
     const int s = GrilleSolution(hc, hr);
     GrilleJeu(hc, hr) = Chiffre(s);
     DessinerChiffre(s, GenreJoueur, hc, hr);
     AjouterAuCompte(s);
     JouerSon("Indice");
+    Annoncer(PhraseIndice(hc, hr, s));
 }
 
 void Jeu::AfficherSolution() {
@@ -257,7 +279,7 @@ void Jeu::AfficherSolution() {
 
 void Jeu::CommandeIndice() {
     if (RechercheEnCours) return;
-    if (ModeJeu == 2)
+    if (ModeJeu == ModeCreation)
         fenetre.BoiteMessage(
             Message{"Pas d'indice possible en Mode création", Boutons::Ok, Icone::Aucune, TitreDefaut});
     else
@@ -271,7 +293,7 @@ void Jeu::CommandeSolution() {
         fenetre.BoiteMessage(Message{"Etes-vous sûr de vouloir afficher la solution ?", Boutons::OuiNon,
                                      Icone::Question, "Afficher la solution"});
     if (rep != Reponse::Oui) return;
-    if (ModeJeu == 2) {
+    if (ModeJeu == ModeCreation) {
         bool chiffres = false;
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r) {
@@ -287,29 +309,21 @@ void Jeu::CommandeSolution() {
     } else {
         BOUTONSOLUTION = true;
         AfficherSolution();
+        Annoncer(PhraseSolution());
     }
     fenetre.DonnerFocusCoupN();
 }
 
-namespace {
-
-// The store keys of a level's record: "1Tp", "1NJT"...
-std::string Cle(int n, const char *suffixe) {
-    return std::to_string(n) + suffixe;
-}
-
-} // namespace
-
 std::int16_t Jeu::LireMeilleurTemps(int n) {
     // Only whole 16-bit numbers are ever written; anything else was edited by hand and holds
     // no record.
-    const auto t = Entier16(reglages.Lire(Cle(n, "Tp"), "5999"));
-    return t && *t >= 0 ? *t : std::int16_t(5999);
+    const auto t = Entier16(reglages.Lire(ReglageTempsRecord(n)));
+    return t && *t >= 0 ? *t : std::int16_t(SecondesSansRecord);
 }
 
 void Jeu::EnregistrerMeilleurTemps(int n, long long secondes, const std::string &nom) {
-    reglages.Ecrire(Cle(n, "Tp"), std::to_string(secondes));
-    reglages.Ecrire(Cle(n, "NJT"), nom);
+    reglages.Ecrire(ReglageTempsRecord(n), std::to_string(secondes));
+    reglages.Ecrire(ReglageNomRecord(n), nom);
 }
 
 void Jeu::AfficherMeilleursTemps() {

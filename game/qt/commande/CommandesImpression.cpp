@@ -119,7 +119,7 @@ int ImprimerGrilles(const AppelLigne &appel, int &argc, char **argv) {
         const std::optional<std::uint64_t> graine =
             appel.A("--graine") ? std::optional(LireGraine(Nom(appel.Valeur("--graine")))) : std::nullopt;
         MagasinQSettings reglages;
-        const std::string cp = reglages.Lire("CP", "1");
+        const std::string cp = reglages.Lire(ReglageNiveau);
         std::unique_ptr<SourceHorloge> hasard =
             graine ? std::make_unique<SourceHorloge>(*graine) : std::make_unique<SourceHorloge>();
         auto lot = std::make_unique<LotGrilles>();

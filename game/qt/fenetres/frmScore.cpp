@@ -1,6 +1,7 @@
 // The best-times window and the clearing of the records.
 #include "fenetres/frmScore.h"
 
+#include "Annonces.h"
 #include "Jeu.h"
 #include "apparence/Boutons.h"
 #include "apparence/FormulaireTwips.h"
@@ -69,11 +70,11 @@ frmScore::frmScore(Jeu &jeu, QWidget *parent) : QDialog(parent), jeu_(jeu) {
     libelle("Label5", "Temps", 120, 16, 80, titres, bleu);
     libelle("Label6", "Nom", 206, 16, 120, titres, bleu);
     const char *lignes[] = {"Lab", "Label1", "Label2", "Label3"};
-    const char *niveaux[] = {"Facile :", "Moyen :", "Difficile :", "Expert :"};
     for (int n = 1; n <= 4; ++n) {
         const int y = 16 + 30 * n;
-        libelle(lignes[n - 1], niveaux[n - 1], 24, y, 90, police, vert);
-        temps_[std::size_t(n - 1)] = libelle(qPrintable(QString("Lb2_%1").arg(n)), "0:00", 120, y, 80, police, Qt::black);
+        libelle(lignes[n - 1], QString::fromStdString(NomNiveau(n) + " :"), 24, y, 90, police, vert);
+        temps_[std::size_t(n - 1)] =
+            libelle(qPrintable(QString("Lb2_%1").arg(n)), "0:00", 120, y, 80, police, Qt::black);
         noms_[std::size_t(n - 1)] =
             libelle(qPrintable(QString("LbNom_%1").arg(n)), "Ordinateur", 206, y, 100, police, Qt::black);
     }
@@ -94,18 +95,25 @@ void frmScore::DefinirTemps(int n, const QString &texte) {
 }
 
 void frmScore::RafraichirScores() {
+    MeilleursTemps records;
     for (int n = 1; n <= 4; ++n) {
-        DefinirTemps(n, QString::fromStdString(FormaterTemps(jeu_.LireMeilleurTemps(n))));
-        LbNom(n)->setText(QString::fromStdString(jeu_.reglages.Lire(std::to_string(n) + "NJT", "Ordinateur")));
+        auto &[temps, nom] = records[std::size_t(n - 1)];
+        temps = jeu_.LireMeilleurTemps(n);
+        nom = jeu_.reglages.Lire(ReglageNomRecord(n));
+        DefinirTemps(n, QString::fromStdString(FormaterTemps(temps)));
+        LbNom(n)->setText(QString::fromStdString(nom));
     }
+    // Each label alone is too short for a screen reader to read it on opening.
+    setAccessibleDescription(QString::fromStdString(PhraseMeilleursTemps(records)));
 }
 
 void frmScore::EffacerScores() {
-    const Message question{"Etes vous sûr de vouloir effacer les scores ?", Boutons::OuiNon, Icone::Aucune, TitreDefaut};
+    const Message question{"Etes vous sûr de vouloir effacer les scores ?", Boutons::OuiNon, Icone::Aucune,
+                           TitreDefaut};
     if (jeu_.fenetre.BoiteMessage(question) == Reponse::Oui) {
         for (int n = 1; n <= 4; ++n) {
-            jeu_.reglages.Ecrire(std::to_string(n) + "Tp", "5999");
-            jeu_.reglages.Ecrire(std::to_string(n) + "NJT", "Ordinateur");
+            jeu_.reglages.Ecrire(ReglageTempsRecord(n), TempsSansRecord);
+            jeu_.reglages.Ecrire(ReglageNomRecord(n), ReglageNomRecord(n).defaut);
         }
     }
     RafraichirScores();
