@@ -2,6 +2,7 @@
 // handful of word operations on the three bands at once, and a child starts from its parent's
 // candidates.
 #include "CNoeud.h"
+#include "Gabarits.h"
 
 #include <utility>
 #if defined(__SSE2__)
@@ -136,6 +137,15 @@ Tables Construire() {
 const Tables tables = Construire();
 
 constexpr std::uint32_t RevoirUnites = 0x1FF, RevoirSeuls = 1u << 18;
+
+// The dearer rules wait for a few dead ends: most searches meet none, or hardly any, and would
+// only be slowed by them.
+constexpr long long ImpassesAvantRenforts = 8;
+// They run at every other depth: what they find is handed down, so a run at each depth finds
+// little more than it costs.
+constexpr int EcartDesRenforts = 2;
+// Two rounds of them catch nearly all that more would.
+constexpr int ToursDeRenforts = 2;
 // The unit and line rules of digit d + 1 have something new to look at.
 constexpr std::uint32_t ARevoir(int d) {
     return (1u | (1u << 9)) << d;
@@ -367,6 +377,102 @@ inline bool CNoeud::Propage() {
     }
 }
 
+bool CNoeud::PairesNues() {
+    // The free cells with exactly two candidates.
+    Cases un{}, deux{}, trois{};
+    for (const Cases &q : possibles_) {
+        const Cases p = q & libres_;
+        trois |= deux & p;
+        deux |= un & p;
+        un |= p;
+    }
+    const Cases doubles = deux & ~trois;
+    bool change = false;
+    for (int d = 0; d < 8; ++d) {
+        const Cases avecD = doubles & possibles_[d];
+        if (Vide(avecD)) continue;
+        for (int e = d + 1; e < 9; ++e) {
+            const Cases paire = avecD & possibles_[e];
+            if (Vide(paire)) continue;
+            for (int b = 0; b < 3; ++b)
+                for (std::uint32_t m = paire[b]; m; m &= m - 1) {
+                    const int i = 27 * b + Rang(m);
+                    const Cases autres = paire & tables.pairs[i];
+                    for (int bb = b; bb < 3; ++bb)
+                        for (std::uint32_t n = autres[bb]; n; n &= n - 1) {
+                            // The two cells hold d and e between them: whatever sees both holds
+                            // neither.
+                            const int j = 27 * bb + Rang(n);
+                            if (j < i) continue;
+                            const Cases voisins = tables.pairs[i] & tables.pairs[j];
+                            for (int k : {d, e}) {
+                                const Cases otes = possibles_[k] & voisins;
+                                if (Vide(otes)) continue;
+                                possibles_[k] ^= otes;
+                                aRevoir_ |= ARevoir(k) | RevoirSeuls;
+                                change = true;
+                            }
+                        }
+                }
+        }
+    }
+    return change;
+}
+
+bool CNoeud::Gabarits() {
+    bool change = false;
+    for (int d = 0; d < 9; ++d) {
+        if (Vide(possibles_[d] & libres_)) continue; // placed nine times
+        Cases &vu = recherche_->GabaritVu[d], &u = recherche_->GabaritUtile[d];
+        if (!Vide(vu ^ possibles_[d])) {
+            const std::uint32_t bandes[3] = {possibles_[d][0], possibles_[d][1], possibles_[d][2]};
+            std::uint32_t utiles[3];
+            CasesDesGabarits(bandes, utiles);
+            vu = possibles_[d];
+            u = Cases{utiles[0], utiles[1], utiles[2], 0};
+        }
+        if (Vide(u)) {
+            Impossible = true;
+            return true;
+        }
+        if (Vide(u ^ possibles_[d])) continue;
+        possibles_[d] = u;
+        aRevoir_ |= ARevoir(d) | RevoirSeuls;
+        change = true;
+    }
+    return change;
+}
+
+bool Recherche::Regle::AEssayer() {
+    // Given a chance at first, kept while it ends one node in four it runs on, and tried again
+    // every sixteenth time it is asked for once it falls below that.
+    ++Appels;
+    if (Essais >= 2 && 4 * Succes < Essais && Appels % 16 != 0) return false;
+    ++Essais;
+    return true;
+}
+
+bool CNoeud::Renforce() {
+    Recherche &recherche = *recherche_;
+    if (Propage()) return true;
+    if (Impossible) return false;
+    for (int tour = 0; tour < ToursDeRenforts; ++tour) {
+        bool change = false;
+        for (Recherche::Regle *regle : {&recherche.Paires, &recherche.Placements}) {
+            if (!regle->AEssayer()) continue;
+            if (!(regle == &recherche.Paires ? PairesNues() : Gabarits())) continue;
+            change = true;
+            if (!Impossible && Propage()) return true;
+            if (Impossible) {
+                ++regle->Succes;
+                return false;
+            }
+        }
+        if (!change) break;
+    }
+    return true;
+}
+
 inline bool CNoeud::CaseDeBranchement(int &c, int &r) const {
     // Candidate counts of the empty cells, in four bit planes.
     Cases plan[4] = {};
@@ -411,11 +517,45 @@ void CNoeud::Resout(std::int16_t Profondeur) {
         return;
     }
     int c, r;
-    if (Impossible || !CaseDeBranchement(c, r)) return;
+    if (Impossible) {
+        ++recherche.Impasses;
+        return;
+    }
+    if (!CaseDeBranchement(c, r)) return;
     const int i = 27 * ((r - 1) / 3) + 9 * ((r - 1) % 3) + c - 1;
     const Cases cellule = tables.cellule[i];
     const std::uint16_t candidats = Possibles(c, r);
-    for (std::uint16_t k = candidats; k; k &= k - 1) {
+    const Cases *exclus = niveauExclus_ >= 0 ? recherche.Exclus[niveauExclus_] : nullptr;
+    if (recherche.Impasses >= ImpassesAvantRenforts && Profondeur % EcartDesRenforts == 0) {
+        CNoeud renforce(*this);
+        if (exclus)
+            for (int d = 0; d < 9; ++d)
+                if (!Vide(exclus[d])) {
+                    renforce.possibles_[d] &= ~exclus[d];
+                    renforce.aRevoir_ |= ARevoir(d) | RevoirSeuls;
+                }
+        if (!renforce.Renforce()) return;
+        Cases nouveaux[9];
+        bool nouveau = false;
+        for (int d = 0; d < 9; ++d) {
+            nouveaux[d] = possibles_[d] & ~renforce.possibles_[d];
+            if (exclus) nouveaux[d] &= ~exclus[d];
+            nouveau |= !Vide(nouveaux[d]);
+        }
+        if (nouveau) {
+            Cases *niveau = recherche.Exclus[Profondeur];
+            for (int d = 0; d < 9; ++d)
+                niveau[d] = exclus ? (exclus[d] | nouveaux[d]) : nouveaux[d];
+            niveauExclus_ = std::int8_t(Profondeur);
+            exclus = niveau;
+        }
+    }
+    // The digits of the cell no completion of this node can put there are not tried.
+    std::uint16_t essais = candidats;
+    if (exclus)
+        for (int d = 0; d < 9; ++d)
+            if ((exclus[d][i / 27] >> (i % 27)) & 1) essais &= std::uint16_t(~(1u << d));
+    for (std::uint16_t k = essais; k; k &= k - 1) {
         const int d = Rang(k);
         CNoeud enfant(*this);
         // The cell leaves the sets of its other candidates and takes d from its peers.

@@ -12,6 +12,11 @@ namespace lumio {
 
 enum class IssueRecherche { Resolue, SansSolution, Interrompue };
 
+// A set of cells: one 27-bit word per band of three rows, bit 9 * (row in band) + column, all
+// from 0, so that every row, block and band sits inside one word; the fourth word stays empty.
+// Held in one vector register, the three bands go through every rule side by side.
+using Cases = std::uint32_t __attribute__((vector_size(16)));
+
 // What the nodes of one search share.
 struct Recherche {
     explicit Recherche(bool &solutionTrouvee) : SolutionTrouvee(solutionTrouvee) {}
@@ -29,6 +34,27 @@ struct Recherche {
 
     bool Interrompue = false;
     long long Noeuds = 0;
+    // Nodes that ended in a contradiction: until a search has met a few, its subtrees are likely
+    // to hold solutions and the dearer deductions would only slow it.
+    long long Impasses = 0;
+    // How often a dearer rule was asked for, was run, and proved a node empty: a rule that
+    // seldom does is left out, but tried again now and then.
+    struct Regle {
+        long Appels = 0, Essais = 0, Succes = 0;
+        // Whether to run it this time, counted as a run when it is.
+        bool AEssayer();
+    };
+    Regle Paires, Placements;
+    // Exclus[p][d]: the cells where the dearer rules, run at the node of depth p on the current
+    // path or above it, proved that no completion below puts digit d + 1. They are kept apart
+    // from the candidates so that the rules of every node, and the choice of the branching cell,
+    // see the very candidates they always did. A node writes only its own depth, so the path
+    // shares one table.
+    Cases Exclus[82][9];
+    // Per digit, the last candidate set whose full placements were worked out, and the cells
+    // they use: sibling nodes often hand the same set again.
+    Cases GabaritVu[9] = {};
+    Cases GabaritUtile[9] = {};
 
     // True when the search must stop now.
     bool Arreter();
@@ -36,11 +62,6 @@ struct Recherche {
   private:
     std::chrono::steady_clock::time_point dernierTraitement_{};
 };
-
-// A set of cells: one 27-bit word per band of three rows, bit 9 * (row in band) + column, all
-// from 0, so that every row, block and band sits inside one word; the fourth word stays empty.
-// Held in one vector register, the three bands go through every rule side by side.
-using Cases = std::uint32_t __attribute__((vector_size(16)));
 
 class CNoeud {
   public:
@@ -70,7 +91,7 @@ class CNoeud {
     // The rules, used only by the node's own code: inline, they melt into the search loop.
     // Naked and hidden singles, block-to-line and line-to-block eliminations, to their fixpoint.
     // True when every cell holds a digit; sets Impossible on a contradiction.
-    inline bool Propage();
+    __attribute__((always_inline)) inline bool Propage();
     // Cells left with one candidate get it; a cell left with none is a dead end.
     inline void Seuls();
     // Units left with one place for digit d get it there; a unit left with none is a dead end.
@@ -83,10 +104,21 @@ class CNoeud {
     inline bool CaseDeBranchement(int &c, int &r) const;
     // Puts digit d in cell i, whatever its other candidates.
     void Poser(int d, int i);
+    // On a copy of a node about to branch: removes the candidates no completion can use that the
+    // rules above miss, then propagates; false when that proves the node has no completion.
+    bool Renforce();
+    // Two cells of a unit left with the same two candidates share them: the cells that see
+    // both lose them. True when a candidate went.
+    bool PairesNues();
+    // Each digit keeps only the cells that lie on some full placement of it. True when a
+    // candidate went.
+    bool Gabarits();
 
     // possibles_[d]: where digit d + 1 may still go, a placed d + 1 included.
     Cases possibles_[9];
     Cases libres_; // cells without a digit
+    // The depth whose exclusions hold for this node, -1 when there are none yet.
+    std::int8_t niveauExclus_ = -1;
     // What changed since the rules last looked: bit d when digit d + 1 lost a cell since its unit
     // rules ran, bit 9 + d the same for its line rules, bit 18 when a cell lost a candidate since
     // the singles were looked for. The rest would show nothing new.
