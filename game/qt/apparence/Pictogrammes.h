@@ -22,10 +22,11 @@ QPixmap DessinerPictogramme(Pictogramme p, int taille, qreal ratio, qreal phase 
 
 // The globe turns by frames. Its three meridians are a third of a turn apart, so after a third
 // of a turn it looks as it started: that many frames make the whole cycle, one every
-// `IntervalleGlobe` ms. A third of a turn takes two seconds; six or seven frames a second are
-// plenty for so slow a turn, and each frame costs the game a wake-up.
-constexpr int ImagesGlobe = 13;
-constexpr int IntervalleGlobe = 154;
+// `IntervalleGlobe` ms. A third of a turn takes two seconds; five frames a second are enough for
+// so slow a turn, and each frame costs the game a wake-up (a multiple of 50 ms, which Qt's coarse
+// timers keep as it is).
+constexpr int ImagesGlobe = 10;
+constexpr int IntervalleGlobe = 200;
 inline qreal PhaseGlobe(int image) { return image / (3.0 * ImagesGlobe); }
 
 } // namespace lumio
