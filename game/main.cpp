@@ -1,6 +1,7 @@
 // Sudoku Lumio: builds the platform objects and the main window, then runs the event loop.
 #include "ResolutionTexte.h"
 #include "SourceHorloge.h"
+#include "apparence/PaletteClaire.h"
 #include "apparence/Polices.h"
 #include "commande/ImpressionCommande.h"
 #include "fenetres/Dialogues.h"
@@ -129,6 +130,7 @@ int main(int argc, char *argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Darvel"));
     DeclarerApplication();
     InstallerSubstitutionsPolices();
+    InstallerPaletteClaire();
     // The game speaks French whatever the desktop's language, down to Qt's own dialogs.
     QTranslator traductionQt;
     if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),

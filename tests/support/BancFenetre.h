@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Factices.h"
+#include "apparence/PaletteClaire.h"
 #include "apparence/Polices.h"
 #include "fenetres/Dialogues.h"
 #include "fenetres/frmMain.h"
@@ -81,6 +82,7 @@ class BancFenetre {
     explicit BancFenetre(std::initializer_list<std::pair<std::string, std::string>> reglagesInitiaux = {},
                          bool demarrer = true, std::vector<double> tirages = {}, bool montrer = false) {
         InstallerSubstitutionsPolices();
+        InstallerPaletteClaire();
         magasin = std::make_unique<MagasinQSettings>(dossier.filePath("Darvel.ini"));
         for (const auto &[cle, valeur] : reglagesInitiaux)
             magasin->Ecrire(cle, valeur);

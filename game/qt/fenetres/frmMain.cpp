@@ -3,6 +3,7 @@
 
 #include "accessibilite/AccessibilitePlateau.h"
 #include "apparence/Boutons.h"
+#include "apparence/PaletteClaire.h"
 #include "apparence/Pictogrammes.h"
 #include "fenetres/frmImages.h"
 #include "fenetres/frmScore.h"
@@ -487,7 +488,8 @@ void frmMain::LancerSolution() {
 }
 
 Couleur frmMain::CouleurFondSysteme() const {
-    const QColor c = QApplication::palette().color(QPalette::Base);
+    // The board is white as on a light desktop, never the ground of a dark scheme's fields.
+    const QColor c = PaletteClaire().color(QPalette::Base);
     return RGB(c.red(), c.green(), c.blue());
 }
 
