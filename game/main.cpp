@@ -9,13 +9,11 @@
 #include "plateforme/Application.h"
 #include "plateforme/LecteurSonsQt.h"
 #include "plateforme/MagasinQSettings.h"
+#include "plateforme/Traductions.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -132,10 +130,7 @@ int main(int argc, char *argv[]) {
     InstallerSubstitutionsPolices();
     InstallerPaletteClaire();
     // The game speaks French whatever the desktop's language, down to Qt's own dialogs.
-    QTranslator traductionQt;
-    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traductionQt);
+    InstallerTraductions();
 
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Sudoku Lumio, le Sudoku classique."));

@@ -80,6 +80,28 @@ void AttendreFenetre(QWidget *parent) {
                                         50);
 }
 
+// Access keys belong to Qt's own file dialog: a desktop's native one (GTK's, the portal's) shows
+// the marker as a character. Qt shows a native dialog in place of its own widgets, which it then
+// keeps off screen; by its showing it is known which one the player sees.
+class ToucheAcces : public QObject {
+  public:
+    ToucheAcces(QFileDialog &boite, const QString &texte) : QObject(&boite), boite_(boite), texte_(texte) {
+        boite.setLabelText(QFileDialog::Accept, texte);
+        boite.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject *objet, QEvent *e) override {
+        if (objet == &boite_ && e->type() == QEvent::Show && !boite_.testAttribute(Qt::WA_DontShowOnScreen))
+            boite_.setLabelText(QFileDialog::Accept, QLatin1Char('&') + texte_);
+        return false;
+    }
+
+  private:
+    QFileDialog &boite_;
+    QString texte_;
+};
+
 } // namespace
 
 Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
@@ -172,8 +194,7 @@ QString DialoguesQt::ChoisirFichier(QWidget *parent, bool enregistrer, const QSt
     boite.setLabelText(QFileDialog::LookIn, QStringLiteral("Regarder dans :"));
     boite.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
     boite.setLabelText(QFileDialog::FileType, QStringLiteral("Type :"));
-    boite.setLabelText(QFileDialog::Accept,
-                       enregistrer ? QStringLiteral("&Enregistrer") : QStringLiteral("&Ouvrir"));
+    new ToucheAcces(boite, enregistrer ? QStringLiteral("Enregistrer") : QStringLiteral("Ouvrir"));
     boite.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
     if (boite.exec() != QDialog::Accepted) return QString();
     return boite.selectedFiles().value(0);
