@@ -69,6 +69,18 @@ class TestDialogImpression : public QObject {
         QVERIFY(!b.jeu().ImpressionAvecSolution);
         b.fenetre->CommandeImprimer();
         QVERIFY(d->isVisible() && d->OptImpression(1)->isChecked());
+        // A click on the option shown selected chooses it again: the page has every digit.
+        QTest::mouseClick(d->OptImpression(1), Qt::LeftButton);
+        QVERIFY(b.jeu().ImpressionAvecSolution);
+        const QString complete = b.dossier.filePath("complete.pdf");
+        b.dialogues.reponsesImprimante = {{1, complete}};
+        Cliquer(d, "TovCommand1");
+        const GrilleChiffres lue = GrilleLue(Mots(complete, 1), 15);
+        int chiffres = 0;
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                chiffres += lue(c, r) != 0;
+        QCOMPARE(chiffres, 81);
     }
 
     void enCreationLaGrilleTapeeSImprimeSansLeDialogue() {
