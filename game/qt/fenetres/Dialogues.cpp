@@ -1,6 +1,8 @@
 // Message and input boxes in French.
 #include "fenetres/Dialogues.h"
 
+#include "fenetres/Placement.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -16,57 +18,6 @@
 namespace lumio {
 
 namespace {
-
-// The frame the window manager draws around the parent's window, and alike around its boxes.
-QMargins MargesCadre(const QWidget &parent) {
-    const QWidget &fenetre = *parent.window();
-    const QRect f = fenetre.frameGeometry(), g = fenetre.geometry();
-    return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
-}
-
-// Puts a window's outer rectangle, frame included, where `place` says for its size, once it is on
-// screen: a new window has no frame until the window manager has mapped it, and where its client
-// area then lands depends on that manager. Should the frame still be unknown then, the parent's
-// stands for it. The player may move the window freely afterwards.
-class PlacementCadre : public QObject {
-  public:
-    PlacementCadre(QWidget &fenetre, const QWidget &parent, std::function<QPoint(QSize)> place)
-        : QObject(&fenetre), fenetre_(fenetre), marges_(MargesCadre(parent)), place_(std::move(place)) {
-        fenetre.installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject *objet, QEvent *e) override {
-        QWindow *natif = fenetre_.windowHandle();
-        // A box may still grow once on screen, as its layout settles: it is placed again for its
-        // new size. The player's own moves change no size and stay.
-        if (placee_ && objet == &fenetre_ && e->type() == QEvent::Resize) {
-            Placer();
-            return false;
-        }
-        if (objet == &fenetre_ && e->type() == QEvent::Show && natif) natif->installEventFilter(this);
-        if (placee_ || !natif || !natif->isExposed()) return false;
-        natif->removeEventFilter(this);
-        placee_ = true;
-        Placer();
-        return false;
-    }
-
-  private:
-    void Placer() {
-        const bool encadree = fenetre_.frameGeometry() != fenetre_.geometry();
-        const QRect cadre = encadree ? fenetre_.frameGeometry() : fenetre_.geometry().marginsAdded(marges_);
-        const QPoint coin = place_(cadre.size());
-        // A framed window moves by its outer corner, one not framed yet by its client area.
-        if (cadre.topLeft() != coin)
-            fenetre_.move(encadree ? coin : coin + QPoint(marges_.left(), marges_.top()));
-    }
-
-    QWidget &fenetre_;
-    bool placee_ = false;
-    QMargins marges_;
-    std::function<QPoint(QSize)> place_;
-};
 
 // A box is centred on its window as that window stands. One that was only just shown (at start-up)
 // has not been placed by the window manager yet: it is given a moment to appear first.
@@ -107,12 +58,7 @@ class ToucheAcces : public QObject {
 Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
     AttendreFenetre(parent);
     QMessageBox boite(parent);
-    if (parent) {
-        const QWidget *fenetre = parent->window();
-        new PlacementCadre(boite, *parent, [fenetre](QSize cadre) {
-            return fenetre->frameGeometry().center() - QPoint(cadre.width() / 2, cadre.height() / 2);
-        });
-    }
+    if (parent) CentrerSurFenetre(boite, *parent);
     boite.setWindowTitle(QString::fromStdString(m.titre));
     boite.setText(QString::fromStdString(m.texte));
     switch (m.icone) {
