@@ -3,7 +3,9 @@
 
 #include "fenetres/Placement.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFileDialog>
@@ -53,7 +55,30 @@ class ToucheAcces : public QObject {
     QString texte_;
 };
 
+// Qt sizes a box by its contents alone: a short text would leave its title cut in the frame, and
+// both kinds of box set their own size from their layout. The layout gets a strut as wide as the
+// title needs below its rows (the layout is final once the box is filled).
+void EtayerPourTitre(QDialog &boite, const QWidget *parent) {
+    auto *etai = new QSpacerItem(LargeurPourTitre(boite.windowTitle(), parent), 0, QSizePolicy::Fixed,
+                                 QSizePolicy::Fixed);
+    if (auto *grille = qobject_cast<QGridLayout *>(boite.layout()))
+        grille->addItem(etai, grille->rowCount(), 0, 1, grille->columnCount());
+    else if (boite.layout())
+        boite.layout()->addItem(etai);
+    else
+        delete etai;
+}
+
 } // namespace
+
+int LargeurPourTitre(const QString &titre, const QWidget *parent) {
+    QFont police = QApplication::font();
+    police.setBold(true);
+    const QFontMetrics mesure(police);
+    const QMargins marges = parent ? MargesCadre(*parent) : QMargins();
+    const int barre = marges.top() > 0 ? marges.top() : mesure.height() + 8;
+    return mesure.horizontalAdvance(titre) + 6 * barre - marges.left() - marges.right();
+}
 
 Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
     AttendreFenetre(parent);
@@ -94,6 +119,7 @@ Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
         boite.setEscapeButton(non);
         break;
     }
+    EtayerPourTitre(boite, parent);
     boite.exec();
     QAbstractButton *b = boite.clickedButton();
     if (m.boutons == Boutons::OuiNon) return b == oui ? Reponse::Oui : Reponse::Non;
@@ -107,6 +133,8 @@ std::string DialoguesQt::BoiteSaisie(QWidget *parent, const std::string &invite,
     boite.setWindowTitle(QString::fromStdString(titre));
     boite.setLabelText(QString::fromStdString(invite));
     boite.setTextValue(QString::fromStdString(defaut));
+    boite.minimumSizeHint(); // an input box builds its layout when it is first measured
+    EtayerPourTitre(boite, parent);
     boite.setOkButtonText(QStringLiteral("OK"));
     boite.setCancelButtonText(QStringLiteral("Annuler"));
     // Its outer corner goes at (x, y) from the main window's outer corner. Until it is framed it
