@@ -227,6 +227,20 @@ class TestAide : public QObject {
                  qPrintable(QString::number(largeur)));
         auto *sommaire = aide->findChild<QHelpContentWidget *>("Sommaire");
         QTRY_COMPARE(sommaire->model()->rowCount(sommaire->model()->index(0, 0)), 15);
+        // Every title of the contents whole, even on this small screen (the window takes 90 % of
+        // it); the page's picture still fits the page that is left.
+        QTRY_VERIFY(sommaire->isExpanded(sommaire->model()->index(0, 0)));
+        QApplication::processEvents();
+        const QModelIndex racine = sommaire->model()->index(0, 0);
+        for (int i = -1; i < sommaire->model()->rowCount(racine); ++i) {
+            const QModelIndex titre = i < 0 ? racine : sommaire->model()->index(i, 0, racine);
+            const int texte = sommaire->fontMetrics().horizontalAdvance(titre.data().toString());
+            QVERIFY2(sommaire->visualRect(titre).width() >= texte + 6, qPrintable(titre.data().toString()));
+        }
+        const QVariant reduite = aide->Navigateur()->loadResource(
+            QTextDocument::ImageResource, aide->PageAccueil().resolved(QUrl("images/fenetre-jeu.png")));
+        QVERIFY(reduite.value<QImage>().deviceIndependentSize().width() <
+                aide->Navigateur()->viewport()->width());
         // A second request brings the same window back to its first page.
         aide->Navigateur()->setSource(aide->PageAccueil().resolved(QUrl("options.html")));
         b.fenetre->Action("Aide")->trigger();
