@@ -8,7 +8,9 @@
 #include "fenetres/frmMain.h"
 #include "plateforme/Application.h"
 #include "plateforme/LecteurSonsQt.h"
+#include "plateforme/Liens.h"
 #include "plateforme/MagasinQSettings.h"
+#include "plateforme/Terminal.h"
 #include "plateforme/Traductions.h"
 
 #include <QApplication>
@@ -39,8 +41,8 @@ struct OptionConnue {
     int valeurs;
 };
 const OptionConnue OptionsConnues[] = {
-    {"--help", 0},     {"--version", 0},  {"--capture", 1},        {"--resoudre", 1},
-    {"--imprimer", 1}, {"--niveau", 1},   {"--sans-solutions", 0}, {"--imprimer-grilles", 2},
+    {"--help", 0},     {"--version", 0},       {"--capture", 1},        {"--resoudre", 1},
+    {"--imprimer", 1}, {"--niveau", 1},        {"--sans-solutions", 0}, {"--imprimer-grilles", 2},
     {"--graine", 1},   {"--avec-solution", 0},
 };
 
@@ -72,7 +74,8 @@ int SignalerOption(const QString &erreur) {
 int ResoudreSansFenetre(int argc, char *argv[], bool &traite) {
     if (const char *inconnue = OptionInconnue(argc, argv)) {
         traite = true;
-        return SignalerOption(QStringLiteral("option inconnue « %1 ».").arg(QString::fromLocal8Bit(inconnue)));
+        return SignalerOption(
+            QStringLiteral("option inconnue « %1 ».").arg(QString::fromLocal8Bit(inconnue)));
     }
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -112,6 +115,7 @@ QByteArray NomNatif(const QString &argument, int argc, char *argv[]) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    TairMessagesQt();
     // Past the file-size limit a write fails with EFBIG and the game says so; the signal would
     // end the program and lose the game in progress.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -127,6 +131,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));
     QApplication::setOrganizationName(QStringLiteral("Darvel"));
     DeclarerApplication();
+    InstallerOuvreurLiens();
     InstallerSubstitutionsPolices();
     InstallerPaletteClaire();
     // The game speaks French whatever the desktop's language, down to Qt's own dialogs.
@@ -134,14 +139,17 @@ int main(int argc, char *argv[]) {
 
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Sudoku Lumio, le Sudoku classique."));
-    QCommandLineOption capture(QStringLiteral("capture"),
-                               QStringLiteral("Écrit l'image de la fenêtre principale dans FICHIER.png, sans l'afficher."),
-                               QStringLiteral("FICHIER"));
+    QCommandLineOption capture(
+        QStringLiteral("capture"),
+        QStringLiteral("Écrit l'image de la fenêtre principale dans FICHIER.png, sans l'afficher."),
+        QStringLiteral("FICHIER"));
     options.addOption(capture);
-    options.addOption(QCommandLineOption(QStringLiteral("resoudre"),
-                                         QStringLiteral("Résout les grilles de FICHIER (ou - : l'entrée standard), une par ligne."),
-                                         QStringLiteral("FICHIER")));
-    options.addPositionalArgument(QStringLiteral("partie"), QStringLiteral("Une partie enregistrée (.sdk) à ouvrir."),
+    options.addOption(QCommandLineOption(
+        QStringLiteral("resoudre"),
+        QStringLiteral("Résout les grilles de FICHIER (ou - : l'entrée standard), une par ligne."),
+        QStringLiteral("FICHIER")));
+    options.addPositionalArgument(QStringLiteral("partie"),
+                                  QStringLiteral("Une partie enregistrée (.sdk) à ouvrir."),
                                   QStringLiteral("[partie.sdk]"));
     if (!options.parse(QApplication::arguments())) {
         const QStringList inconnues = options.unknownOptionNames();

@@ -1,0 +1,82 @@
+// What a player who starts the game from a terminal reads there: the game's own French lines, one
+// per cause, and nothing of Qt's or of the desktop's tools.
+#include "BancFenetre.h"
+#include "plateforme/Liens.h"
+
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lumio;
+using namespace lumio::test;
+
+class TestTerminal : public QObject {
+    Q_OBJECT
+  private slots:
+    void uneLigneParCauseEtRienDAutre();
+};
+
+// Without a browser or a mail program (the opener fails as xdg-open does, in ten lines), without a
+// runtime folder and, on this machine, without a sound output: links tried twice each, sounds
+// played several times, then the game quit from its menu.
+void TestTerminal::uneLigneParCauseEtRienDAutre() {
+    if (QGuiApplication::platformName() != "xcb") QSKIP("the game's windows need a real display");
+    if (QStandardPaths::findExecutable("xdotool").isEmpty()) QSKIP("xdotool absent");
+    QTemporaryDir dossier;
+    QFile ouvreur(dossier.filePath("xdg-open"));
+    QVERIFY(ouvreur.open(QIODevice::WriteOnly));
+    ouvreur.write(
+        "#!/bin/sh\nfor i in 1 2 3 4 5 6 7 8 9 10; do echo \"xdg-open: 882: www-browser: not found\" >&2; "
+        "done\nexit 3\n");
+    ouvreur.close();
+    ouvreur.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("XDG_RUNTIME_DIR");
+    env.remove("LUMIO_MESSAGES_QT");
+    env.insert("PATH", dossier.path() + ":" + env.value("PATH"));
+    env.insert("HOME", dossier.path());
+    env.insert("XDG_CONFIG_HOME", dossier.filePath("config"));
+    auto xdotool = [&](const QStringList &args) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start("xdotool", args);
+        p.waitForFinished(15000);
+        return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
+    };
+    QProcess jeu;
+    jeu.setProcessEnvironment(env);
+    jeu.start(Programme(), {});
+    const QString fenetre =
+        xdotool({"search", "--sync", "--onlyvisible", "--name", "^Sudoku Lumio$"}).section('\n', 0, 0);
+    QVERIFY(!fenetre.isEmpty());
+    xdotool({"windowfocus", "--sync", fenetre});
+    // Two hints, each drawn with its sound; the mail from the menu twice; the web page twice from
+    // the about window.
+    xdotool({"key", "--delay", "300", "F6", "F6", "alt+question", "c", "alt+question", "c"});
+    for (int fois = 0; fois < 2; ++fois) {
+        xdotool({"key", "--delay", "150", "alt+question", "p"});
+        xdotool({"search", "--sync", "--onlyvisible", "--name", "^A propos$"});
+        xdotool({"key", "--delay", "300", "Tab", "Return", "Escape"});
+    }
+    QTest::qWait(1500); // the opener's failures come back on their own time
+    xdotool({"key", "--delay", "300", "alt+p", "q", "Return"});
+    QVERIFY2(jeu.waitForFinished(15000), "the game did not quit");
+
+    QStringList attendu{"sudoku-lumio : aucun programme de courrier n'a pu écrire à « " + AdresseContact() +
+                            " ».",
+                        "sudoku-lumio : aucun navigateur n'a pu ouvrir « " + AdressePageWeb() + " »."};
+    if (QMediaDevices::audioOutputs().isEmpty())
+        attendu << "sudoku-lumio : aucune sortie son n'est disponible : le jeu reste muet.";
+    QStringList vu = QString::fromUtf8(jeu.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    vu.sort();
+    attendu.sort();
+    QCOMPARE(vu, attendu);
+    QVERIFY(jeu.readAllStandardOutput().isEmpty());
+}
+
+QTEST_MAIN(TestTerminal)
+#include "tst_terminal.moc"
