@@ -25,7 +25,7 @@ const char *const Usage =
     "  -n : seulement les NOMBRE premières grilles de chaque fichier.\n"
     "  --verifier : compare de plus chaque réponse à celle de la recherche pas à pas (lente) ;\n"
     "  code de sortie 1 s'il y a une différence.\n"
-    "  Par défaut : le dossier ../shared/data à côté du dépôt.\n";
+    "  Par défaut : le dossier tests/data du dépôt.\n";
 
 std::vector<GrilleChiffres> Lire(const fs::path &chemin, long nombre) {
     std::vector<GrilleChiffres> v;
@@ -107,7 +107,7 @@ int main(int argc, char *argv[]) {
         }
         chemins.emplace_back(a);
     }
-    if (chemins.empty()) chemins.emplace_back(fs::path(LUMIO_RACINE) / ".." / "shared" / "data");
+    if (chemins.empty()) chemins.emplace_back(fs::path(LUMIO_RACINE) / "tests" / "data");
 
     std::vector<fs::path> fichiers;
     for (const fs::path &p : chemins) {

@@ -17,7 +17,7 @@ while [ $# -gt 0 ]; do
     *) break ;;
     esac
 done
-dossier=${1:-$racine/../shared/data}
+dossier=${1:-$racine/tests/data}
 
 command -v qqwing >/dev/null || { echo "qqwing est introuvable (apt-get install qqwing)." >&2; exit 2; }
 cmake --build "$build" --target bench-solveur -j2 >/dev/null

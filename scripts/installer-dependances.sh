@@ -12,6 +12,9 @@ PAQUETS=(
   desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl libxml2-utils groff-base
   strace dpkg-dev
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+  qt6-wayland
+  lintian file qt6-gtk-platformtheme
+  weston cups printer-driver-cups-pdf
 )
 
 manquants=()
