@@ -194,7 +194,6 @@ class frmMain : public QMainWindow, public Fenetre {
     QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }
     // A saved game that could not be opened or written: a critical box, or stderr in a capture.
     void SignalerEchec(const std::string &texte);
-    void SignalerEchecOuverture(const QByteArray &chemin, const RefusPartie &refus);
 
     MagasinReglages &reglages_;
     LecteurSons &sons_;

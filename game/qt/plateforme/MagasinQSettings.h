@@ -18,6 +18,8 @@ class MagasinQSettings : public MagasinReglages {
 
     std::string Lire(const std::string &cle, const std::string &defaut) override;
     void Ecrire(const std::string &cle, const std::string &texte) override;
+    using MagasinReglages::Ecrire;
+    using MagasinReglages::Lire;
     std::string Confirmer() override;
 
     QString Fichier() const { return settings_->fileName(); }
