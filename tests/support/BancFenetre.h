@@ -56,12 +56,19 @@ class DialoguesScriptes : public Dialogues {
         if (reponsesImprimante.empty()) return 0;
         auto [resultat, pdf] = reponsesImprimante.front();
         reponsesImprimante.pop_front();
-        if (resultat == 1) {
+        if (resultat == 1 && pdf.startsWith(FileAttente)) {
+            imprimante.setOutputFormat(QPrinter::NativeFormat);
+            imprimante.setPrinterName(pdf.mid(FileAttente.size()));
+            // The job is named after its queue, so that its output can be told from others'.
+            imprimante.setDocName(imprimante.printerName());
+        } else if (resultat == 1) {
             imprimante.setOutputFormat(QPrinter::PdfFormat);
             imprimante.setOutputFileName(pdf);
         }
         return resultat;
     }
+    // An answer naming FileAttente + a queue chooses that printer rather than a PDF file.
+    static inline const QString FileAttente = QStringLiteral("cups:");
     std::vector<QString> imprimantesDemandees; // the window under each print dialog
     std::deque<std::pair<int, QString>> reponsesImprimante;
     std::vector<Message> messages;
