@@ -4,6 +4,8 @@
 #include "plateforme/Liens.h"
 
 #include <QAudioDevice>
+#include <QDir>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QProcess>
 #include <QStandardPaths>
@@ -17,6 +19,8 @@ class TestTerminal : public QObject {
     Q_OBJECT
   private slots:
     void uneLigneParCauseEtRienDAutre();
+    void lesCommandesSansFenetreDisentUneLigne_data();
+    void lesCommandesSansFenetreDisentUneLigne();
 };
 
 // Without a browser or a mail program (the opener fails as xdg-open does, in ten lines), without a
@@ -76,6 +80,48 @@ void TestTerminal::uneLigneParCauseEtRienDAutre() {
     attendu.sort();
     QCOMPARE(vu, attendu);
     QVERIFY(jeu.readAllStandardOutput().isEmpty());
+}
+
+void TestTerminal::lesCommandesSansFenetreDisentUneLigne_data() {
+    QTest::addColumn<QStringList>("arguments"); // DOSSIER stands for a scratch folder
+    QTest::addColumn<QStringList>("lignes");
+    QTest::newRow("lot écrit") << QStringList{"--imprimer-grilles", "1", "DOSSIER/lot.pdf"} << QStringList{};
+    QTest::newRow("dossier absent")
+        << QStringList{"--imprimer-grilles", "1", "DOSSIER/absent/lot.pdf"}
+        << QStringList{"Impossible d'écrire DOSSIER/absent/lot.pdf : le dossier n'existe pas"};
+    QTest::newRow("partie absente")
+        << QStringList{"--imprimer", "DOSSIER/grille.pdf", "DOSSIER/absente.sdk"}
+        << QStringList{
+               "sudoku-lumio : Impossible d'ouvrir la partie « absente.sdk » : le fichier n'existe pas. "
+               "[DOSSIER/absente.sdk : No such file or directory]"};
+    QTest::newRow("capture d'un dossier")
+        << QStringList{"--capture", "DOSSIER/image.png", "DOSSIER"}
+        << QStringList{"sudoku-lumio : Impossible d'ouvrir la partie « DOSSIER » : c'est un dossier, pas un "
+                       "fichier. [DOSSIER : pas un fichier ordinaire : un dossier]"};
+}
+
+// Run from a script, with no session folder and no sound output: the error stream is the answer,
+// one line for one cause, nothing of Qt's.
+void TestTerminal::lesCommandesSansFenetreDisentUneLigne() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, lignes);
+    QTemporaryDir dossier;
+    const QString d = QDir(dossier.path()).canonicalPath();
+    for (QString &a : arguments)
+        a.replace("DOSSIER", d);
+    // The player's sentence names the file, the cause gives its path.
+    for (QString &l : lignes)
+        l.replace("« DOSSIER »", "« " + QFileInfo(d).fileName() + " »").replace("DOSSIER", d);
+    QProcess p;
+    HorsEcran(p, d + "/config");
+    QProcessEnvironment env = p.processEnvironment();
+    env.remove("XDG_RUNTIME_DIR");
+    env.remove("LUMIO_MESSAGES_QT");
+    env.insert("LC_ALL", "C.UTF-8");
+    p.setProcessEnvironment(env);
+    p.start(Programme(), arguments);
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(QString::fromUtf8(p.readAllStandardError()).split('\n', Qt::SkipEmptyParts), lignes);
 }
 
 QTEST_MAIN(TestTerminal)

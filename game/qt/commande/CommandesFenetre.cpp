@@ -35,6 +35,8 @@ int OuvrirFenetre(const AppelLigne &appel, int &argc, char **argv, bool capture)
 
     MagasinQSettings reglages;
     LecteurSonsQt sons;
+    // A picture has nobody listening: no word of the sound output.
+    if (capture) sons.Signaler = nullptr;
     DialoguesQt dialogues;
     frmMain fenetre(reglages, sons, SourceHorloge::Processus(), dialogues, !capture);
     fenetre.DefinirCapture(capture);
