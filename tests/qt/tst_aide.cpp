@@ -167,18 +167,9 @@ class TestAide : public QObject {
         env.insert("DISPLAY", ecran);
         env.insert("PATH", dossier.path() + ":" + env.value("PATH"));
         env.insert("XDG_CONFIG_HOME", dossier.filePath("config"));
-        auto xdotool = [&](const QStringList &args) {
-            QProcess p;
-            p.setProcessEnvironment(env);
-            p.start("xdotool", args);
-            p.waitForFinished(15000);
-            return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
-        };
-        QProcess jeu;
-        jeu.setProcessEnvironment(env);
-        jeu.start(Programme(), {});
-        const QString fenetre =
-            xdotool({"search", "--sync", "--onlyvisible", "--name", "^Sudoku Lumio$"}).section('\n', 0, 0);
+        JeuPilote pilote(env);
+        auto xdotool = [&](const QStringList &args) { return pilote.Xdotool(args); };
+        const QString fenetre = pilote.fenetre;
         QVERIFY(!fenetre.isEmpty());
         auto lus = [&] {
             QFile f(recus);
@@ -195,8 +186,8 @@ class TestAide : public QObject {
         xdotool({"key", "--delay", "150", "Tab", "Return", "Escape"});
         QTRY_COMPARE_WITH_TIMEOUT(lus().size(), 2, 10000);
         QCOMPARE(lus(), (QStringList{LienMenu(), AdressePageWeb()}));
-        jeu.kill();
-        jeu.waitForFinished(5000);
+        pilote.jeu.kill();
+        pilote.jeu.waitForFinished(5000);
         x.terminate();
         x.waitForFinished(5000);
     }

@@ -44,18 +44,10 @@ void TestTerminal::uneLigneParCauseEtRienDAutre() {
     env.insert("PATH", dossier.path() + ":" + env.value("PATH"));
     env.insert("HOME", dossier.path());
     env.insert("XDG_CONFIG_HOME", dossier.filePath("config"));
-    auto xdotool = [&](const QStringList &args) {
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.start("xdotool", args);
-        p.waitForFinished(15000);
-        return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
-    };
-    QProcess jeu;
-    jeu.setProcessEnvironment(env);
-    jeu.start(Programme(), {});
-    const QString fenetre =
-        xdotool({"search", "--sync", "--onlyvisible", "--name", "^Sudoku Lumio$"}).section('\n', 0, 0);
+    JeuPilote pilote(env);
+    QProcess &jeu = pilote.jeu;
+    auto xdotool = [&](const QStringList &args) { return pilote.Xdotool(args); };
+    const QString fenetre = pilote.fenetre;
     QVERIFY(!fenetre.isEmpty());
     xdotool({"windowfocus", "--sync", fenetre});
     // Two hints, each drawn with its sound; the mail from the menu twice; the web page twice from

@@ -196,6 +196,27 @@ inline QString Programme() {
     return QCoreApplication::applicationDirPath() + "/sudoku-lumio";
 }
 
+// The built program started as a player starts it, in the environment `env` (its display), with
+// xdotool to drive it; `fenetre` is its main window once shown, empty if it never showed.
+struct JeuPilote {
+    QProcessEnvironment env;
+    QProcess jeu;
+    QString fenetre;
+
+    explicit JeuPilote(const QProcessEnvironment &e) : env(e) {
+        jeu.setProcessEnvironment(env);
+        jeu.start(Programme(), {});
+        fenetre = Xdotool({"search", "--sync", "--onlyvisible", "--name", "^Sudoku Lumio$"}).section('\n', 0, 0);
+    }
+    QString Xdotool(const QStringList &arguments) const {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start("xdotool", arguments);
+        p.waitForFinished(15000);
+        return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
+    }
+};
+
 // Runs the program offscreen with its settings in `config`, never the user's.
 inline void HorsEcran(QProcess &p, const QString &config) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
