@@ -21,6 +21,7 @@ TEST=(
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   lintian file qt6-gtk-platformtheme
   weston cups printer-driver-cups-pdf
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng locales
 )
 
 PAQUETS=("${EXECUTION[@]}")

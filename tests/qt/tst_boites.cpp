@@ -48,7 +48,7 @@ void TestBoites::chaqueBoiteEstAussiLargeQueSonTitre() {
         cadre = boite->frameGeometry();
     });
     if (saisie)
-        b.fenetre->BoiteSaisie(texte.toStdString(), titre.toStdString(), "", 0, 0);
+        b.fenetre->BoiteSaisie(texte.toStdString(), titre.toStdString(), "", 0, 0, "");
     else
         b.fenetre->BoiteMessage(
             Message{texte.toStdString(), Boutons::Ok, Icone::Aucune, titre.toStdString()});

@@ -86,6 +86,8 @@ Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
     if (parent) CentrerSurFenetre(boite, *parent);
     boite.setWindowTitle(QString::fromStdString(m.titre));
     boite.setText(QString::fromStdString(m.texte));
+    // A screen reader says the description after the text when the box opens.
+    boite.setAccessibleDescription(QString::fromStdString(m.pourLecteur));
     switch (m.icone) {
     case Icone::Aucune:
         boite.setIcon(QMessageBox::NoIcon);
@@ -128,15 +130,18 @@ Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
 }
 
 std::string DialoguesQt::BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
-                                     const std::string &defaut, int x, int y) {
+                                     const std::string &defaut, int x, int y,
+                                     const std::string &pourLecteur) {
     QInputDialog boite(parent);
     boite.setWindowTitle(QString::fromStdString(titre));
+    // Said with the title when the box opens; the prompt is read as the field's label.
+    boite.setAccessibleDescription(QString::fromStdString(pourLecteur));
     boite.setLabelText(QString::fromStdString(invite));
     boite.setTextValue(QString::fromStdString(defaut));
-    boite.minimumSizeHint(); // an input box builds its layout when it is first measured
-    EtayerPourTitre(boite, parent);
     boite.setOkButtonText(QStringLiteral("OK"));
     boite.setCancelButtonText(QStringLiteral("Annuler"));
+    boite.minimumSizeHint(); // an input box builds its layout when it is first measured
+    EtayerPourTitre(boite, parent);
     // Its outer corner goes at (x, y) from the main window's outer corner. Until it is framed it
     // stands as though its frame were the main window's, so that it does not jump when it is.
     if (parent) {

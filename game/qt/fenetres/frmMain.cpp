@@ -8,6 +8,7 @@
 #include "fenetres/frmImages.h"
 #include "fenetres/frmScore.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,25 +30,26 @@ namespace {
 
 constexpr int LargeurClient = 730, HauteurClient = 517;
 
-QColor Qt_(Couleur c) {
-    return QColor(c.r, c.g, c.b);
-}
+QColor Qt_(Couleur c) { return QColor(c.r, c.g, c.b); }
 
 qreal RatioEcran() {
     const QScreen *ecran = QGuiApplication::primaryScreen();
     return ecran ? ecran->devicePixelRatio() : 1.0;
 }
 
+// The key codes of the main keyboard's digit row, 1 to 9, as X and Wayland number the keys.
+constexpr quint32 CodeNatifChiffre1 = 10;
+bool ClavierNatifX() {
+    const QString p = QGuiApplication::platformName();
+    return p == QLatin1String("xcb") || p.startsWith(QLatin1String("wayland"));
+}
+
 int BoutonVb(Qt::MouseButton b) {
     switch (b) {
-    case Qt::LeftButton:
-        return BoutonGauche;
-    case Qt::RightButton:
-        return BoutonDroit;
-    case Qt::MiddleButton:
-        return BoutonMilieu;
-    default:
-        return 0;
+    case Qt::LeftButton: return BoutonGauche;
+    case Qt::RightButton: return BoutonDroit;
+    case Qt::MiddleButton: return BoutonMilieu;
+    default: return 0;
     }
 }
 
@@ -81,9 +83,7 @@ void ZoneClient::paintEvent(QPaintEvent *e) {
     p.drawImage(QPointF(0, 0), image_);
 }
 
-bool ZoneClient::SurLaSurface(const QPointF &p) const {
-    return childAt(p.toPoint()) == nullptr;
-}
+bool ZoneClient::SurLaSurface(const QPointF &p) const { return childAt(p.toPoint()) == nullptr; }
 
 void ZoneClient::mousePressEvent(QMouseEvent *e) {
     pressionEnCours_ = SurLaSurface(e->position());
@@ -150,8 +150,7 @@ void ImageChiffre::mousePressEvent(QMouseEvent *e) {
 
 void ImageChiffre::mouseMoveEvent(QMouseEvent *e) {
     if (!presse_ || !(e->buttons() & Qt::LeftButton)) return;
-    if ((e->position().toPoint() - departGlisser_).manhattanLength() < QApplication::startDragDistance())
-        return;
+    if ((e->position().toPoint() - departGlisser_).manhattanLength() < QApplication::startDragDistance()) return;
     presse_ = false;
     auto *drag = new QDrag(this);
     auto *mime = new QMimeData;
@@ -195,12 +194,10 @@ frmMain::frmMain(MagasinReglages &reglages, LecteurSons &sons, SourceAleatoire &
     qApp->installEventFilter(this);
 }
 
-frmMain::~frmMain() {
-    qApp->removeEventFilter(this);
-}
+frmMain::~frmMain() { qApp->removeEventFilter(this); }
 
-QAction *frmMain::AjouterAction(QMenu *menu, const QString &nom, const QString &texte,
-                                const QKeySequence &raccourci, bool actif) {
+QAction *frmMain::AjouterAction(QMenu *menu, const QString &nom, const QString &texte, const QKeySequence &raccourci,
+                                bool actif) {
     auto *a = menu->addAction(texte);
     a->setObjectName(nom);
     a->setShortcut(raccourci);
@@ -224,13 +221,13 @@ void frmMain::CreerMenus() {
     partie->addSeparator();
     connect(AjouterAction(partie, "Ouvrir", "&Ouvrir une partie...", QKeySequence("Ctrl+O"), true),
             &QAction::triggered, this, [this] { Ouvrir(); });
-    connect(AjouterAction(partie, "Enregistrer", "&Enregistrer la partie...", {}, true), &QAction::triggered,
-            this, [this] { Enregistrer(); });
+    connect(AjouterAction(partie, "Enregistrer", "&Enregistrer la partie...", {}, true), &QAction::triggered, this,
+            [this] { Enregistrer(); });
     partie->addSeparator();
     connect(AjouterAction(partie, "Imprimer", "&Imprimer la grille", QKeySequence("Ctrl+I"), true),
             &QAction::triggered, this, [this] { CommandeImprimer(); });
-    connect(AjouterAction(partie, "ImpressionMult", "Impressions &multiples", {}, true), &QAction::triggered,
-            this, [this] { OuvrirImpressionMult(); });
+    connect(AjouterAction(partie, "ImpressionMult", "Impressions &multiples", {}, true), &QAction::triggered, this,
+            [this] { OuvrirImpressionMult(); });
     partie->addSeparator();
     connect(AjouterAction(partie, "mnuJeuScore", "Meilleurs &temps", {}, true), &QAction::triggered, this,
             [this] { jeu_->AfficherMeilleursTemps(); });
@@ -249,8 +246,8 @@ void frmMain::CreerMenus() {
     jeu->setObjectName("mnuJeu");
     connect(AjouterAction(jeu, "mnuRecommencer", "&Recommencer la partie", QKeySequence(Qt::Key_F4), true),
             &QAction::triggered, this, [this] { jeu_->mnuRecommencer_Click(); });
-    connect(AjouterAction(jeu, "mnuVerifier", "&Vérifier", QKeySequence(Qt::Key_F5), true),
-            &QAction::triggered, this, [this] { jeu_->CommandeVerifier(); });
+    connect(AjouterAction(jeu, "mnuVerifier", "&Vérifier", QKeySequence(Qt::Key_F5), true), &QAction::triggered,
+            this, [this] { jeu_->CommandeVerifier(); });
     connect(AjouterAction(jeu, "mnuIndice", "&Demander indice", QKeySequence(Qt::Key_F6), true),
             &QAction::triggered, this, [this] { jeu_->CommandeIndice(); });
     connect(AjouterAction(jeu, "mnuSolution", "Voir &solution", QKeySequence(Qt::Key_F7), true),
@@ -263,13 +260,11 @@ void frmMain::CreerMenus() {
     QMenu *mode = menuBar()->addMenu(QStringLiteral("&Mode"));
     mode->setObjectName("mnuMode");
     for (int i = 1; i <= 2; ++i) {
-        QAction *a = AjouterAction(mode, QStringLiteral("mnuModeChoix%1").arg(i),
-                                   i == 1 ? "&Jeu" : "&Création", {}, true);
+        QAction *a = AjouterAction(mode, QStringLiteral("mnuModeChoix%1").arg(i), i == 1 ? "&Jeu" : "&Création", {}, true);
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, i] {
             jeu_->mnuModeChoix(i);
-            for (int k = 1; k <= 2; ++k)
-                Action(QStringLiteral("mnuModeChoix%1").arg(k))->setChecked(modeCoche_[k]);
+            for (int k = 1; k <= 2; ++k) Action(QStringLiteral("mnuModeChoix%1").arg(k))->setChecked(modeCoche_[k]);
         });
     }
 
@@ -320,12 +315,11 @@ void frmMain::CreerControles() {
     };
     const Commande commandes[] = {
         {1, "Solution", "Afficher la solution", 32, [this] { LancerSolution(); }, Pictogramme::Solution},
-        {6, "Vérifier", "Vérifier les chiffres placés", 96, [this] { jeu_->CommandeVerifier(); },
-         Pictogramme::Verifier},
+        {6, "Vérifier", "Vérifier les chiffres placés", 96, [this] { jeu_->CommandeVerifier(); }, Pictogramme::Verifier},
         {2, "Indice", "Dévoiler un chiffre", 160, [this] { jeu_->CommandeIndice(); }, Pictogramme::Indice},
         {4, "Imprimer", "Imprimer la grille", 224, [this] { CommandeImprimer(); }, Pictogramme::Imprimer},
-        {5, "Impr. grilles", "Imprimer de 1 à 99 grilles prêtes à jouer", 288,
-         [this] { OuvrirImpressionMult(); }, Pictogramme::ImprGrilles},
+        {5, "Impr. grilles", "Imprimer de 1 à 99 grilles prêtes à jouer", 288, [this] { OuvrirImpressionMult(); },
+         Pictogramme::ImprGrilles},
         {3, "Nouvelle", "Commencer une nouvelle partie", 352,
          [this] {
              jeu_->mnuJeuNouveau_Click();
@@ -337,8 +331,7 @@ void frmMain::CreerControles() {
         QWidget *b = CreerBouton(zone_, QStringLiteral("TovCommand%1").arg(c.n), QString::fromUtf8(c.texte),
                                  QRect(512, c.haut, 177, 41), c.action);
         DefinirBulleBouton(b, QString::fromUtf8(c.bulle));
-        DefinirImageBouton(b,
-                           [image = c.image](qreal ratio) { return DessinerPictogramme(image, 24, ratio); });
+        DefinirImageBouton(b, [image = c.image](qreal ratio) { return DessinerPictogramme(image, 24, ratio); });
         boutons_[std::size_t(c.n - 1)] = b;
     }
 
@@ -408,9 +401,7 @@ void frmMain::Montrer() {
     if (montrer_) show();
 }
 
-TailleClient frmMain::Taille() const {
-    return {zone_->width(), zone_->height()};
-}
+TailleClient frmMain::Taille() const { return {zone_->width(), zone_->height()}; }
 
 void frmMain::MontrerImagePalette(int i, int k) {
     imgChiffre(i)->MontrerImage(k);
@@ -419,14 +410,14 @@ void frmMain::MontrerImagePalette(int i, int k) {
 
 void frmMain::DefinirLibelle(int n, const std::string &texte) {
     Libelle(n)->setText(QString::fromStdString(texte));
+    AnnoncerLibelle();
 }
 
-std::string frmMain::TexteLibelle(int n) const {
-    return Libelle(n)->text().toStdString();
-}
+std::string frmMain::TexteLibelle(int n) const { return Libelle(n)->text().toStdString(); }
 
 void frmMain::MontrerLibelle(int n, bool visible) {
     Libelle(n)->setVisible(visible);
+    AnnoncerLibelle();
 }
 
 void frmMain::ActiverChrono(bool actif) {
@@ -436,9 +427,7 @@ void frmMain::ActiverChrono(bool actif) {
         tmrSecondes_.stop();
 }
 
-bool frmMain::ChronoActif() const {
-    return tmrSecondes_.isActive();
-}
+bool frmMain::ChronoActif() const { return tmrSecondes_.isActive(); }
 
 void frmMain::CocherMode(int index, bool coche) {
     if (index != 1 && index != 2) return;
@@ -446,22 +435,16 @@ void frmMain::CocherMode(int index, bool coche) {
     Action(QStringLiteral("mnuModeChoix%1").arg(index))->setChecked(coche);
 }
 
-bool frmMain::ModeCoche(int index) const {
-    return (index == 1 || index == 2) && modeCoche_[index];
-}
+bool frmMain::ModeCoche(int index) const { return (index == 1 || index == 2) && modeCoche_[index]; }
 
 void frmMain::CocherPause(bool coche) {
     pauseCochee_ = coche;
     Action("PauseChrono")->setChecked(coche);
 }
 
-bool frmMain::PauseCochee() const {
-    return pauseCochee_;
-}
+bool frmMain::PauseCochee() const { return pauseCochee_; }
 
-void frmMain::DonnerFocusCoupN() {
-    coupN_->setFocus(Qt::OtherFocusReason);
-}
+void frmMain::DonnerFocusCoupN() { coupN_->setFocus(Qt::OtherFocusReason); }
 
 void frmMain::MontrerDevant(QWidget &fenetre) {
     fenetre.setWindowState(fenetre.windowState() & ~Qt::WindowMinimized);
@@ -477,8 +460,9 @@ Reponse frmMain::BoiteMessage(const Message &m) {
 }
 
 std::string frmMain::BoiteSaisie(const std::string &invite, const std::string &titre,
-                                 const std::string &defaut, int xTwips, int yTwips) {
-    return dialogues_.BoiteSaisie(this, invite, titre, defaut, xTwips / 15, yTwips / 15);
+                                 const std::string &defaut, int xTwips, int yTwips,
+                                 const std::string &pourLecteur) {
+    return dialogues_.BoiteSaisie(this, invite, titre, defaut, xTwips / 15, yTwips / 15, pourLecteur);
 }
 
 void frmMain::AfficherMeilleursTemps() {
@@ -494,8 +478,7 @@ void frmMain::AppliquerTheme(const Theme &t) {
         p.setColor(QPalette::WindowText, Qt_(t.texteLibelle));
         l->setPalette(p);
     }
-    for (QWidget *b : boutons_)
-        ColorerBouton(b, t.faceBouton, t.texteBouton);
+    for (QWidget *b : boutons_) ColorerBouton(b, t.faceBouton, t.texteBouton);
 }
 
 bool frmMain::TraiterEvenements() {
@@ -530,31 +513,32 @@ Couleur frmMain::CouleurFondSysteme() const {
 
 // ---------------------------------------------------------------- events
 
-int frmMain::CodeTouche(const QKeyEvent &e) {
+int frmMain::CodeTouche(const QKeyEvent &e, bool lecteur) {
     const int k = e.key();
-    if ((e.modifiers() & Qt::KeypadModifier) && k >= Qt::Key_1 && k <= Qt::Key_9)
-        return TouchePave1 + (k - Qt::Key_1);
+    if ((e.modifiers() & Qt::KeypadModifier) && k >= Qt::Key_1 && k <= Qt::Key_9) return TouchePave1 + (k - Qt::Key_1);
+    if (lecteur && !(e.modifiers() & Qt::KeypadModifier)) {
+        // A screen reader keeps the keypad for itself: the digits of the main keyboard stand in for
+        // it, with Ctrl for the pencil marks. They are told by the key itself, whatever the layout
+        // makes it type (on a French keyboard, "&" without Shift is the key of 1).
+        int d = k >= Qt::Key_1 && k <= Qt::Key_9 ? k - Qt::Key_0 : 0;
+        const quint32 natif = e.nativeScanCode();
+        if (!d && natif >= CodeNatifChiffre1 && natif < CodeNatifChiffre1 + 9 && ClavierNatifX())
+            d = int(natif - CodeNatifChiffre1) + 1;
+        if (d) return ((e.modifiers() & Qt::ControlModifier) ? ToucheCrayon1 : TouchePave1) + (d - 1);
+    }
     switch (k) {
-    case Qt::Key_Left:
-        return ToucheGauche;
-    case Qt::Key_Up:
-        return ToucheHaut;
-    case Qt::Key_Right:
-        return ToucheDroite;
-    case Qt::Key_Down:
-        return ToucheBas;
-    case Qt::Key_Space:
-        return ToucheEspace;
-    case Qt::Key_Delete:
-        return ToucheSuppr;
-    default:
-        return 0;
+    case Qt::Key_Left: return ToucheGauche;
+    case Qt::Key_Up: return ToucheHaut;
+    case Qt::Key_Right: return ToucheDroite;
+    case Qt::Key_Down: return ToucheBas;
+    case Qt::Key_Space: return ToucheEspace;
+    case Qt::Key_Delete: return ToucheSuppr;
+    default: return 0;
     }
 }
 
 bool frmMain::eventFilter(QObject *objet, QEvent *e) {
-    if (e->type() == QEvent::KeyPress && jeu_->RechercheEnCours &&
-        static_cast<QKeyEvent *>(e)->key() == Qt::Key_Escape) {
+    if (e->type() == QEvent::KeyPress && jeu_->RechercheEnCours && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Escape) {
         interruptionDemandee_ = true;
         return true;
     }
@@ -563,9 +547,15 @@ bool frmMain::eventFilter(QObject *objet, QEvent *e) {
     if (e->type() == QEvent::KeyPress && objet == coupN_ && coupN_->hasFocus() &&
         !QApplication::activePopupWidget()) {
         auto *k = static_cast<QKeyEvent *>(e);
+        const int code = CodeTouche(*k, QAccessible::isActive());
+        const bool crayon = code >= ToucheCrayon1 && code <= ToucheCrayon9;
         const bool modificateur = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        if (!modificateur && k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab)
-            jeu_->Form_KeyDown(CodeTouche(*k));
+        if ((crayon || !modificateur) && k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab) {
+            jeu_->Form_KeyDown(code);
+            // The holder's own text and cursor are never read: kept out of it, the key is not
+            // told to a screen reader either, as text of a board that has none.
+            return true;
+        }
     }
     return QMainWindow::eventFilter(objet, e);
 }
