@@ -31,6 +31,7 @@ test: deps-test build
 	@bash scripts/verifier-coeur-sans-qt.sh
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@bash scripts/verifier-installation.sh $(BUILD)
+	@bash scripts/verifier-paquet.sh $(BUILD)
 
 # The Debian package of the game, in $(BUILD).
 paquet: deps-test build

@@ -1,9 +1,12 @@
 // Sudoku Lumio: the command line decides what runs, the game's window or a command without one.
 #include "commande/LigneCommande.h"
+#include "plateforme/Terminal.h"
 
 #include <csignal>
 
 int main(int argc, char *argv[]) {
+    // Before anything of Qt may speak: the terminal shows the game's own lines only.
+    lumio::TairMessagesQt();
     // Past the file-size limit a write fails with EFBIG and the game says so; the signal would
     // end the program and lose the game in progress.
     std::signal(SIGXFSZ, SIG_IGN);

@@ -10,6 +10,7 @@ EXECUTION=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   fonts-comic-neue fonts-liberation
+  qt6-wayland
 )
 # Only for the tests, the sanitizer and fuzz builds, the benchmarks and the package.
 TEST=(
@@ -18,6 +19,8 @@ TEST=(
   desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl libxml2-utils groff-base
   strace dpkg-dev
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+  lintian file qt6-gtk-platformtheme
+  weston cups printer-driver-cups-pdf
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng locales
 )
 

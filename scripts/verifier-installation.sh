@@ -28,6 +28,8 @@ attendus=(
   share/mime/packages/$ID.xml
   share/metainfo/$ID.metainfo.xml
   share/man/man6/sudoku-lumio.6.gz
+  share/doc/sudoku-lumio/copyright
+  share/doc/sudoku-lumio/changelog.gz
   share/sudoku-lumio/Aide/Aide-Sudoku.qhc
   share/sudoku-lumio/Aide/Aide-Sudoku.qch
   share/sudoku-lumio/Aide/.Aide-Sudoku/fts
@@ -79,8 +81,10 @@ if grep -F "$BUILD" "$TMP/appels" | grep -v ENOENT | grep -q .; then echec "the 
 
 # The validators of the freedesktop files.
 desktop-file-validate "$P/share/applications/$ID.desktop"
-appstreamcli validate --no-net --explain "$P/share/metainfo/$ID.metainfo.xml" >"$TMP/appstream" ||
+# Clean even of AppStream's pedantic remarks.
+appstreamcli validate --pedantic --no-net --explain "$P/share/metainfo/$ID.metainfo.xml" >"$TMP/appstream" ||
   { cat "$TMP/appstream"; echec "AppStream metadata refused"; }
+if grep -q '^[EWIP]:' "$TMP/appstream"; then cat "$TMP/appstream"; echec "AppStream metadata not clean"; fi
 xmllint --noout "$P/share/mime/packages/$ID.xml"
 zcat "$P/share/man/man6/sudoku-lumio.6.gz" | LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -z 2>"$TMP/man"
 [ ! -s "$TMP/man" ] || { cat "$TMP/man"; echec "manual page warnings"; }

@@ -517,6 +517,8 @@ QSize TovCommand::deviceSize() const {
 void TovCommand::showFace() {
     m_face = renderFace(size(), deviceSize(), devicePixelRatioF());
     m_face.setDevicePixelRatio(devicePixelRatioF());
+    // A face with see-through pixels lets its host paint beneath it.
+    setAttribute(Qt::WA_OpaquePaintEvent, !m_face.hasAlphaChannel());
     const QRegion region = regionOf(m_face, size());
     if (region != mask()) setMask(region);
 }

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -127,6 +128,27 @@ class Canvas {
     Axis m_x, m_y;
 };
 
+bool wholeRatio(qreal ratio) {
+    return std::abs(ratio - std::round(ratio)) < 1e-9;
+}
+
+// The four rectangles of the "Windows Xp" shape, in logical pixels, right and bottom edges
+// exclusive.
+std::array<QRect, 4> shapeRects(int W, int H) {
+    return {QRect(0, 4, W, H - 8), QRect(1, 2, W - 2, H - 4), QRect(2, 1, W - 4, H - 2),
+            QRect(4, 0, W - 8, H)};
+}
+
+// The same rectangles on the device pixels the face gives each logical pixel.
+QRegion deviceShape(int W, int H, const Axis &across, const Axis &down) {
+    QRegion r;
+    for (const QRect &q : shapeRects(W, H))
+        if (q.width() > 0 && q.height() > 0)
+            r += QRect(QPoint(across.first(q.left()), down.first(q.top())),
+                       QPoint(across.first(q.left() + q.width()) - 1, down.first(q.top() + q.height()) - 1));
+    return r;
+}
+
 Color add(Color c, double amount) {
     return AdjustColor(c, amount, AdjustAdd);
 }
@@ -199,10 +221,8 @@ QRegion TovCommand::shapeFor(const QSize &size) const {
     const int W = size.width(), H = size.height();
     if (m_buttonType != WindowsXp) return QRegion(0, 0, W, H);
     QRegion r;
-    r += QRect(0, 4, W, H - 8);
-    r += QRect(1, 2, W - 2, H - 4);
-    r += QRect(2, 1, W - 4, H - 2);
-    r += QRect(4, 0, W - 8, H);
+    for (const QRect &q : shapeRects(W, H))
+        r += q;
     return r;
 }
 
@@ -215,6 +235,23 @@ QRegion TovCommand::regionOf(const QImage &image, const QSize &logical) const {
     const bool seeThrough = m_buttonType == OfficeXp && m_backStyle == Transparent &&
                             !(isEnabled() && (m_value || m_mouseIsOver));
     const qreal ratio = image.devicePixelRatio();
+    if (!seeThrough && m_buttonType == WindowsXp && !image.isNull() && !wholeRatio(ratio)) {
+        // The face's edges take whole device pixels, where the window system scales a logical
+        // shape by the ratio itself, from where the control's logical corner falls (maybe between
+        // two device pixels): the corners it would cut are not those of the face. The shape then
+        // reaches one logical pixel past every pixel of the face's own shape, and the face makes
+        // what lies outside that see-through (renderFace).
+        const int W = logical.width(), H = logical.height();
+        const QRegion device =
+            deviceShape(W, H, Axis(W, image.width(), ratio), Axis(H, image.height(), ratio));
+        QRegion r;
+        for (const QRect &q : device)
+            r += QRect(QPoint(std::max(0, logicalOf(q.left(), ratio) - 1),
+                              std::max(0, logicalOf(q.top(), ratio) - 1)),
+                       QPoint(std::min(W - 1, logicalOf(q.right(), ratio) + 1),
+                              std::min(H - 1, logicalOf(q.bottom(), ratio) + 1)));
+        return r;
+    }
     if (!seeThrough || image.isNull()) return shapeFor(logical);
     const QRgb back = Canvas::toRgb(m_backColor);
     QImage coarse = image;
@@ -438,6 +475,22 @@ QImage TovCommand::renderFace(const QSize &size, const QSize &device, qreal rati
                         img.setPixel(tx, ty, fadePixel(src.pixel(x, y), img.pixel(tx, ty)));
                 }
             }
+        }
+    }
+    if (m_buttonType == WindowsXp && !wholeRatio(ratio)) {
+        // At a fractional ratio the window shape is wider than the face's (regionOf): the host
+        // shows through the face's own cut corners instead.
+        img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const Axis across(W, device.width(), ratio), down(H, device.height(), ratio);
+        const QRegion keep = deviceShape(W, H, across, down);
+        // Only the four outer rows of each end hold cut corners.
+        const int top = std::min(down.first(std::min(4, H)), img.height());
+        const int bottom = std::max(down.first(std::max(0, H - 4)), top);
+        for (int y = 0; y < img.height(); ++y) {
+            if (y == top) y = bottom;
+            if (y >= img.height()) break;
+            for (int x = 0; x < img.width(); ++x)
+                if (!keep.contains(QPoint(x, y))) img.setPixel(x, y, 0);
         }
     }
     img.setDevicePixelRatio(ratio);

@@ -167,18 +167,9 @@ class TestAide : public QObject {
         env.insert("DISPLAY", ecran);
         env.insert("PATH", dossier.path() + ":" + env.value("PATH"));
         env.insert("XDG_CONFIG_HOME", dossier.filePath("config"));
-        auto xdotool = [&](const QStringList &args) {
-            QProcess p;
-            p.setProcessEnvironment(env);
-            p.start("xdotool", args);
-            p.waitForFinished(15000);
-            return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
-        };
-        QProcess jeu;
-        jeu.setProcessEnvironment(env);
-        jeu.start(Programme(), {});
-        const QString fenetre =
-            xdotool({"search", "--sync", "--onlyvisible", "--name", "^Sudoku Lumio$"}).section('\n', 0, 0);
+        JeuPilote pilote(env);
+        auto xdotool = [&](const QStringList &args) { return pilote.Xdotool(args); };
+        const QString fenetre = pilote.fenetre;
         QVERIFY(!fenetre.isEmpty());
         auto lus = [&] {
             QFile f(recus);
@@ -195,8 +186,8 @@ class TestAide : public QObject {
         xdotool({"key", "--delay", "150", "Tab", "Return", "Escape"});
         QTRY_COMPARE_WITH_TIMEOUT(lus().size(), 2, 10000);
         QCOMPARE(lus(), (QStringList{LienMenu(), AdressePageWeb()}));
-        jeu.kill();
-        jeu.waitForFinished(5000);
+        pilote.jeu.kill();
+        pilote.jeu.waitForFinished(5000);
         x.terminate();
         x.waitForFinished(5000);
     }
@@ -227,6 +218,20 @@ class TestAide : public QObject {
                  qPrintable(QString::number(largeur)));
         auto *sommaire = aide->findChild<QHelpContentWidget *>("Sommaire");
         QTRY_COMPARE(sommaire->model()->rowCount(sommaire->model()->index(0, 0)), 16);
+        // Every title of the contents whole, even on this small screen (the window takes 90 % of
+        // it); the page's picture still fits the page that is left.
+        QTRY_VERIFY(sommaire->isExpanded(sommaire->model()->index(0, 0)));
+        QApplication::processEvents();
+        const QModelIndex racine = sommaire->model()->index(0, 0);
+        for (int i = -1; i < sommaire->model()->rowCount(racine); ++i) {
+            const QModelIndex titre = i < 0 ? racine : sommaire->model()->index(i, 0, racine);
+            const int texte = sommaire->fontMetrics().horizontalAdvance(titre.data().toString());
+            QVERIFY2(sommaire->visualRect(titre).width() >= texte + 6, qPrintable(titre.data().toString()));
+        }
+        const QVariant reduite = aide->Navigateur()->loadResource(
+            QTextDocument::ImageResource, aide->PageAccueil().resolved(QUrl("images/fenetre-jeu.png")));
+        QVERIFY(reduite.value<QImage>().deviceIndependentSize().width() <
+                aide->Navigateur()->viewport()->width());
         // A second request brings the same window back to its first page.
         aide->Navigateur()->setSource(aide->PageAccueil().resolved(QUrl("options.html")));
         b.fenetre->Action("Aide")->trigger();

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest>
@@ -15,6 +16,13 @@ using namespace lumio;
 using namespace lumio::test;
 
 namespace {
+
+template <typename F> void Attendre(F condition) {
+    QElapsedTimer t;
+    t.start();
+    while (!condition() && t.elapsed() < 5000)
+        QTest::qWait(10);
+}
 
 void Cliquer(QWidget *dialogue, const char *bouton) {
     QWidget *b = dialogue->findChild<QWidget *>(bouton);
@@ -69,6 +77,18 @@ class TestDialogImpression : public QObject {
         QVERIFY(!b.jeu().ImpressionAvecSolution);
         b.fenetre->CommandeImprimer();
         QVERIFY(d->isVisible() && d->OptImpression(1)->isChecked());
+        // A click on the option shown selected chooses it again: the page has every digit.
+        QTest::mouseClick(d->OptImpression(1), Qt::LeftButton);
+        QVERIFY(b.jeu().ImpressionAvecSolution);
+        const QString complete = b.dossier.filePath("complete.pdf");
+        b.dialogues.reponsesImprimante = {{1, complete}};
+        Cliquer(d, "TovCommand1");
+        const GrilleChiffres lue = GrilleLue(Mots(complete, 1), 15);
+        int chiffres = 0;
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                chiffres += lue(c, r) != 0;
+        QCOMPARE(chiffres, 81);
     }
 
     void enCreationLaGrilleTapeeSImprimeSansLeDialogue() {
@@ -158,6 +178,46 @@ class TestDialogImpression : public QObject {
         if (refuse)
             QCOMPARE(QString::fromStdString(b.dialogues.messages[0].texte),
                      QString("Vous pouvez imprimer de 1 à 99 grilles."));
+    }
+
+    // Centred on the main window, frame on frame, from the first showing on: a dialog is hidden
+    // and shown again, and the player sees it where it was.
+    void chaqueAffichageAuMemeEndroit_data() {
+        QTest::addColumn<bool>("lot");
+        QTest::newRow("grille courante") << false;
+        QTest::newRow("lot") << true;
+    }
+    void chaqueAffichageAuMemeEndroit() {
+        QFETCH(bool, lot);
+        BancFenetre b({}, true, {}, true);
+        auto ouvrir = [&]() -> QDialog * {
+            if (lot)
+                b.fenetre->OuvrirImpressionMult();
+            else
+                b.fenetre->CommandeImprimer();
+            QDialog *d = lot ? static_cast<QDialog *>(b.fenetre->dialogImpressionMult())
+                             : static_cast<QDialog *>(b.fenetre->dialogImpression());
+            // Under a window manager, once it has framed the dialog.
+            if (d && QTest::qWaitForWindowExposed(d) && QGuiApplication::platformName() == "xcb")
+                Attendre([d] { return d->frameGeometry() != d->geometry(); });
+            return d;
+        };
+        QDialog *d = ouvrir();
+        QVERIFY(d);
+        const QRect premiere = d->frameGeometry();
+        const QPoint centre = b.fenetre->frameGeometry().center();
+        QVERIFY2((premiere.center() - centre).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2 / %3,%4")
+                                .arg(premiere.center().x())
+                                .arg(premiere.center().y())
+                                .arg(centre.x())
+                                .arg(centre.y())));
+        for (int fois = 0; fois < 2; ++fois) {
+            d->reject();
+            QTRY_VERIFY(!d->isVisible());
+            QCOMPARE(ouvrir(), d);
+            QCOMPARE(d->frameGeometry(), premiere);
+        }
     }
 };
 

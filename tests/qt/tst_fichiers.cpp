@@ -2,9 +2,12 @@
 // damaged files, failed saves and a game opened from the command line.
 #include "BancFenetre.h"
 #include "FichierPartie.h"
+#include "plateforme/Traductions.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -13,6 +16,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QTreeView>
 #include <QWindow>
 #include <QtTest>
 
@@ -453,8 +457,8 @@ class TestFichiers : public QObject {
         QVERIFY(mkfifo(QFile::encodeName(Chemin("sans-ecrivain.sdk")).constData(), 0600) == 0);
         QVERIFY(mkfifo(QFile::encodeName(Chemin("tube.sdk")).constData(), 0600) == 0);
         QDir(dossier_.path()).mkpath("dossier.sdk");
-        QTest::newRow("tube sans écrivain") << Chemin("sans-ecrivain.sdk") << 0
-                                            << "c'est un tube, pas un fichier de partie";
+        QTest::newRow("tube sans écrivain")
+            << Chemin("sans-ecrivain.sdk") << 0 << "c'est un tube, pas un fichier de partie";
         QTest::newRow("tube dont l'écrivain envoie une partie et attend")
             << Chemin("tube.sdk") << 1 << "c'est un tube, pas un fichier de partie";
         QTest::newRow("périphérique sans fin")
@@ -673,6 +677,40 @@ class TestFichiers : public QObject {
         QVERIFY(!confirmeEcrasement);
         QVERIFY(!suffixe);
         QCOMPARE(rendu, choisi);
+    }
+
+    // Qt's own dialog in French down to the kind of each entry, and the accept button with its
+    // access key (a desktop's native dialog gets none: see tst_bureaux).
+    void leVraiDialogueParleFrancais_data() {
+        QTest::addColumn<bool>("enregistrer");
+        QTest::addColumn<QString>("bouton");
+        QTest::newRow("ouvrir") << false << "&Ouvrir";
+        QTest::newRow("enregistrer") << true << "&Enregistrer";
+    }
+    void leVraiDialogueParleFrancais() {
+        QFETCH(bool, enregistrer);
+        QFETCH(QString, bouton);
+        InstallerTraductions();
+        QTemporaryDir ici;
+        QVERIFY(QDir(ici.path()).mkdir("dossier"));
+        QString genre, texteBouton;
+        QStringList colonnes;
+        QuandModal([&](QWidget *w) {
+            auto *d = qobject_cast<QFileDialog *>(w);
+            if (!d) return;
+            auto *vue = d->findChild<QTreeView *>(QStringLiteral("treeView"));
+            if (!vue || !vue->model()) return;
+            Attendre([&] { return vue->model()->rowCount(vue->rootIndex()) == 1; });
+            genre = vue->model()->index(0, 2, vue->rootIndex()).data().toString();
+            for (int i = 0; i < vue->model()->columnCount(vue->rootIndex()); ++i)
+                colonnes << vue->model()->headerData(i, Qt::Horizontal).toString();
+            if (auto *boutons = d->findChild<QDialogButtonBox *>())
+                texteBouton = boutons->buttons().value(0)->text();
+        });
+        DialoguesQt().ChoisirFichier(nullptr, enregistrer, ici.path());
+        QCOMPARE(genre, QString("Dossier"));
+        QCOMPARE(colonnes, (QStringList{"Nom", "Taille", "Type", "Dernière modification"}));
+        QCOMPARE(texteBouton, bouton);
     }
 
     void laFenetreEstLaQuandUnFichierDeDepartEstRefuse_data() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Factices.h"
+#include "apparence/PaletteClaire.h"
 #include "apparence/Polices.h"
 #include "fenetres/Dialogues.h"
 #include "fenetres/frmMain.h"
@@ -55,12 +56,19 @@ class DialoguesScriptes : public Dialogues {
         if (reponsesImprimante.empty()) return 0;
         auto [resultat, pdf] = reponsesImprimante.front();
         reponsesImprimante.pop_front();
-        if (resultat == 1) {
+        if (resultat == 1 && pdf.startsWith(FileAttente)) {
+            imprimante.setOutputFormat(QPrinter::NativeFormat);
+            imprimante.setPrinterName(pdf.mid(FileAttente.size()));
+            // The job is named after its queue, so that its output can be told from others'.
+            imprimante.setDocName(imprimante.printerName());
+        } else if (resultat == 1) {
             imprimante.setOutputFormat(QPrinter::PdfFormat);
             imprimante.setOutputFileName(pdf);
         }
         return resultat;
     }
+    // An answer naming FileAttente + a queue chooses that printer rather than a PDF file.
+    static inline const QString FileAttente = QStringLiteral("cups:");
     std::vector<QString> imprimantesDemandees; // the window under each print dialog
     std::deque<std::pair<int, QString>> reponsesImprimante;
     std::vector<Message> messages;
@@ -81,6 +89,7 @@ class BancFenetre {
     explicit BancFenetre(std::initializer_list<std::pair<std::string, std::string>> reglagesInitiaux = {},
                          bool demarrer = true, std::vector<double> tirages = {}, bool montrer = false) {
         InstallerSubstitutionsPolices();
+        InstallerPaletteClaire();
         magasin = std::make_unique<MagasinQSettings>(dossier.filePath("Darvel.ini"));
         for (const auto &[cle, valeur] : reglagesInitiaux)
             magasin->Ecrire(cle, valeur);
@@ -186,6 +195,27 @@ inline void AllerA(BancFenetre &b, int c, int r) {
 inline QString Programme() {
     return QCoreApplication::applicationDirPath() + "/sudoku-lumio";
 }
+
+// The built program started as a player starts it, in the environment `env` (its display), with
+// xdotool to drive it; `fenetre` is its main window once shown, empty if it never showed.
+struct JeuPilote {
+    QProcessEnvironment env;
+    QProcess jeu;
+    QString fenetre;
+
+    explicit JeuPilote(const QProcessEnvironment &e) : env(e) {
+        jeu.setProcessEnvironment(env);
+        jeu.start(Programme(), {});
+        fenetre = Xdotool({"search", "--sync", "--onlyvisible", "--name", "^Sudoku Lumio$"}).section('\n', 0, 0);
+    }
+    QString Xdotool(const QStringList &arguments) const {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start("xdotool", arguments);
+        p.waitForFinished(15000);
+        return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
+    }
+};
 
 // Runs the program offscreen with its settings in `config`, never the user's.
 inline void HorsEcran(QProcess &p, const QString &config) {

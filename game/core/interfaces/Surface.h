@@ -16,9 +16,9 @@ struct Police {
 // Coordinates are the surface's own unit (pixels of the client area on screen, millimetres on
 // paper). A box between two corners covers both corners; a line from one point to another stops
 // just before the second point. Pens are centred on the line: a pen of width w at x covers
-// x - w/2 (integer division) to that plus w - 1. Pen widths always count the device's own
-// pixels, so a pen of 1 on paper is one printer dot. A font without a name is the device's
-// default face.
+// x - w/2 (integer division) to that plus w - 1. Pen widths count pixels: the screen's own, and
+// on paper those of a 600 dpi page whatever the printer's resolution, so that a printed line is
+// as wide as in the game's PDF. A font without a name is the device's default face.
 class Surface {
   public:
     virtual ~Surface() = default;

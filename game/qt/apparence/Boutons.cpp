@@ -1,6 +1,8 @@
 // The game's push buttons are TovXp buttons in the "Windows Xp" look, captions in Comic Sans MS.
 #include "apparence/Boutons.h"
 
+#include "apparence/PaletteClaire.h"
+
 #include <QIcon>
 #include <tovxp/Module_API.h>
 #include <tovxp/TovCommand.h>
@@ -21,6 +23,11 @@ QWidget *CreerBouton(QWidget *parent, const QString &nom, const QString &texte, 
     QFont police(QStringLiteral("Comic Sans MS"));
     police.setPixelSize(place.height() >= 35 ? 15 : 12);
     b->setFont(police);
+    // The light desktop's button colours, held by the button itself: a dark desktop scheme
+    // would otherwise darken the buttons of the yellow dialogs.
+    const QPalette claire = PaletteClaire();
+    b->setBackColor(tovxp::FromQColor(claire.color(QPalette::Button)));
+    b->setForeColor(tovxp::FromQColor(claire.color(QPalette::ButtonText)));
     b->setGeometry(place);
     b->setReady(true);
     QObject::connect(b, &tovxp::TovCommand::Click, b, [clic] {

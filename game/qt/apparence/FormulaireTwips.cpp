@@ -1,6 +1,8 @@
 // The shared look of the print dialogs.
 #include "apparence/FormulaireTwips.h"
 
+#include "apparence/PaletteClaire.h"
+
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,7 +23,8 @@ void Colorer(QWidget *w, const QColor &c) {
 } // namespace
 
 QRect Twips(int gauche, int haut, int largeur, int hauteur) {
-    return QRect(gauche / TwipsParPixel, haut / TwipsParPixel, largeur / TwipsParPixel, hauteur / TwipsParPixel);
+    return QRect(gauche / TwipsParPixel, haut / TwipsParPixel, largeur / TwipsParPixel,
+                 hauteur / TwipsParPixel);
 }
 
 QFont PoliceFormulaire(int pixels, bool gras) {
@@ -33,7 +36,9 @@ QFont PoliceFormulaire(int pixels, bool gras) {
 
 void PeindreFondFormulaire(QWidget *fenetre) {
     fenetre->setAutoFillBackground(true);
-    QPalette p = fenetre->palette();
+    // Every colour of the ground and of what stands on it is the light one, so that no caption,
+    // field or option turns light on the yellow under a dark desktop scheme.
+    QPalette p = PaletteClaire();
     p.setColor(QPalette::Window, FondFormulaire);
     fenetre->setPalette(p);
 }

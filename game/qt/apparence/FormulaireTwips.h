@@ -23,7 +23,7 @@ QRect Twips(int gauche, int haut, int largeur, int hauteur);
 inline const QColor FondFormulaire(252, 233, 165), BleuFormulaire(0, 0, 192), VertFormulaire(0, 64, 0);
 // Their font, Comic Sans MS, at `pixels`.
 QFont PoliceFormulaire(int pixels, bool gras = false);
-// Gives a window the dialogs' pale yellow ground.
+// Gives a window the dialogs' pale yellow ground, under the light colours of PaletteClaire.
 void PeindreFondFormulaire(QWidget *fenetre);
 
 // Names and sizes a dialog (client area in twips) and gives it the background and font.

@@ -3,19 +3,19 @@
 #include "commande/LigneCommande.h"
 
 #include "SourceHorloge.h"
+#include "apparence/PaletteClaire.h"
 #include "apparence/Polices.h"
 #include "fenetres/Dialogues.h"
 #include "fenetres/frmMain.h"
 #include "plateforme/Affichage.h"
 #include "plateforme/Application.h"
 #include "plateforme/LecteurSonsQt.h"
+#include "plateforme/Liens.h"
 #include "plateforme/MagasinQSettings.h"
+#include "plateforme/Traductions.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 
 namespace lumio {
@@ -30,15 +30,16 @@ int OuvrirFenetre(const AppelLigne &appel, int &argc, char **argv, bool capture)
     QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));
     QApplication::setOrganizationName(QStringLiteral("Darvel"));
     DeclarerApplication();
+    InstallerOuvreurLiens();
     InstallerSubstitutionsPolices();
+    InstallerPaletteClaire();
     // The game speaks French whatever the desktop's language, down to Qt's own dialogs.
-    QTranslator traductionQt;
-    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traductionQt);
+    InstallerTraductions();
 
     MagasinQSettings reglages;
     LecteurSonsQt sons;
+    // A picture has nobody listening: no word of the sound output.
+    if (capture) sons.Signaler = nullptr;
     DialoguesQt dialogues;
     frmMain fenetre(reglages, sons, SourceHorloge::Processus(), dialogues, !capture);
     fenetre.DefinirCapture(capture);

@@ -79,20 +79,13 @@ void ImprimerPdf(const QString &fichier, const std::function<bool(Surface &)> &c
         throw Refus{QStringLiteral("Impossible d'écrire %1 : %2").arg(fichier, page.Erreur())};
 }
 
-// A script run from cron or ssh has no session folder; Qt's remark about it is no error of the
-// command, and the error stream is the command's answer.
-QtMessageHandler messagesQt = nullptr;
-void SansRemarqueDeSession(QtMsgType type, const QMessageLogContext &contexte, const QString &message) {
-    if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths: "))) return;
-    if (messagesQt) messagesQt(type, contexte, message);
-}
-
 // Runs a print command in an application that never shows anything: the exit code.
 int SansFenetre(int &argc, char **argv, const std::function<void()> &commande) {
     // Without a platform of the user's choice, the offscreen one needs no display and starts
     // faster than any other.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    messagesQt = qInstallMessageHandler(SansRemarqueDeSession);
+    // Qt's remarks (a script run from cron or ssh has no session folder) are kept out of the
+    // error stream, which is the command's answer, from the start of the program (Terminal.h).
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));
     QApplication::setOrganizationName(QStringLiteral("Darvel"));

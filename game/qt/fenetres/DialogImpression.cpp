@@ -27,10 +27,11 @@ DialogImpression::DialogImpression(Jeu &jeu, QWidget *parent) : QDialog(parent),
                     Twips(480, 840, 2775, 375).translated(dansCadre),
                     QStringLiteral("Imprime la grille avec tous les chiffres"));
     options_[jeu_.ImpressionAvecSolution ? 1 : 0]->setChecked(true);
+    // A click sets the option, even on the one shown selected: a batch may have reset the option
+    // since the dialog last showed it.
     for (int i = 0; i < 2; ++i)
-        connect(options_[std::size_t(i)], &QRadioButton::toggled, this, [this, i](bool coche) {
-            if (coche) jeu_.ImpressionAvecSolution = i > 0;
-        });
+        connect(options_[std::size_t(i)], &QRadioButton::clicked, this,
+                [this, i] { jeu_.ImpressionAvecSolution = i > 0; });
 
     CreerBouton(this, QStringLiteral("TovCommand1"), QStringLiteral("Imprimer"), Twips(4080, 240, 1575, 375),
                 [this] { Imprimer(); });

@@ -1,7 +1,11 @@
 // Message and input boxes in French.
 #include "fenetres/Dialogues.h"
 
+#include "fenetres/Placement.h"
+
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFileDialog>
@@ -17,57 +21,6 @@ namespace lumio {
 
 namespace {
 
-// The frame the window manager draws around the parent's window, and alike around its boxes.
-QMargins MargesCadre(const QWidget &parent) {
-    const QWidget &fenetre = *parent.window();
-    const QRect f = fenetre.frameGeometry(), g = fenetre.geometry();
-    return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
-}
-
-// Puts a window's outer rectangle, frame included, where `place` says for its size, once it is on
-// screen: a new window has no frame until the window manager has mapped it, and where its client
-// area then lands depends on that manager. Should the frame still be unknown then, the parent's
-// stands for it. The player may move the window freely afterwards.
-class PlacementCadre : public QObject {
-  public:
-    PlacementCadre(QWidget &fenetre, const QWidget &parent, std::function<QPoint(QSize)> place)
-        : QObject(&fenetre), fenetre_(fenetre), marges_(MargesCadre(parent)), place_(std::move(place)) {
-        fenetre.installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject *objet, QEvent *e) override {
-        QWindow *natif = fenetre_.windowHandle();
-        // A box may still grow once on screen, as its layout settles: it is placed again for its
-        // new size. The player's own moves change no size and stay.
-        if (placee_ && objet == &fenetre_ && e->type() == QEvent::Resize) {
-            Placer();
-            return false;
-        }
-        if (objet == &fenetre_ && e->type() == QEvent::Show && natif) natif->installEventFilter(this);
-        if (placee_ || !natif || !natif->isExposed()) return false;
-        natif->removeEventFilter(this);
-        placee_ = true;
-        Placer();
-        return false;
-    }
-
-  private:
-    void Placer() {
-        const bool encadree = fenetre_.frameGeometry() != fenetre_.geometry();
-        const QRect cadre = encadree ? fenetre_.frameGeometry() : fenetre_.geometry().marginsAdded(marges_);
-        const QPoint coin = place_(cadre.size());
-        // A framed window moves by its outer corner, one not framed yet by its client area.
-        if (cadre.topLeft() != coin)
-            fenetre_.move(encadree ? coin : coin + QPoint(marges_.left(), marges_.top()));
-    }
-
-    QWidget &fenetre_;
-    bool placee_ = false;
-    QMargins marges_;
-    std::function<QPoint(QSize)> place_;
-};
-
 // A box is centred on its window as that window stands. One that was only just shown (at start-up)
 // has not been placed by the window manager yet: it is given a moment to appear first.
 void AttendreFenetre(QWidget *parent) {
@@ -80,17 +33,57 @@ void AttendreFenetre(QWidget *parent) {
                                         50);
 }
 
+// Access keys belong to Qt's own file dialog: a desktop's native one (GTK's, the portal's) shows
+// the marker as a character. Qt shows a native dialog in place of its own widgets, which it then
+// keeps off screen; by its showing it is known which one the player sees.
+class ToucheAcces : public QObject {
+  public:
+    ToucheAcces(QFileDialog &boite, const QString &texte) : QObject(&boite), boite_(boite), texte_(texte) {
+        boite.setLabelText(QFileDialog::Accept, texte);
+        boite.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject *objet, QEvent *e) override {
+        if (objet == &boite_ && e->type() == QEvent::Show && !boite_.testAttribute(Qt::WA_DontShowOnScreen))
+            boite_.setLabelText(QFileDialog::Accept, QLatin1Char('&') + texte_);
+        return false;
+    }
+
+  private:
+    QFileDialog &boite_;
+    QString texte_;
+};
+
+// Qt sizes a box by its contents alone: a short text would leave its title cut in the frame, and
+// both kinds of box set their own size from their layout. The layout gets a strut as wide as the
+// title needs below its rows (the layout is final once the box is filled).
+void EtayerPourTitre(QDialog &boite, const QWidget *parent) {
+    auto *etai = new QSpacerItem(LargeurPourTitre(boite.windowTitle(), parent), 0, QSizePolicy::Fixed,
+                                 QSizePolicy::Fixed);
+    if (auto *grille = qobject_cast<QGridLayout *>(boite.layout()))
+        grille->addItem(etai, grille->rowCount(), 0, 1, grille->columnCount());
+    else if (boite.layout())
+        boite.layout()->addItem(etai);
+    else
+        delete etai;
+}
+
 } // namespace
+
+int LargeurPourTitre(const QString &titre, const QWidget *parent) {
+    QFont police = QApplication::font();
+    police.setBold(true);
+    const QFontMetrics mesure(police);
+    const QMargins marges = parent ? MargesCadre(*parent) : QMargins();
+    const int barre = marges.top() > 0 ? marges.top() : mesure.height() + 8;
+    return mesure.horizontalAdvance(titre) + 6 * barre - marges.left() - marges.right();
+}
 
 Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
     AttendreFenetre(parent);
     QMessageBox boite(parent);
-    if (parent) {
-        const QWidget *fenetre = parent->window();
-        new PlacementCadre(boite, *parent, [fenetre](QSize cadre) {
-            return fenetre->frameGeometry().center() - QPoint(cadre.width() / 2, cadre.height() / 2);
-        });
-    }
+    if (parent) CentrerSurFenetre(boite, *parent);
     boite.setWindowTitle(QString::fromStdString(m.titre));
     boite.setText(QString::fromStdString(m.texte));
     // A screen reader says the description after the text when the box opens.
@@ -128,6 +121,7 @@ Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
         boite.setEscapeButton(non);
         break;
     }
+    EtayerPourTitre(boite, parent);
     boite.exec();
     QAbstractButton *b = boite.clickedButton();
     if (m.boutons == Boutons::OuiNon) return b == oui ? Reponse::Oui : Reponse::Non;
@@ -146,6 +140,8 @@ std::string DialoguesQt::BoiteSaisie(QWidget *parent, const std::string &invite,
     boite.setTextValue(QString::fromStdString(defaut));
     boite.setOkButtonText(QStringLiteral("OK"));
     boite.setCancelButtonText(QStringLiteral("Annuler"));
+    boite.minimumSizeHint(); // an input box builds its layout when it is first measured
+    EtayerPourTitre(boite, parent);
     // Its outer corner goes at (x, y) from the main window's outer corner. Until it is framed it
     // stands as though its frame were the main window's, so that it does not jump when it is.
     if (parent) {
@@ -177,8 +173,7 @@ QString DialoguesQt::ChoisirFichier(QWidget *parent, bool enregistrer, const QSt
     boite.setLabelText(QFileDialog::LookIn, QStringLiteral("Regarder dans :"));
     boite.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
     boite.setLabelText(QFileDialog::FileType, QStringLiteral("Type :"));
-    boite.setLabelText(QFileDialog::Accept,
-                       enregistrer ? QStringLiteral("&Enregistrer") : QStringLiteral("&Ouvrir"));
+    new ToucheAcces(boite, enregistrer ? QStringLiteral("Enregistrer") : QStringLiteral("Ouvrir"));
     boite.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
     if (boite.exec() != QDialog::Accepted) return QString();
     return boite.selectedFiles().value(0);

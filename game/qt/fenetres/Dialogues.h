@@ -24,7 +24,12 @@ class Dialogues {
     virtual int ChoisirImprimante(QWidget *parent, QPrinter &imprimante) = 0;
 };
 
-// QMessageBox and QInputDialog with French button texts.
+// The narrowest client area a box over `parent` may have for the window manager to show its whole
+// title in a bold face beside the frame's icon and buttons (about six times the title bar's
+// height, with their margins).
+int LargeurPourTitre(const QString &titre, const QWidget *parent);
+
+// QMessageBox and QInputDialog with French button texts, at least as wide as their title.
 class DialoguesQt : public Dialogues {
   public:
     Reponse BoiteMessage(QWidget *parent, const Message &m) override;

@@ -3,9 +3,9 @@
 
 #include "Jeu.h"
 #include "apparence/Boutons.h"
+#include "apparence/PaletteClaire.h"
 #include "apparence/Pictogrammes.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QIcon>
@@ -86,8 +86,7 @@ QIcon Apercu(const Theme &t) {
 QPalette TexteNoir(QPalette p) {
     for (auto groupe : {QPalette::Active, QPalette::Inactive})
         p.setColor(groupe, QPalette::WindowText, Qt::black);
-    p.setColor(QPalette::Disabled, QPalette::WindowText,
-               QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, PaletteClaire().color(QPalette::Disabled, QPalette::WindowText));
     return p;
 }
 

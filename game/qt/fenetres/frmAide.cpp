@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QToolBar>
@@ -101,7 +102,8 @@ frmAide::frmAide(std::unique_ptr<QHelpEngine> moteur, QWidget *parent)
     setWindowTitle(QStringLiteral("Aide de Sudoku Lumio"));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    auto *separateur = new QSplitter(Qt::Horizontal, this);
+    separateur_ = new QSplitter(Qt::Horizontal, this);
+    auto *separateur = separateur_;
     onglets_ = new QTabWidget(separateur);
     onglets_->setObjectName("Onglets");
     onglets_->setAccessibleName(QStringLiteral("Sommaire, index et recherche"));
@@ -125,11 +127,7 @@ frmAide::frmAide(std::unique_ptr<QHelpEngine> moteur, QWidget *parent)
     } else {
         resize(voulu);
     }
-    // The three tabs need about 250 pixels to show their names.
-    const int onglets = qBound(250, width() * 3 / 10, LargeurOnglets);
-    separateur->setSizes({onglets, width() - onglets});
-    // What is left for a picture once the contents, the margins and a scroll bar have their share.
-    navigateur_->largeurImages_ = qBound(240, width() - onglets - 60, LargeurImages);
+    Repartir();
 
     QHelpSearchEngine *recherche = moteur_->searchEngine();
     connect(recherche, &QHelpSearchEngine::indexingStarted, this, [this] { indexation_ = true; });
@@ -150,6 +148,35 @@ QUrl frmAide::PageAccueil() const {
         QStringLiteral("qthelp://%1/aide/index.html").arg(moteur_->registeredDocumentations().value(0)));
 }
 
+void frmAide::Repartir() {
+    // The three tabs need about 250 pixels to show their names, the contents their longest title.
+    const int minimum = qMax(250, onglets_->minimumSizeHint().width());
+    const int onglets = qBound(minimum, width() * 3 / 10, qMax(minimum, LargeurOnglets));
+    separateur_->setSizes({onglets, width() - onglets});
+    // What is left for a picture once the contents, the margins and a scroll bar have their share.
+    const int images = qBound(240, width() - onglets - 60, LargeurImages);
+    if (images == navigateur_->largeurImages_) return;
+    navigateur_->largeurImages_ = images;
+    if (navigateur_->source().isValid()) navigateur_->reload();
+}
+
+void frmAide::ElargirSommaire() {
+    // Every title whole, at the side of its branch, beside a scroll bar should the list outgrow
+    // the window: the window grows for it where the screen has room, else the page gives way.
+    QHelpContentWidget *sommaire = moteur_->contentWidget();
+    const int titres = static_cast<QAbstractItemView *>(sommaire)->sizeHintForColumn(0) +
+                       2 * sommaire->frameWidth() +
+                       sommaire->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sommaire);
+    if (titres <= sommaire->minimumWidth()) return;
+    const int avant = onglets_->minimumSizeHint().width();
+    sommaire->setMinimumWidth(titres);
+    const int manque = onglets_->minimumSizeHint().width() - qMax(avant, LargeurOnglets);
+    const QScreen *ecran = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (manque > 0 && ecran)
+        resize(qMin(width() + manque, int(ecran->availableGeometry().width() * 0.9)), height());
+    Repartir();
+}
+
 void frmAide::MontrerAccueil() {
     navigateur_->setSource(PageAccueil());
 }
@@ -167,8 +194,9 @@ void frmAide::CreerOnglets() {
         if (i.isValid()) sommaire->setCurrentIndex(i);
     };
     connect(navigateur_, &QTextBrowser::sourceChanged, sommaire, suivre);
-    connect(moteur_->contentModel(), &QHelpContentModel::contentsCreated, sommaire, [sommaire, suivre] {
+    connect(moteur_->contentModel(), &QHelpContentModel::contentsCreated, sommaire, [this, sommaire, suivre] {
         sommaire->expandAll();
+        ElargirSommaire();
         suivre();
     });
     onglets_->addTab(sommaire, QStringLiteral("&Sommaire"));

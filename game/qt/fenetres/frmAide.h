@@ -9,6 +9,7 @@ class QHelpEngine;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QSplitter;
 class QTabWidget;
 
 namespace lumio {
@@ -46,11 +47,16 @@ class frmAide : public QMainWindow {
 
   private:
     void CreerOnglets();
+    // Shares the width between the contents and the page, pictures fitted to the page.
+    void Repartir();
+    // Makes the contents wide enough for their longest title, once they are known.
+    void ElargirSommaire();
     void CreerActions();
     void AfficherResultats(int nombre);
 
     std::unique_ptr<QHelpEngine> moteur_;
     NavigateurAide *navigateur_ = nullptr;
+    QSplitter *separateur_ = nullptr;
     QTabWidget *onglets_ = nullptr;
     QLineEdit *motIndex_ = nullptr;
     QLineEdit *motRecherche_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include "accessibilite/AccessibilitePlateau.h"
 #include "apparence/Boutons.h"
+#include "apparence/PaletteClaire.h"
 #include "apparence/Pictogrammes.h"
 #include "fenetres/ImageAnimee.h"
 #include "fenetres/frmImages.h"
@@ -366,6 +367,9 @@ void frmMain::CreerControles() {
     coupN_ = new PorteurFocus(zone_);
     coupN_->setObjectName("CoupN");
     coupN_->setGeometry(-20, -20, 4, 4);
+    // It holds the keys for the board and takes no text: an input method would compose on it, and
+    // a Wayland compositor raise its on-screen keyboard over the board.
+    coupN_->setAttribute(Qt::WA_InputMethodEnabled, false);
     connect(coupN_, &QLineEdit::textChanged, coupN_, [this](const QString &t) {
         if (!t.isEmpty()) coupN_->clear();
     });
@@ -509,7 +513,8 @@ void frmMain::LancerSolution() {
 }
 
 Couleur frmMain::CouleurFondSysteme() const {
-    const QColor c = QApplication::palette().color(QPalette::Base);
+    // The board is white as on a light desktop, never the ground of a dark scheme's fields.
+    const QColor c = PaletteClaire().color(QPalette::Base);
     return RGB(c.red(), c.green(), c.blue());
 }
 

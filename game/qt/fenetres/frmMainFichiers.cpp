@@ -56,8 +56,13 @@ bool frmMain::OuvrirFichierNatif(const QByteArray &chemin) {
     if (jeu_->RechercheEnCours) return false;
     const std::optional<RefusPartie> refus = OuvrirPartieFichier(*jeu_, chemin);
     if (!refus) return true;
+    // Drawn for a picture, nobody reads a box: the terminal gets both in one line.
+    if (capture_) {
+        SignalerEchecOuverture(chemin, *refus);
+        return false;
+    }
     // The exact cause is for whoever looks into it; the player gets the file's name and a few words.
-    std::fprintf(stderr, "sudoku-lumio : %s : %s\n", chemin.constData(), refus->detail.c_str());
+    std::fprintf(stderr, "sudoku-lumio : %s\n", CauseEchecOuverture(chemin, *refus).c_str());
     SignalerEchec(TexteEchecOuverture(chemin, *refus));
     return false;
 }

@@ -1,6 +1,7 @@
 // Printing on the main window: the print command, the two print dialogs and the printer choice.
 #include "fenetres/DialogImpression.h"
 #include "fenetres/DialogImpressionMult.h"
+#include "fenetres/Placement.h"
 #include "fenetres/frmMain.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@ void frmMain::CommandeImprimer() {
     }
     if (!dialogImpression_) {
         dialogImpression_ = new DialogImpression(*jeu_, this);
+        // Centred on the window from its first showing, as it is at every later one.
+        CentrerSurFenetre(*dialogImpression_, *this);
         connect(dialogImpression_, &QDialog::finished, this, [this] { DonnerFocusCoupN(); });
     }
     dialogImpression_->show();
@@ -27,6 +30,7 @@ void frmMain::CommandeImprimer() {
 void frmMain::OuvrirImpressionMult() {
     if (!dialogImpressionMult_) {
         dialogImpressionMult_ = new DialogImpressionMult(*jeu_, this);
+        CentrerSurFenetre(*dialogImpressionMult_, *this);
         connect(dialogImpressionMult_, &QDialog::finished, this, [this] { DonnerFocusCoupN(); });
     }
     dialogImpressionMult_->show();

@@ -5,9 +5,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 #include <QtEndian>
+#include <iostream>
 
 namespace lumio {
 
@@ -36,7 +39,9 @@ bool WavComplet(const QString &chemin) {
 
 } // namespace
 
-LecteurSonsQt::LecteurSonsQt(QObject *parent) : QObject(parent), Alerte([] { QApplication::beep(); }) {}
+LecteurSonsQt::LecteurSonsQt(QObject *parent)
+    : QObject(parent), Alerte([] { QApplication::beep(); }),
+      Signaler([](const std::string &texte) { std::cerr << "sudoku-lumio : " << texte << "\n"; }) {}
 
 QSoundEffect *LecteurSonsQt::Effet(const QString &chemin) {
     QSoundEffect *&effet = effets_[chemin];
@@ -57,6 +62,12 @@ QSoundEffect *LecteurSonsQt::Effet(const QString &chemin) {
 }
 
 void LecteurSonsQt::Jouer(const std::string &fichier) {
+    // Said once, where Qt would complain of every sound.
+    if (!sortieVerifiee_) {
+        sortieVerifiee_ = true;
+        if (QMediaDevices::audioOutputs().isEmpty() && Signaler)
+            Signaler("aucune sortie son n'est disponible : le jeu reste muet.");
+    }
     if (enCours_) enCours_->stop();
     enCours_ = nullptr;
     const QString chemin = CheminRessource(QString::fromStdString(fichier));

@@ -21,6 +21,8 @@ class LecteurSonsQt : public QObject, public LecteurSons {
 
     // Sounds in place of a file that cannot be played; the platform's beep unless replaced.
     std::function<void()> Alerte;
+    // Tells the player, once, that the machine has no sound output.
+    std::function<void(const std::string &)> Signaler;
 
   private:
     QSoundEffect *Effet(const QString &chemin);
@@ -29,6 +31,7 @@ class LecteurSonsQt : public QObject, public LecteurSons {
     // at once instead of decoding the file again.
     QHash<QString, QSoundEffect *> effets_;
     QSoundEffect *enCours_ = nullptr;
+    bool sortieVerifiee_ = false;
 };
 
 } // namespace lumio

@@ -28,4 +28,9 @@ void ContacterAuteur();
 // The product's page in the default browser.
 void OuvrirPageWeb();
 
+// Web and mail links go to the desktop's opener (xdg-open) from now on, its own words kept out of
+// the terminal: a link it cannot open is told in one French line on the error stream, once per
+// kind of link for the whole run. Once per program, after the application object exists.
+void InstallerOuvreurLiens();
+
 } // namespace lumio

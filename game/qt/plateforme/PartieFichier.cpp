@@ -53,9 +53,13 @@ std::string TexteEchecOuverture(const QByteArray &chemin, const RefusPartie &ref
            " » : " + refus.raison + ".";
 }
 
+std::string CauseEchecOuverture(const QByteArray &chemin, const RefusPartie &refus) {
+    return chemin.toStdString() + " : " + refus.detail;
+}
+
 void SignalerEchecOuverture(const QByteArray &chemin, const RefusPartie &refus) {
-    std::fprintf(stderr, "sudoku-lumio : %s : %s\n%s\n", chemin.constData(), refus.detail.c_str(),
-                 TexteEchecOuverture(chemin, refus).c_str());
+    std::fprintf(stderr, "sudoku-lumio : %s [%s]\n", TexteEchecOuverture(chemin, refus).c_str(),
+                 CauseEchecOuverture(chemin, refus).c_str());
 }
 
 } // namespace lumio

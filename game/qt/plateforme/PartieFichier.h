@@ -16,7 +16,10 @@ std::optional<RefusPartie> OuvrirPartieFichier(Jeu &jeu, const QByteArray &chemi
 // "Impossible d'ouvrir la partie « jeu.sdk » : le fichier est vide." for the player.
 std::string TexteEchecOuverture(const QByteArray &chemin, const RefusPartie &refus);
 
-// The same, with the exact cause on the error stream first, for a command with no window.
+// The exact cause, for whoever looks into it: the file in full and what is wrong with it.
+std::string CauseEchecOuverture(const QByteArray &chemin, const RefusPartie &refus);
+
+// Both on the error stream in one line, for a command with no window: one cause, one line.
 void SignalerEchecOuverture(const QByteArray &chemin, const RefusPartie &refus);
 
 } // namespace lumio

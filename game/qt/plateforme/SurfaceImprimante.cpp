@@ -47,8 +47,13 @@ bool EstPdf(const QPrinter &p) {
 
 } // namespace
 
+void SurfaceImprimante::MesurerImprimante() {
+    const double points = imprimante_.resolution();
+    Mesurer(imprimante_, points / 25.4, points / ResolutionPdf);
+}
+
 SurfaceImprimante::SurfaceImprimante(QPrinter &imprimante) : imprimante_(imprimante) {
-    Mesurer(imprimante_, imprimante_.resolution() / 25.4);
+    MesurerImprimante();
 }
 
 SurfaceImprimante::~SurfaceImprimante() {
@@ -69,7 +74,7 @@ void SurfaceImprimante::MettreEnPage(double &largeur, double &hauteur) {
         // A file has no unprintable edge: the grids stand exactly where they are placed.
         imprimante_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     }
-    Mesurer(imprimante_, imprimante_.resolution() / 25.4);
+    MesurerImprimante();
     const QRectF zone = imprimante_.pageLayout().paintRect(QPageLayout::Millimeter);
     largeur = zone.width();
     hauteur = zone.height();

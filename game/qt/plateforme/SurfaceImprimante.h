@@ -9,13 +9,15 @@ class QPrinter;
 
 namespace lumio {
 
-// Millimetres from the top-left corner of the printable area; pens in printer dots. The job
+// Millimetres from the top-left corner of the printable area; pens in pixels of a 600 dpi page
+// on every printer, so that paper shows the lines of the game's own PDF. The job
 // starts with the first drawing, so a job that draws nothing prints nothing. A PDF file is
 // written beside its name and takes it only once whole: a job that fails or is abandoned
 // leaves whatever file was there untouched.
 class SurfaceImprimante : public SurfacePeintre {
   public:
-    // A PDF is drawn at this resolution: a pen of 1 is a laser printer's hairline.
+    // A PDF is drawn at this resolution, and a page's pixel is one of it on any printer: a pen of
+    // 1 is a laser printer's hairline, 0.042 mm.
     static constexpr int ResolutionPdf = 600;
 
     explicit SurfaceImprimante(QPrinter &imprimante);
@@ -35,6 +37,8 @@ class SurfaceImprimante : public SurfacePeintre {
 
   private:
     enum class Etat { Libre, EnCours, Echec };
+    // Millimetres and pen pixels on the printer's present resolution.
+    void MesurerImprimante();
     void Echouer(const QString &raison);
     // Puts the PDF being written in place of its final name.
     bool PublierPdf();

@@ -23,10 +23,16 @@ bool SurfacePeintre::Terminer() {
     return !peintre_.isActive() || peintre_.end();
 }
 
-void SurfacePeintre::Mesurer(QPaintDevice &appareil, double parUnite) {
+void SurfacePeintre::Mesurer(QPaintDevice &appareil, double parUnite, double parPixel) {
     appareil_ = &appareil;
     parUnite_ = parUnite;
+    parPixel_ = parPixel;
     mesures_.clear();
+}
+
+double SurfacePeintre::Plume(double pixels) const {
+    // Thinner than one dot, a line would not show at all on some devices.
+    return std::max(1.0, pixels * parPixel_);
 }
 
 QRectF SurfacePeintre::Boite(double x1, double y1, double x2, double y2) const {
@@ -58,14 +64,14 @@ void SurfacePeintre::Remplir(double x1, double y1, double x2, double y2, Couleur
 
 void SurfacePeintre::Encadrer(double x1, double y1, double x2, double y2, double plume, Couleur c) {
     if (!Pret()) return;
-    peintre_.setPen(QPen(Qt_(c), std::max(1.0, plume), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    peintre_.setPen(QPen(Qt_(c), Plume(plume), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     peintre_.setBrush(Qt::NoBrush);
     peintre_.drawRect(Boite(x1, y1, x2, y2));
 }
 
 void SurfacePeintre::Ligne(double x1, double y1, double x2, double y2, double plume, Couleur c) {
     if (!Pret()) return;
-    peintre_.setPen(QPen(Qt_(c), std::max(1.0, plume), Qt::SolidLine, Qt::FlatCap));
+    peintre_.setPen(QPen(Qt_(c), Plume(plume), Qt::SolidLine, Qt::FlatCap));
     peintre_.drawLine(QPointF(D(x1), D(y1)), QPointF(D(x2), D(y2)));
 }
 

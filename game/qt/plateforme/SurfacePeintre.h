@@ -14,7 +14,8 @@ class QPaintDevice;
 namespace lumio {
 
 // Positions are in the surface's unit, `parUnite` device units each (dots per millimetre for a
-// page, 1 for pixels); pens count device units. Fonts are sized in points of the device. A
+// page, 1 for pixels); pens count the surface's pixels, `parPixel` device units each, never less
+// than one device unit. Fonts are sized in points of the device. A
 // surface that must do something before its first drawing (a printer starting its job) says so
 // in Pret().
 class SurfacePeintre : public Surface {
@@ -27,8 +28,9 @@ class SurfacePeintre : public Surface {
     bool Commencer(QPaintDevice &appareil);
     // Ends the drawing; false when the device reports a failure.
     bool Terminer();
-    // Measures on `appareil` with `parUnite` device units a unit; a change drops the measures.
-    void Mesurer(QPaintDevice &appareil, double parUnite);
+    // Measures on `appareil` with `parUnite` device units a unit and `parPixel` a pen's pixel; a
+    // change drops the measures.
+    void Mesurer(QPaintDevice &appareil, double parUnite, double parPixel = 1);
 
     void Remplir(double x1, double y1, double x2, double y2, Couleur c) override;
     void Encadrer(double x1, double y1, double x2, double y2, double plume, Couleur c) override;
@@ -46,6 +48,7 @@ class SurfacePeintre : public Surface {
 
   private:
     double D(double x) const { return x * parUnite_; }
+    double Plume(double pixels) const;
     QRectF Boite(double x1, double y1, double x2, double y2) const;
     QFont PoliceQt(const Police &police) const;
     const QFontMetricsF &Mesures(const Police &police);
@@ -53,6 +56,7 @@ class SurfacePeintre : public Surface {
     QPainter peintre_;
     QPaintDevice *appareil_ = nullptr;
     double parUnite_ = 1;
+    double parPixel_ = 1;
     std::map<std::tuple<std::string, double, bool>, QFontMetricsF> mesures_;
 };
 
