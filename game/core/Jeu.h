@@ -20,6 +20,7 @@
 
 namespace lumio {
 
+struct EtatReprise;
 struct PartieLue;
 
 // Key codes of Form_KeyDown.
@@ -167,6 +168,8 @@ class Jeu {
     // ---- saved games ----
     // Puts a saved game, read and checked in full beforehand, on the board.
     void AppliquerPartie(const PartieLue &partie);
+    // Puts an interrupted game back exactly as it was left, without a sound.
+    void AppliquerReprise(const EtatReprise &etat);
     bool ChargementEnCours = false; // a saved game is being put on the board
 
     // ---- printing (ChoixImprimante) ----
@@ -222,6 +225,8 @@ class Jeu {
 
   private:
     void DessinerLignes();
+    // Draws a digit as DessinerChiffre does, with neither sound nor completion check.
+    void TracerChiffre(int d, int kind, int c, int r);
     void NoterCase(int c, int r, const CaseAffichee &v);
     void MontrerPaletteInitiale();
     void PlacerCurseurCentre();
