@@ -6,6 +6,8 @@
 #include "fenetres/Dialogues.h"
 #include "fenetres/frmMain.h"
 #include "plateforme/Application.h"
+#include "plateforme/ArretParSignal.h"
+#include "plateforme/FichierReprise.h"
 #include "plateforme/LecteurSonsQt.h"
 #include "plateforme/MagasinQSettings.h"
 
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSessionManager>
 #include <QTranslator>
 #include <csignal>
 #include <cstdio>
@@ -160,7 +163,18 @@ int main(int argc, char *argv[]) {
     const bool enCapture = options.isSet(capture);
     frmMain fenetre(reglages, sons, SourceHorloge::Processus(), dialogues, !enCapture);
     fenetre.DefinirCapture(enCapture);
+    // From here a stop signal waits for the event loop, where the game in progress is kept.
+    if (!enCapture) ArretParSignal::Intercepter();
+    ArretParSignal arret;
+    if (!enCapture) {
+        fenetre.ActiverReprise(std::make_unique<FichierReprise>(FichierReprise::DossierUtilisateur()));
+        QObject::connect(&arret, &ArretParSignal::Arret, &fenetre, &frmMain::TerminerEnGardant);
+        // At logout the game is kept for the next start, and the session ends without a question.
+        QObject::connect(&app, &QGuiApplication::commitDataRequest, &fenetre,
+                         [&fenetre](QSessionManager &) { fenetre.FinDeSession(); });
+    }
     fenetre.Form_Load(parties.isEmpty() ? QByteArray() : NomNatif(parties[0], argc, argv));
+    if (fenetre.FinDemandee()) return 0;
 
     if (enCapture) {
         const QString fichier = options.value(capture);

@@ -6,6 +6,7 @@
 #include "apparence/Pictogrammes.h"
 #include "fenetres/frmImages.h"
 #include "fenetres/frmScore.h"
+#include "plateforme/FichierReprise.h"
 
 #include <QAction>
 #include <QApplication>
@@ -168,7 +169,10 @@ frmMain::frmMain(MagasinReglages &reglages, LecteurSons &sons, SourceAleatoire &
     zone_ = new ZoneClient(*this);
     setCentralWidget(zone_);
     surface_ = std::make_unique<SurfaceImage>(zone_->Image());
-    surface_->changement = [this](const QRectF &r) { zone_->update(r.toAlignedRect()); };
+    surface_->changement = [this](const QRectF &r) {
+        zone_->update(r.toAlignedRect());
+        PlanifierReprise();
+    };
     jeu_ = std::make_unique<Jeu>(*surface_, *this, reglages_, sons_, hasard_);
 
     CreerMenus();
@@ -181,7 +185,15 @@ frmMain::frmMain(MagasinReglages &reglages, LecteurSons &sons, SourceAleatoire &
 
     tmrSecondes_.setObjectName("tmrSecondes");
     tmrSecondes_.setInterval(1000);
-    connect(&tmrSecondes_, &QTimer::timeout, this, [this] { jeu_->tmrSecondes_Timer(); });
+    connect(&tmrSecondes_, &QTimer::timeout, this, [this] {
+        jeu_->tmrSecondes_Timer();
+        // The clock alone is kept every five seconds; a stop signal keeps it to the second.
+        if (jeu_->SecondesEcoulees % 5 == 0) PlanifierReprise();
+    });
+    // Several changes of one event are written once, when the event is over.
+    minuterieReprise_.setSingleShot(true);
+    minuterieReprise_.setInterval(0);
+    connect(&minuterieReprise_, &QTimer::timeout, this, [this] { GarderPartie(); });
     qApp->installEventFilter(this);
 }
 
@@ -361,7 +373,9 @@ void frmMain::Form_Load(const QString &fichier) {
 }
 
 void frmMain::Form_Load(const QByteArray &fichierNatif) {
-    if (fichierNatif.isEmpty())
+    if (fichierNatif.isEmpty() && reprise_)
+        jeu_->Form_Load([this] { return ReprendrePartie(); });
+    else if (fichierNatif.isEmpty())
         jeu_->Form_Load();
     else
         jeu_->Form_Load([this, fichierNatif] { return OuvrirFichierNatif(fichierNatif); });
@@ -394,6 +408,7 @@ TailleClient frmMain::Taille() const { return {zone_->width(), zone_->height()};
 void frmMain::MontrerImagePalette(int i, int k) {
     imgChiffre(i)->MontrerImage(k);
     AnnoncerPalette();
+    PlanifierReprise();
 }
 
 void frmMain::DefinirLibelle(int n, const std::string &texte) { Libelle(n)->setText(QString::fromStdString(texte)); }
@@ -407,6 +422,7 @@ void frmMain::ActiverChrono(bool actif) {
         tmrSecondes_.start();
     else
         tmrSecondes_.stop();
+    PlanifierReprise();
 }
 
 bool frmMain::ChronoActif() const { return tmrSecondes_.isActive(); }
@@ -415,6 +431,7 @@ void frmMain::CocherMode(int index, bool coche) {
     if (index != 1 && index != 2) return;
     modeCoche_[index] = coche;
     Action(QStringLiteral("mnuModeChoix%1").arg(index))->setChecked(coche);
+    PlanifierReprise();
 }
 
 bool frmMain::ModeCoche(int index) const { return (index == 1 || index == 2) && modeCoche_[index]; }
@@ -422,6 +439,7 @@ bool frmMain::ModeCoche(int index) const { return (index == 1 || index == 2) && 
 void frmMain::CocherPause(bool coche) {
     pauseCochee_ = coche;
     Action("PauseChrono")->setChecked(coche);
+    PlanifierReprise();
 }
 
 bool frmMain::PauseCochee() const { return pauseCochee_; }
@@ -482,8 +500,12 @@ void frmMain::LancerSolution() {
         QApplication::restoreOverrideCursor();
         curseurAttente_ = false;
     }
-    // The player closed the window during the search: finish closing now that it has stopped.
-    if (fermetureDemandee_) Fermer();
+    // The player closed the window during the search, or a stop signal came: finish now that it
+    // has stopped.
+    if (finConservee_)
+        TerminerEnGardant();
+    else if (fermetureDemandee_)
+        Fermer();
 }
 
 Couleur frmMain::CouleurFondSysteme() const {
@@ -525,7 +547,15 @@ bool frmMain::eventFilter(QObject *objet, QEvent *e) {
 }
 
 void frmMain::closeEvent(QCloseEvent *e) {
-    if (fermetureConfirmee_) {
+    // Answered already, or nobody to ask: a stop signal or the end of the session.
+    if (fermetureConfirmee_ || finConservee_) {
+        // A search holds half-filled grids: it stops first, and the end comes once it has.
+        if (finConservee_ && jeu_->RechercheEnCours) {
+            fermetureDemandee_ = true;
+            e->ignore();
+            return;
+        }
+        ConclureReprise();
         e->accept();
         return;
     }
@@ -541,6 +571,7 @@ void frmMain::closeEvent(QCloseEvent *e) {
         return;
     }
     fermetureConfirmee_ = true;
+    ConclureReprise();
     e->accept();
     // Every other window of the game closes with the main one.
     for (QWidget *w : QApplication::topLevelWidgets())
