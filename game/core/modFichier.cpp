@@ -26,6 +26,7 @@ void Jeu::AppliquerPartie(const PartieLue &partie) {
     const bool jeu = partie.ModeJeu == 1;
     ModeJeu = jeu ? 1 : 2;
     reglages.Ecrire("TMD", jeu ? "1" : "2");
+    reglages.Confirmer();
     fenetre.CocherMode(1, jeu);
     fenetre.CocherMode(2, !jeu);
     DessinerGrille();

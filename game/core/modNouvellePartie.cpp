@@ -67,6 +67,7 @@ void Jeu::mnuJeuNouveau_Click() {
 void Jeu::mnuModeChoix(int index) {
     if (RechercheEnCours || (index != 1 && index != 2)) return;
     reglages.Ecrire("TMD", std::to_string(index));
+    reglages.Confirmer();
     ModeJeu = index;
     if (fenetre.ModeCoche(1) && index == 2) NouvellePartieCreation();
     if (fenetre.ModeCoche(2) && index == 1) NouvellePartieJeu();

@@ -95,6 +95,8 @@ bool Jeu::ValiderOptions(const ChoixOptions &o) {
     reglages.Ecrire("CDE", Etat(o.Limiter));
 
     reglages.Ecrire("CC", o.ChoixCouleur);
+    // The eight keys go to the file in one write, however large the file.
+    reglages.Confirmer();
     AppliquerTheme(OptionCouleur(o.ChoixCouleur)); // a theme outside 0..5 applies nothing
 
     if (creation)

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -65,6 +67,40 @@ class TestReglages : public QObject {
         QVERIFY(ini.open(QIODevice::ReadOnly));
         const QByteArray texte = ini.readAll();
         QVERIFY2(texte.contains("1Tp=100") && texte.contains("1NJT="), texte.constData());
+    }
+
+    void lesEcrituresDUneActionPartentEnUneFois() {
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath("Darvel.ini");
+        MagasinQSettings m(fichier);
+        m.Ecrire("CP", "3");
+        m.Ecrire("CC", "4");
+        QVERIFY(!QFileInfo::exists(fichier));
+        QCOMPARE(m.Confirmer(), std::string());
+        QFile f(fichier);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray texte = f.readAll();
+        QVERIFY(texte.contains("CP=3") && texte.contains("CC=4"));
+    }
+
+    // Another window of the game writes the same file: a record it set is read afresh, under a
+    // lock that stops a third one from writing in between.
+    void unAutreProgrammeEstLuSousVerrou() {
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath("Darvel.ini");
+        MagasinQSettings m(fichier);
+        QCOMPARE(m.Lire("1Tp", "5999"), std::string("5999"));
+        QFile f(fichier);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[K-Ruon]\n1Tp=11\n1NJT=Zoé\n");
+        f.close();
+        QVERIFY(m.Verrouiller());
+        QLockFile autre(fichier + ".verrou");
+        QVERIFY(!autre.tryLock(0));
+        m.Relire();
+        QCOMPARE(m.Lire("1Tp", "5999"), std::string("11"));
+        m.Deverrouiller();
+        QVERIFY(autre.tryLock(0));
     }
 
     void leFichierDeLUtilisateurEstCeluiDeDarvel() {

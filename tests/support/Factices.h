@@ -46,10 +46,26 @@ class MagasinMemoire : public MagasinReglages {
         valeurs[cle] = texte;
         ecritures.push_back(cle);
     }
-    std::string Confirmer() override { return echec; }
+    std::string Confirmer() override {
+        ++confirmations;
+        return echec;
+    }
+    bool Verrouiller() override {
+        ++verrous;
+        return true;
+    }
+    void Deverrouiller() override { --verrous; }
+    // Another program writes its values now (the n-th reading afresh, from 1).
+    void Relire() override {
+        if (autreProgramme) autreProgramme(++relectures);
+    }
     std::map<std::string, std::string> valeurs;
     std::vector<std::string> ecritures; // keys in the order they were written
     std::string echec;                  // what Confirmer answers: why the texts are not kept
+    int confirmations = 0;              // writes to the file, one per action
+    int verrous = 0;                    // held now
+    int relectures = 0;
+    std::function<void(int)> autreProgramme;
 };
 
 class LecteurEnregistreur : public LecteurSons {

@@ -379,6 +379,10 @@ void frmMain::Form_Load(const QByteArray &fichierNatif) {
         jeu_->Form_Load();
     else
         jeu_->Form_Load([this, fichierNatif] { return OuvrirFichierNatif(fichierNatif); });
+    // Settings that cannot be kept are said once, as the game starts.
+    const std::string raison = reglages_.Confirmer();
+    if (!raison.empty())
+        SignalerEchec(raison + "\n\nLe jeu se lance avec ses réglages par défaut, qui seront perdus à sa fermeture.");
     DonnerFocusCoupN();
 }
 

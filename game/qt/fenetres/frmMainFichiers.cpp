@@ -104,11 +104,13 @@ bool frmMain::EnregistrerFichier(const QString &chemin) {
     // A solve in progress holds half-filled grids that are no game to keep.
     if (jeu_->RechercheEnCours) return false;
     const QFileInfo cible(chemin);
-    // No question first: a folder cannot be replaced by the game whatever the answer.
-    if (cible.isDir()) {
+    // No question first: a folder, a pipe, a device (or a link to one, or to nothing) is never
+    // replaced by a saved game, whatever the answer. A link to a file is written through.
+    const std::string nature = NatureNonOrdinaire(QFile::encodeName(chemin));
+    if (!nature.empty()) {
         const QString nom = QFileInfo(QDir::cleanPath(chemin)).fileName();
-        SignalerEchec(std::string(EchecEnregistrement) + "\n\n« " + nom.toStdString() +
-                      " » est un dossier : choisissez un nom de fichier.");
+        SignalerEchec(std::string(EchecEnregistrement) + "\n\n« " + nom.toStdString() + " » est " + nature +
+                      " : choisissez un nom de fichier.");
         return false;
     }
     if (cible.exists() || cible.isSymLink()) {

@@ -94,6 +94,8 @@ void frmScore::DefinirTemps(int n, const QString &texte) {
 }
 
 void frmScore::RafraichirScores() {
+    // Another window of the game may have set a record since this one last read the store.
+    jeu_.reglages.Relire();
     for (int n = 1; n <= 4; ++n) {
         DefinirTemps(n, QString::fromStdString(FormaterTemps(jeu_.LireMeilleurTemps(n))));
         LbNom(n)->setText(QString::fromStdString(jeu_.reglages.Lire(std::to_string(n) + "NJT", "Ordinateur")));
@@ -103,10 +105,12 @@ void frmScore::RafraichirScores() {
 void frmScore::EffacerScores() {
     const Message question{"Etes vous sûr de vouloir effacer les scores ?", Boutons::OuiNon, Icone::Aucune, TitreDefaut};
     if (jeu_.fenetre.BoiteMessage(question) == Reponse::Oui) {
+        const VerrouReglages verrou(jeu_.reglages);
         for (int n = 1; n <= 4; ++n) {
             jeu_.reglages.Ecrire(std::to_string(n) + "Tp", "5999");
             jeu_.reglages.Ecrire(std::to_string(n) + "NJT", "Ordinateur");
         }
+        jeu_.reglages.Confirmer();
     }
     RafraichirScores();
 }
