@@ -1,10 +1,9 @@
-// The settings store as one INI file per user, through QSettings.
+// The settings store as one INI file per user, in the format of QSettings.
 #pragma once
 
 #include "interfaces/MagasinReglages.h"
 
-#include <QSettings>
-#include <functional>
+#include <QString>
 #include <map>
 #include <memory>
 
@@ -12,6 +11,9 @@ class QLockFile;
 
 namespace lumio {
 
+// Only the section "K-Ruon" is the game's: it is read out of the file and written back into it,
+// every other byte of the file kept as it was, so that a file of any size costs one read and one
+// write per action. QSettings reads and writes the section's values, in a small file of their own.
 class MagasinQSettings : public MagasinReglages {
   public:
     // The user's own file: application "Darvel", section "K-Ruon".
@@ -35,11 +37,15 @@ class MagasinQSettings : public MagasinReglages {
     std::string Refus() const { return refus_; }
 
   private:
-    void Ouvrir();
+    // The file's section as it stands now; false when it cannot be used any more (refus_ says why).
+    bool Charger();
+    // Writes the values waiting into the file: "" or why not.
+    std::string EcrireFichier();
+    bool Examiner();
 
     QString fichier_;
-    std::unique_ptr<QSettings> settings_; // none when the settings live in memory
-    std::map<std::string, std::string> memoire_;
+    std::map<std::string, std::string> valeurs_;   // as last read or written
+    std::map<std::string, std::string> enAttente_; // written, not in the file yet
     std::string refus_;
     std::unique_ptr<QLockFile> verrou_;
 };
