@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, run and test, when they are missing.
+# Installs the Debian packages the game needs, when they are missing: those that building and
+# running need (`make run`), and with `test` also those only the tests use (`make test`).
+# Usage: installer-dependances.sh [execution|test]
 set -euo pipefail
 
-PAQUETS=(
+# To build the game and its help, and to run it.
+EXECUTION=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   fonts-comic-neue fonts-liberation
+)
+# Only for the tests, the sanitizer and fuzz builds, the benchmarks and the package.
+TEST=(
   xvfb xauth openbox xdotool imagemagick poppler-utils sox qqwing
   clang libclang-rt-dev
   desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl libxml2-utils groff-base
   strace dpkg-dev
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
 )
+
+PAQUETS=("${EXECUTION[@]}")
+case "${1:-execution}" in
+  execution) ;;
+  test) PAQUETS+=("${TEST[@]}") ;;
+  *) echo "usage: $0 [execution|test]" >&2; exit 2 ;;
+esac
 
 manquants=()
 for p in "${PAQUETS[@]}"; do

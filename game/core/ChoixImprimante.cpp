@@ -89,7 +89,7 @@ GrilleImprimee GrilleCourante(const Jeu &jeu) {
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r) {
             CaseImprimee &k = g(c, r);
-            if (jeu.ModeJeu != 2) {
+            if (jeu.ModeJeu != ModeCreation) {
                 const bool donnee = jeu.CasesDonnees(c, r);
                 k.chiffre = jeu.ImpressionAvecSolution || donnee ? jeu.GrilleSolution(c, r) : 0;
                 k.gras = donnee;
@@ -159,12 +159,12 @@ bool ComposerLot(Surface &page, SourceAleatoire &hasard, LotGrilles &lot, int no
 
 // ---------------------------------------------------------------- the game's print commands
 
-void Jeu::PrintCurrentGrid() {
+void Jeu::ImprimerGrilleCourante() {
     if (!ChoisirImprimante("Une erreur est survenue")) return;
     ComposerGrille(*fenetre.PageImprimante(), GrilleCourante(*this));
 }
 
-void Jeu::PrintBatch(double nombre, int niveau, int avecSolutions) {
+void Jeu::ImprimerLot(double nombre, int niveau, int avecSolutions) {
     const int n = NombreDeGrilles(nombre);
     if (n < 0) return;
     if (!ChoisirImprimante(

@@ -40,7 +40,7 @@ constexpr double TaillePoliceImpression = 16;
 // The level name of the batch titles, lower case; "" for any other level.
 std::string NomNiveauTitre(int niveau);
 
-// The batch level a stored "CP" selects: 1..4 for exactly "1" .. "4", 0 (none) otherwise.
+// The batch level a stored level setting selects: 1..4 for exactly "1" .. "4", 0 (none) otherwise.
 int NiveauDuReglage(const std::string &cp);
 
 // How many grids a count prints: its whole part, 0 below 1, and -1 above 99, which the batch

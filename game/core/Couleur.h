@@ -13,10 +13,13 @@ struct Couleur {
     std::uint32_t Valeur() const { return std::uint32_t(r) | std::uint32_t(g) << 8 | std::uint32_t(b) << 16; }
 };
 
-constexpr Couleur RGB(int r, int g, int b) { return Couleur{r, g, b}; }
+constexpr Couleur RGB(int r, int g, int b) {
+    return Couleur{r, g, b};
+}
 
 // One colour theme of the main window.
 struct Theme {
+    const char *nom;      // as the options dialog offers it
     Couleur fenetre;      // window background
     Couleur fondLibelle;  // background of Label1..Label3
     Couleur texteLibelle; // text of Label1..Label3

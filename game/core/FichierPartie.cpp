@@ -226,9 +226,9 @@ PartieLue Lire(const std::vector<std::uint8_t> &octets) {
     PartieLue p;
     const std::string mode = entete[0].empty() ? "" : entete[0].substr(1); // the sign position goes
     if (mode == "1")
-        p.ModeJeu = 1;
+        p.ModeJeu = ModeJouer;
     else if (mode == "2")
-        p.ModeJeu = 2;
+        p.ModeJeu = ModeCreation;
     else
         throw Refus{RaisonEtranger, "Le fichier n'indique ni le mode Jeu ni le mode création."};
 
@@ -238,7 +238,7 @@ PartieLue Lire(const std::vector<std::uint8_t> &octets) {
                                      " » n'est pas un nombre de secondes valide."};
     p.SecondesEcoulees = std::int32_t(secondes);
 
-    if (p.ModeJeu == 1) {
+    if (p.ModeJeu == ModeJouer) {
         const double niveau = ValeurNumerique(entete[2]);
         if (niveau != std::floor(niveau) || niveau < 1 || niveau > 4)
             throw Refus{RaisonNiveau,
@@ -258,7 +258,7 @@ std::vector<std::uint8_t> EcrirePartie(const Jeu &jeu) {
     f.Balise(1, AvecSigne(jeu.ModeJeu));
     f.Balise(2, AvecSigne(jeu.SecondesEcoulees));
     f.Balise(3, AvecSigne(jeu.NiveauPartie));
-    const bool creation = jeu.ModeJeu == 2;
+    const bool creation = jeu.ModeJeu == ModeCreation;
     // A solved creation grid is saved as the player typed it, not with the solver's digits.
     const GrilleChiffres &grilleCreation = jeu.FlagSol ? jeu.GrilleCreationInitiale : jeu.GrilleCreation;
     for (int n = 1; n <= 81; ++n) {

@@ -21,7 +21,7 @@ constexpr int PremierEnregistrementCase = 11;
 // the game misbehave: the mode is 1 or 2, every digit is in range, and in play mode the
 // solution grid is valid and the givens agree with it.
 struct PartieLue {
-    int ModeJeu = 0; // 1 play mode, 2 creation mode
+    int ModeJeu = 0; // ModeJouer or ModeCreation
     std::int32_t SecondesEcoulees = 0;
     int NiveauPartie = 0; // 1..4 in play mode, 0 in creation mode
 

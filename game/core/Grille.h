@@ -1,4 +1,5 @@
-// The 9x9 grid value type, indexed (column, row) from 1, column first, and the digit kinds.
+// The 9x9 grid value type, indexed (column, row) from 1, column first, the digit kinds and the
+// two modes of a game.
 #pragma once
 
 #include <array>
@@ -16,6 +17,9 @@ enum GenreChiffre : int {
     GenreDonnee = 3, // given (also a digit typed in creation mode)
     GenreFaux = 4,   // player digit known to be wrong, red
 };
+
+// The two modes, as the settings, the saved games and the mode menu number them.
+enum ModePartie : int { ModeJouer = 1, ModeCreation = 2 };
 
 template <typename T> class Grille9 {
   public:

@@ -69,7 +69,7 @@ class Jeu {
 
     // ---- modInterface: interface state ----
     int Niveau = 0;  // level of new games, 1..4
-    int ModeJeu = 0; // 1 play mode, 2 creation mode
+    int ModeJeu = 0; // ModeJouer or ModeCreation; a hand-edited setting may leave another number
     Chiffre ChiffreChoisi = 0;
     bool VerifImmediate = false;
     bool LimiterChiffres = false;
@@ -118,20 +118,14 @@ class Jeu {
     std::string NomCase(int c, int r) const;
     std::string NomPalette(int i) const;
     void DessinerGrille();
-    void EffacerCase(int d, int kind, int c, int r);
-    void DessinerChiffre(int d, int kind, int c, int r);
+    void EffacerCase(int d, GenreChiffre genre, int c, int r);
+    void DessinerChiffre(int d, GenreChiffre genre, int c, int r);
     void MarquerErreur(int c, int r, int d);
     void DessinerCadre(int c, int r);
     // Moves the selection frame from (c0, r0) to (c, r), leaving no trace of the old one.
     void RedessinerCurseur(int c0, int r0, int c, int r);
-    void AppliquerTheme(int n); // col0 .. col5
-    void col0() { AppliquerTheme(0); }
-    void col1() { AppliquerTheme(1); }
-    void col2() { AppliquerTheme(2); }
-    void col3() { AppliquerTheme(3); }
-    void col4() { AppliquerTheme(4); }
-    void col5() { AppliquerTheme(5); }
-    static const Theme &Themes(int n);
+    // Theme n of TableThemes; a number outside the table applies nothing.
+    void AppliquerTheme(int n);
 
     // ---- sounds ----
     void JouerSon(const std::string &cas);
@@ -139,9 +133,9 @@ class Jeu {
     static std::string FichierSon(const std::string &cas);
 
     // ---- cell entry ----
-    void PlacerChiffre(int d, int kind, int c, int r);
+    void PlacerChiffre(int d, GenreChiffre genre, int c, int r);
     void EffacerChiffre(int c, int r);
-    void PlacerChiffreCreation(int d, int kind, int c, int r);
+    void PlacerChiffreCreation(int d, GenreChiffre genre, int c, int r);
     void EffacerChiffreCreation(int c, int r);
     void ChoisirChiffre(int i);
     void mnuRecommencer_Click();
@@ -176,12 +170,14 @@ class Jeu {
     bool ImpressionAvecSolution = false; // the current grid prints every digit
     LotGrilles LotImpression;
     // The printer choice, then the page of the current grid.
-    void PrintCurrentGrid();
+    void ImprimerGrilleCourante();
     // The printer choice, then a batch of new grids; a count above 99 prints nothing.
-    void PrintBatch(double nombre, int niveau, int avecSolutions);
+    void ImprimerLot(double nombre, int niveau, int avecSolutions);
 
     // ---- mode switch ----
     void mnuModeChoix(int index);
+    // The mode caption and the check marks of the mode menu for a game of the given mode.
+    void MontrerMode(bool creation);
 
     // ---- options ----
     // A game the options would end: a digit the player put on the board in play mode (givens
@@ -226,7 +222,7 @@ class Jeu {
   private:
     void DessinerLignes();
     // Draws a digit as DessinerChiffre does, with neither sound nor completion check.
-    void TracerChiffre(int d, int kind, int c, int r);
+    void TracerChiffre(int d, GenreChiffre genre, int c, int r);
     void NoterCase(int c, int r, const CaseAffichee &v);
     void MontrerPaletteInitiale();
     void PlacerCurseurCentre();

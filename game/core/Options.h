@@ -1,6 +1,8 @@
 // What the options dialog holds while it is open, and which option a stored value selects.
 #pragma once
 
+#include "Reglages.h"
+
 #include <string>
 
 namespace lumio {
@@ -8,13 +10,13 @@ namespace lumio {
 struct ChoixOptions {
     // Each is the text read from the store until the player clicks an option, then the index
     // of that option; "OK" writes whichever it holds.
-    std::string ChoixDifficulte = "1";
-    std::string TypeJeu = "1";
-    std::string ChoixCouleur = "3";
+    std::string ChoixDifficulte = ReglageNiveau.defaut;
+    std::string TypeJeu = ReglageMode.defaut;
+    std::string ChoixCouleur = ReglageTheme.defaut;
     bool Sons = true;    // Check1, "Actifs"
     bool Veri = false;   // red marking of wrong digits
     bool Limiter = true; // Check2, nine copies of a digit at most
-    std::string NomJoueur = "Pilou";
+    std::string NomJoueur = ReglageJoueur.defaut;
 };
 
 // The option a held value selects: level 1..4, mode 1..2, theme 0..5; 0 (-1 for a theme) when

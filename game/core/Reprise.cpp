@@ -176,7 +176,7 @@ CaseAffichee LireCase(const std::string &mot, std::size_t k) {
 }
 
 bool EnModeJeu(int mode) {
-    return mode != 2; // any mode but creation plays
+    return mode != ModeCreation; // any mode but creation plays
 }
 
 EtatReprise Lire(const std::string &texte) {
@@ -373,12 +373,8 @@ void Jeu::AppliquerReprise(const EtatReprise &e) {
 
     // Captions and check marks as the game that was left had them; the store is not written: it
     // already held this mode when the game was last kept.
-    if (ModeJeu == 1 || ModeJeu == 2) {
-        fenetre.DefinirLibelle(1, ModeJeu == 1 ? "Mode Jeu" : "Mode création");
-        fenetre.CocherMode(1, ModeJeu == 1);
-        fenetre.CocherMode(2, ModeJeu == 2);
-    }
-    const bool jeu = ModeJeu != 2;
+    if (ModeJeu == ModeJouer || ModeJeu == ModeCreation) MontrerMode(ModeJeu == ModeCreation);
+    const bool jeu = ModeJeu != ModeCreation;
     fenetre.MontrerLibelle(2, jeu);
     fenetre.MontrerLibelle(3, jeu);
     fenetre.DefinirLibelle(3, FormaterTemps(SecondesEcoulees));
@@ -395,7 +391,7 @@ void Jeu::AppliquerReprise(const EtatReprise &e) {
             if (v.marque)
                 MarquerErreur(c, r, v.chiffre);
             else if (v.chiffre != 0)
-                TracerChiffre(v.chiffre, v.genre, c, r);
+                TracerChiffre(v.chiffre, GenreChiffre(v.genre), c, r);
             for (int d = 1; d <= 9; ++d)
                 if (v.crayons & (1u << d)) TracerChiffre(d, GenreCrayon, c, r);
         }

@@ -11,19 +11,6 @@
 
 namespace lumio {
 
-const char *const AideResolution =
-    "sudoku-lumio --resoudre FICHIER\n"
-    "  Résout les grilles de FICHIER (« - » pour l'entrée standard), une grille par ligne :\n"
-    "  81 caractères, ligne après ligne de la grille (de gauche à droite, puis de haut en\n"
-    "  bas), un chiffre de 1 à 9 pour une case remplie, « 0 » ou « . » pour une case vide.\n"
-    "  Attention : c'est l'ordre de lecture d'un texte, pas celui des grilles du jeu, qui\n"
-    "  vont colonne par colonne.\n"
-    "  Pour chaque grille, une ligne : la grille complétée sous la même forme, ou\n"
-    "  « Aucune solution possible! », ou « La grille est vide ! ». Les lignes blanches sont\n"
-    "  ignorées ; une ligne mal formée est signalée sur la sortie d'erreur et ne donne rien.\n"
-    "  Code de sortie : 0 si toutes les lignes sont des grilles, 1 si une ligne est mal\n"
-    "  formée, 2 si le fichier ne peut pas être lu.\n";
-
 namespace {
 
 // The characters of a UTF-8 line, each kept whole so that an accented letter is shown and counted

@@ -8,9 +8,6 @@
 
 namespace lumio {
 
-// What --resoudre prints for --help.
-extern const char *const AideResolution;
-
 // The longest line read whole; a longer one is malformed, and skipped without being kept.
 constexpr std::size_t LongueurMaxLigne = 512;
 

@@ -24,7 +24,7 @@ void Jeu::SPause() {
 }
 
 void Jeu::Form_Resize(bool minimise) {
-    if (ModeJeu != 1) return;
+    if (ModeJeu != ModeJouer) return;
     // Restoring starts again only a clock that minimising stopped: a won or paused game keeps
     // its clock still.
     if (minimise) {

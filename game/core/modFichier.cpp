@@ -23,14 +23,12 @@ void Jeu::AppliquerPartie(const PartieLue &partie) {
     // Only LirePartie makes a PartieLue from a file, and it lets no digit past 9; a hand-built
     // one must still not index the counts out of range.
     const auto place = [](int d) { return d >= 1 && d <= 9; };
-    const bool jeu = partie.ModeJeu == 1;
-    ModeJeu = jeu ? 1 : 2;
-    reglages.Ecrire("TMD", jeu ? "1" : "2");
+    const bool jeu = partie.ModeJeu == ModeJouer;
+    ModeJeu = jeu ? ModeJouer : ModeCreation;
+    reglages.Ecrire(ReglageMode, std::to_string(ModeJeu));
     reglages.Confirmer();
-    fenetre.CocherMode(1, jeu);
-    fenetre.CocherMode(2, !jeu);
     DessinerGrille();
-    fenetre.DefinirLibelle(1, jeu ? "Mode Jeu" : "Mode création");
+    MontrerMode(!jeu);
 
     // The counts start again from zero, so the palette must too: an exhausted picture left by
     // the previous game would otherwise stay on a digit that is no longer used up.

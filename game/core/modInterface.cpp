@@ -2,6 +2,7 @@
 #include "Jeu.h"
 
 #include "Conversions.h"
+#include "Themes.h"
 #include "modCreation.h"
 
 #include <array>
@@ -42,11 +43,7 @@ void Jeu::Form_Load(const std::function<bool()> &premierePartie) {
 
     const long long tmd = ArrondiPair(ValeurNumerique(o.TypeJeu));
     ModeJeu = tmd >= -2147483647 && tmd <= 2147483647 ? int(tmd) : 0;
-    if (ModeJeu == 1 || ModeJeu == 2) {
-        fenetre.DefinirLibelle(1, ModeJeu == 1 ? "Mode Jeu" : "Mode création");
-        fenetre.CocherMode(1, ModeJeu == 1);
-        fenetre.CocherMode(2, ModeJeu == 2);
-    }
+    if (ModeJeu == ModeJouer || ModeJeu == ModeCreation) MontrerMode(ModeJeu == ModeCreation);
 
     // Without a theme the board still gets the system window colour: a black board would hide
     // the digits.
@@ -67,7 +64,8 @@ void Jeu::PreparerPlateau() {
     ChiffreChoisi = 1;
     const TailleClient t = fenetre.Taille();
     const long long W = t.largeur, H = t.hauteur;
-    OrigineX = std::int16_t(ArrondiPair(double(ArrondiPair(double(W - 405)) / 2 - 112) - double(W - 730) / 6));
+    OrigineX =
+        std::int16_t(ArrondiPair(double(ArrondiPair(double(W - 405)) / 2 - 112) - double(W - 730) / 6));
     OrigineY = std::int16_t(ArrondiPair(double(H - 405)) / 2 - 30);
     CouleurFondGrille = CFONDGRILLE;
     DessinerGrille();
@@ -99,42 +97,45 @@ void Jeu::DessinerGrille() {
     surface.Remplir(OrigineX, OrigineY, OrigineX + 405, OrigineY + 405, CouleurFondGrille);
     DessinerLignes();
     for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r) NoterCase(c, r, {});
+        for (int r = 1; r <= 9; ++r)
+            NoterCase(c, r, {});
 }
 
-void Jeu::EffacerCase(int d, int kind, int c, int r) {
+void Jeu::EffacerCase(int d, GenreChiffre genre, int c, int r) {
     double x = OrigineX + 45 * (c - 1) + 4, y = OrigineY + 45 * (r - 1) + 4, taille = 37;
-    if (kind == GenreCrayon) {
+    if (genre == GenreCrayon) {
         x += 14 * ((d - 1) % 3);
         y += 14 * ((d - 1) / 3);
         taille = 9;
     }
     surface.Remplir(x, y, x + taille, y + taille, CouleurFondGrille);
     CaseAffichee v = Affichage(c, r);
-    if (kind == GenreCrayon)
+    if (genre == GenreCrayon)
         v.crayons = std::uint16_t(v.crayons & ~(1u << d));
     else
         v = {};
     NoterCase(c, r, v);
 }
 
-void Jeu::DessinerChiffre(int d, int kind, int c, int r) {
-    if (kind != GenreDonnee) JouerSon("PlacerLettre");
-    TracerChiffre(d, kind, c, r);
+void Jeu::DessinerChiffre(int d, GenreChiffre genre, int c, int r) {
+    if (genre != GenreDonnee) JouerSon("PlacerLettre");
+    TracerChiffre(d, genre, c, r);
     VerifierFin();
 }
 
-void Jeu::TracerChiffre(int d, int kind, int c, int r) {
-    if (kind != GenreCrayon) EffacerCase(d, kind, c, r);
+void Jeu::TracerChiffre(int d, GenreChiffre genre, int c, int r) {
+    if (genre != GenreCrayon) EffacerCase(d, genre, c, r);
     // A mark already there stays as it is: drawn twice over itself, its soft edges would darken,
     // and the board could no longer be drawn again exactly as the player left it.
-    if (kind == GenreCrayon && (Affichage(c, r).crayons & (1u << d))) return;
+    if (genre == GenreCrayon && (Affichage(c, r).crayons & (1u << d))) return;
     const std::string s(1, char('0' + d));
-    static const std::map<int, Couleur> couleurs = {
-        {GenreCrayon, CouleurCrayon}, {GenreJoueur, CouleurJoueur}, {GenreDonnee, CouleurDonnee}, {GenreFaux, CouleurFaux}};
-    const auto it = couleurs.find(kind);
+    static const std::map<int, Couleur> couleurs = {{GenreCrayon, CouleurCrayon},
+                                                    {GenreJoueur, CouleurJoueur},
+                                                    {GenreDonnee, CouleurDonnee},
+                                                    {GenreFaux, CouleurFaux}};
+    const auto it = couleurs.find(genre);
     const Couleur couleur = it == couleurs.end() ? CouleurJoueur : it->second;
-    if (kind == GenreCrayon) {
+    if (genre == GenreCrayon) {
         const Police police{PoliceChiffres, 11, false};
         const long long w = ArrondiPair(surface.LargeurTexte(s, police));
         const long long h = ArrondiPair(surface.HauteurTexte(s, police));
@@ -150,12 +151,12 @@ void Jeu::TracerChiffre(int d, int kind, int c, int r) {
         v.crayons = std::uint16_t(v.crayons | (1u << d));
         NoterCase(c, r, v);
     } else {
-        const Police police{PoliceChiffres, 21, kind == GenreDonnee};
+        const Police police{PoliceChiffres, 21, genre == GenreDonnee};
         const double x = OrigineX + 45 * (c - 0.5) - surface.LargeurTexte(s, police) / 2;
         const double y = OrigineY + 45 * (r - 0.5) - surface.HauteurTexte(s, police) / 2;
         if (x >= 43) {
             surface.Ecrire(x, y, s, police, couleur);
-            NoterCase(c, r, {Chiffre(d), kind, 0});
+            NoterCase(c, r, {Chiffre(d), genre, 0});
         }
     }
 }
@@ -171,8 +172,8 @@ void Jeu::MarquerErreur(int c, int r, int d) {
 }
 
 void Jeu::DessinerCadre(int c, int r) {
-    surface.Encadrer(OrigineX + 45 * (c - 1), OrigineY + 45 * (r - 1), OrigineX + 45 * c, OrigineY + 45 * r, 2,
-                     CouleurCadre);
+    surface.Encadrer(OrigineX + 45 * (c - 1), OrigineY + 45 * (r - 1), OrigineX + 45 * c, OrigineY + 45 * r,
+                     2, CouleurCadre);
     if (observateur) observateur->CurseurPlace(c, r);
 }
 
@@ -194,29 +195,21 @@ void Jeu::RedessinerCurseur(int c0, int r0, int c, int r) {
     DessinerCadre(c, r);
 }
 
-const Theme &Jeu::Themes(int n) {
-    static const std::array<Theme, 6> themes = {{
-        {RGB(255, 255, 192), RGB(248, 233, 165), RGB(0, 0, 192), RGB(255, 192, 128), RGB(0, 0, 192)},
-        {RGB(255, 224, 192), RGB(255, 255, 255), RGB(128, 0, 0), RGB(255, 224, 192), RGB(128, 0, 0)},
-        {RGB(221, 234, 187), RGB(255, 255, 255), RGB(0, 0, 192), RGB(255, 255, 255), RGB(0, 0, 192)},
-        {RGB(224, 224, 224), RGB(255, 255, 255), RGB(128, 64, 0), RGB(255, 192, 128), RGB(128, 0, 0)},
-        {RGB(233, 210, 165), RGB(255, 255, 255), RGB(64, 0, 0), RGB(255, 255, 255), RGB(128, 64, 64)},
-        {RGB(182, 209, 233), RGB(248, 233, 165), RGB(124, 7, 28), RGB(255, 255, 255), RGB(128, 64, 64)},
-    }};
-    return themes.at(std::size_t(n));
-}
-
 void Jeu::AppliquerTheme(int n) {
-    if (n < 0 || n > 5) return;
+    if (n < 0 || n >= NombreThemes) return;
     CFONDGRILLE = fenetre.CouleurFondSysteme();
-    fenetre.AppliquerTheme(Themes(n));
+    fenetre.AppliquerTheme(TableThemes[std::size_t(n)]);
 }
 
 std::string Jeu::FichierSon(const std::string &cas) {
-    static const std::map<std::string, std::string> fichiers = {
-        {"Ok", "Ok.wav"},           {"Erreur", "erreur.wav"},         {"Accueil", "accueil.wav"},
-        {"Recommencer", "Recommencer.wav"}, {"PlacerLettre", "PlacerLettre.wav"}, {"AffichSolu", "AffichSol.wav"},
-        {"Bravo", "Bravo.wav"},     {"Indice", "Indice.wav"}};
+    static const std::map<std::string, std::string> fichiers = {{"Ok", "Ok.wav"},
+                                                                {"Erreur", "erreur.wav"},
+                                                                {"Accueil", "accueil.wav"},
+                                                                {"Recommencer", "Recommencer.wav"},
+                                                                {"PlacerLettre", "PlacerLettre.wav"},
+                                                                {"AffichSolu", "AffichSol.wav"},
+                                                                {"Bravo", "Bravo.wav"},
+                                                                {"Indice", "Indice.wav"}};
     const auto it = fichiers.find(cas);
     return it == fichiers.end() ? "" : it->second;
 }

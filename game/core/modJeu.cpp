@@ -6,10 +6,10 @@
 
 namespace lumio {
 
-void Jeu::PlacerChiffre(int d, int kind, int c, int r) {
+void Jeu::PlacerChiffre(int d, GenreChiffre genre, int c, int r) {
     if (LimiterChiffres && NbChiffre(d) >= 9) return;
     if (GrilleJeu(c, r) != 0) return;
-    int k = kind;
+    GenreChiffre k = genre;
     if (k == GenreJoueur && VerifImmediate && GrilleSolution(c, r) != d) k = GenreFaux;
     if (k != GenreCrayon) {
         AjouterAuCompte(d);
@@ -18,10 +18,10 @@ void Jeu::PlacerChiffre(int d, int kind, int c, int r) {
     DessinerChiffre(d, k, c, r);
 }
 
-void Jeu::PlacerChiffreCreation(int d, int kind, int c, int r) {
+void Jeu::PlacerChiffreCreation(int d, GenreChiffre genre, int c, int r) {
     if (GrilleCreation(c, r) != 0) return;
     GrilleCreation(c, r) = Chiffre(d);
-    DessinerChiffre(d, kind, c, r);
+    DessinerChiffre(d, genre, c, r);
 }
 
 void Jeu::EffacerChiffreCreation(int c, int r) {
@@ -71,13 +71,13 @@ void Jeu::mnuRecommencer_Click() {
     JouerSon("Recommencer");
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
-            if (ModeJeu == 2)
+            if (ModeJeu == ModeCreation)
                 EffacerChiffreCreation(c, r);
             else
                 EffacerChiffre(c, r);
     BOUTONSOLUTION = false;
     // The cleared grid no longer holds the solve, and saving or printing must not think so.
-    if (ModeJeu == 2) FlagSol = false;
+    if (ModeJeu == ModeCreation) FlagSol = false;
     fenetre.ActiverChrono(true);
     fenetre.DonnerFocusCoupN();
 }
@@ -92,7 +92,7 @@ bool Jeu::GrilleJeuComplete() const {
 void Jeu::VerifierFin() {
     // A saved game that was already complete opens as it was left: no second victory, and no
     // best time for a clock read from a file.
-    if (ModeJeu == 2 || ChargementEnCours || !GrilleJeuComplete()) return;
+    if (ModeJeu == ModeCreation || ChargementEnCours || !GrilleJeuComplete()) return;
 
     JouerSon("Bravo");
     fenetre.ActiverChrono(false);
@@ -122,7 +122,7 @@ void Jeu::VerifierFin() {
     {
         const VerrouReglages verrou(reglages);
         record = t < LireMeilleurTemps(n);
-        reglages.Ecrire("NJ", nom);
+        reglages.Ecrire(ReglageJoueur, nom);
         if (record) EnregistrerMeilleurTemps(n, t, nom);
         raison = reglages.Confirmer();
     }
@@ -225,7 +225,7 @@ bool Jeu::ControleRegOK(std::int16_t &l, std::int16_t &C) {
 }
 
 void Jeu::CommandeVerifier() {
-    if (ModeJeu == 2)
+    if (ModeJeu == ModeCreation)
         VerifierCreation();
     else
         VerifierGrille();
@@ -274,7 +274,7 @@ void Jeu::AfficherSolution() {
 
 void Jeu::CommandeIndice() {
     if (RechercheEnCours) return;
-    if (ModeJeu == 2)
+    if (ModeJeu == ModeCreation)
         fenetre.BoiteMessage(
             Message{"Pas d'indice possible en Mode création", Boutons::Ok, Icone::Aucune, TitreDefaut});
     else
@@ -288,7 +288,7 @@ void Jeu::CommandeSolution() {
         fenetre.BoiteMessage(Message{"Etes-vous sûr de vouloir afficher la solution ?", Boutons::OuiNon,
                                      Icone::Question, "Afficher la solution"});
     if (rep != Reponse::Oui) return;
-    if (ModeJeu == 2) {
+    if (ModeJeu == ModeCreation) {
         bool chiffres = false;
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r) {
@@ -308,25 +308,16 @@ void Jeu::CommandeSolution() {
     fenetre.DonnerFocusCoupN();
 }
 
-namespace {
-
-// The store keys of a level's record: "1Tp", "1NJT"...
-std::string Cle(int n, const char *suffixe) {
-    return std::to_string(n) + suffixe;
-}
-
-} // namespace
-
 std::int16_t Jeu::LireMeilleurTemps(int n) {
     // Only whole 16-bit numbers are ever written; anything else was edited by hand and holds
     // no record.
-    const auto t = Entier16(reglages.Lire(Cle(n, "Tp"), "5999"));
-    return t && *t >= 0 ? *t : std::int16_t(5999);
+    const auto t = Entier16(reglages.Lire(ReglageTempsRecord(n)));
+    return t && *t >= 0 ? *t : std::int16_t(SecondesSansRecord);
 }
 
 void Jeu::EnregistrerMeilleurTemps(int n, long long secondes, const std::string &nom) {
-    reglages.Ecrire(Cle(n, "Tp"), std::to_string(secondes));
-    reglages.Ecrire(Cle(n, "NJT"), nom);
+    reglages.Ecrire(ReglageTempsRecord(n), std::to_string(secondes));
+    reglages.Ecrire(ReglageNomRecord(n), nom);
 }
 
 void Jeu::AfficherMeilleursTemps() {

@@ -8,7 +8,8 @@ namespace lumio {
 void Jeu::MontrerPaletteInitiale() {
     ChiffreChoisi = 1;
     fenetre.MontrerImagePalette(1, 1 + 9);
-    for (int i = 2; i <= 9; ++i) fenetre.MontrerImagePalette(i, i);
+    for (int i = 2; i <= 9; ++i)
+        fenetre.MontrerImagePalette(i, i);
 }
 
 void Jeu::PlacerCurseurCentre() {
@@ -28,7 +29,7 @@ void Jeu::NouvellePartieJeu() {
     BOUTONSOLUTION = false;
     SecondesEcoulees = 0;
     NiveauPartie = Niveau;
-    ModeJeu = 1;
+    ModeJeu = ModeJouer;
     NbChiffre.Effacer();
     GrilleJeu.Effacer();
     MontrerPaletteInitiale();
@@ -58,22 +59,26 @@ void Jeu::NouvellePartieCreation() {
 
 void Jeu::mnuJeuNouveau_Click() {
     if (RechercheEnCours) return;
-    if (ModeJeu == 2)
+    if (ModeJeu == ModeCreation)
         NouvellePartieCreation();
     else
         NouvellePartieJeu();
 }
 
 void Jeu::mnuModeChoix(int index) {
-    if (RechercheEnCours || (index != 1 && index != 2)) return;
-    reglages.Ecrire("TMD", std::to_string(index));
+    if (RechercheEnCours || (index != ModeJouer && index != ModeCreation)) return;
+    reglages.Ecrire(ReglageMode, std::to_string(index));
     reglages.Confirmer();
     ModeJeu = index;
-    if (fenetre.ModeCoche(1) && index == 2) NouvellePartieCreation();
-    if (fenetre.ModeCoche(2) && index == 1) NouvellePartieJeu();
-    fenetre.DefinirLibelle(1, index == 1 ? "Mode Jeu" : "Mode création");
-    fenetre.CocherMode(1, index == 1);
-    fenetre.CocherMode(2, index == 2);
+    if (fenetre.ModeCoche(ModeJouer) && index == ModeCreation) NouvellePartieCreation();
+    if (fenetre.ModeCoche(ModeCreation) && index == ModeJouer) NouvellePartieJeu();
+    MontrerMode(index == ModeCreation);
+}
+
+void Jeu::MontrerMode(bool creation) {
+    fenetre.DefinirLibelle(1, creation ? "Mode création" : "Mode Jeu");
+    fenetre.CocherMode(ModeJouer, !creation);
+    fenetre.CocherMode(ModeCreation, creation);
 }
 
 } // namespace lumio

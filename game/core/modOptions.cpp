@@ -2,6 +2,7 @@
 #include "Jeu.h"
 
 #include "Conversions.h"
+#include "Themes.h"
 
 #include <algorithm>
 
@@ -27,17 +28,18 @@ int OptionNiveau(const std::string &valeur) {
 
 int OptionMode(const std::string &valeur) {
     const long long n = EntierLu(valeur);
-    return n == 1 || n == 2 ? int(n) : 0;
+    return n == ModeJouer || n == ModeCreation ? int(n) : 0;
 }
 
 int OptionCouleur(const std::string &valeur) {
-    return valeur.size() == 1 && valeur[0] >= '0' && valeur[0] <= '5' ? valeur[0] - '0' : -1;
+    return valeur.size() == 1 && valeur[0] >= '0' && valeur[0] < '0' + NombreThemes ? valeur[0] - '0' : -1;
 }
 
 bool Jeu::PartieEnCours() const {
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r) {
-            if (ModeJeu == 2 ? GrilleCreation(c, r) != 0 : GrilleJeu(c, r) != 0 && !CasesDonnees(c, r))
+            if (ModeJeu == ModeCreation ? GrilleCreation(c, r) != 0
+                                        : GrilleJeu(c, r) != 0 && !CasesDonnees(c, r))
                 return true;
         }
     return false;
@@ -56,48 +58,46 @@ void Jeu::OuvrirOptions() {
 
 ChoixOptions Jeu::LireOptions() {
     ChoixOptions o;
-    o.ChoixDifficulte = reglages.Lire("CP", "1");
-    o.TypeJeu = reglages.Lire("TMD", "1");
+    o.ChoixDifficulte = reglages.Lire(ReglageNiveau);
+    o.TypeJeu = reglages.Lire(ReglageMode);
     // A state that is neither a number nor a Boolean word shows as its default, as at start-up.
-    o.Sons = Booleen(reglages.Lire("JLS", "1")).value_or(true);
-    o.Veri = Booleen(reglages.Lire("VF", "0")).value_or(false);
-    o.Limiter = Booleen(reglages.Lire("CDE", "1")).value_or(true);
-    o.ChoixCouleur = reglages.Lire("CC", "3");
-    o.NomJoueur = reglages.Lire("NJ", "Pilou");
+    o.Sons = Booleen(reglages.Lire(ReglageSons)).value_or(true);
+    o.Veri = Booleen(reglages.Lire(ReglageVerification)).value_or(false);
+    o.Limiter = Booleen(reglages.Lire(ReglageLimite)).value_or(true);
+    o.ChoixCouleur = reglages.Lire(ReglageTheme);
+    o.NomJoueur = reglages.Lire(ReglageJoueur);
     return o;
 }
 
 bool Jeu::ValiderOptions(const ChoixOptions &o) {
     if (RechercheEnCours) return false;
 
-    reglages.Ecrire("JMD", o.ChoixDifficulte);
-    reglages.Ecrire("CP", o.ChoixDifficulte);
+    reglages.Ecrire(ReglageNiveauCopie, o.ChoixDifficulte);
+    reglages.Ecrire(ReglageNiveau, o.ChoixDifficulte);
     // A level the dialog could not show is kept in the store as it was, but the generator only
     // knows four: the game falls back to the first, as start-up does.
     Niveau = std::max(OptionNiveau(o.ChoixDifficulte), 1);
     fenetre.DefinirLibelle(2, NomNiveau(Niveau));
 
-    reglages.Ecrire("TMD", o.TypeJeu);
+    reglages.Ecrire(ReglageMode, o.TypeJeu);
     ModeJeu = int(EntierLu(o.TypeJeu));
     // Any mode but creation plays, so the caption and the menu say so.
-    const bool creation = ModeJeu == 2;
-    fenetre.DefinirLibelle(1, creation ? "Mode création" : "Mode Jeu");
-    fenetre.CocherMode(1, !creation);
-    fenetre.CocherMode(2, creation);
+    const bool creation = ModeJeu == ModeCreation;
+    MontrerMode(creation);
 
     NJOUEUR = o.NomJoueur;
-    reglages.Ecrire("NJ", NJOUEUR);
+    reglages.Ecrire(ReglageJoueur, NJOUEUR);
     FLAGJOUERLESSONS = o.Sons;
-    reglages.Ecrire("JLS", Etat(o.Sons));
+    reglages.Ecrire(ReglageSons, Etat(o.Sons));
     VerifImmediate = o.Veri;
-    reglages.Ecrire("VF", Etat(o.Veri));
+    reglages.Ecrire(ReglageVerification, Etat(o.Veri));
     LimiterChiffres = o.Limiter;
-    reglages.Ecrire("CDE", Etat(o.Limiter));
+    reglages.Ecrire(ReglageLimite, Etat(o.Limiter));
 
-    reglages.Ecrire("CC", o.ChoixCouleur);
+    reglages.Ecrire(ReglageTheme, o.ChoixCouleur);
     // The eight keys go to the file in one write, however large the file.
     reglages.Confirmer();
-    AppliquerTheme(OptionCouleur(o.ChoixCouleur)); // a theme outside 0..5 applies nothing
+    AppliquerTheme(OptionCouleur(o.ChoixCouleur)); // a theme outside the table applies nothing
 
     if (creation)
         NouvellePartieCreation();

@@ -24,7 +24,7 @@ void Jeu::CaseCurseur(int &c, int &r) const {
 void Jeu::PlacerAuPoint(int bouton, double x, double y) {
     int c = 0, r = 0;
     if (RechercheEnCours || !CaseAuPoint(x, y, c, r)) return;
-    if (ModeJeu == 2)
+    if (ModeJeu == ModeCreation)
         PlacerChiffreCreation(ChiffreChoisi, GenreDonnee, c, r);
     else
         PlacerChiffre(ChiffreChoisi, bouton == BoutonDroit ? GenreCrayon : GenreJoueur, c, r);
@@ -33,7 +33,7 @@ void Jeu::PlacerAuPoint(int bouton, double x, double y) {
 void Jeu::EffacerAuPoint(double x, double y) {
     int c = 0, r = 0;
     if (RechercheEnCours || !CaseAuPoint(x, y, c, r)) return;
-    if (ModeJeu == 2)
+    if (ModeJeu == ModeCreation)
         EffacerChiffreCreation(c, r);
     else
         EffacerChiffre(c, r);

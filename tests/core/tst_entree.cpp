@@ -100,7 +100,7 @@ class TestEntree : public QObject {
         QFETCH(int, r);
         QFETCH(int, sons);
         Partie p;
-        p.jeu.PlacerChiffre(3, 2, 7, 2);
+        p.jeu.PlacerChiffre(3, GenreJoueur, 7, 2);
         p.Oublier();
         p.jeu.Form_MouseDown(BoutonGauche, CentreX(c), CentreY(r));
         p.jeu.Form_Click();
@@ -171,7 +171,7 @@ class TestEntree : public QObject {
         QFETCH(int, apres);
         QFETCH(int, choisi);
         Partie p(UneDonnee);
-        if (avant) p.jeu.PlacerChiffre(avant, 2, c, r);
+        if (avant) p.jeu.PlacerChiffre(avant, GenreJoueur, c, r);
         if (epuise) p.jeu.NbChiffre(5) = 9;
         p.jeu.Xcur = float(CentreX(c));
         p.jeu.Ycur = float(CentreY(r));
@@ -233,7 +233,7 @@ class TestEntree : public QObject {
     void pendantUneRecherche() {
         Partie p;
         p.jeu.ModeJeu = 2;
-        p.jeu.PlacerChiffreCreation(8, 3, 5, 5);
+        p.jeu.PlacerChiffreCreation(8, GenreDonnee, 5, 5);
         p.jeu.RechercheEnCours = true;
         p.jeu.Form_KeyDown(ToucheSuppr);
         p.jeu.Form_KeyDown(TouchePave1 + 2);

@@ -125,7 +125,7 @@ class TestImpression : public QObject {
         QFETCH(QString, plan);
         Imprimerie p;
         p.jeu.Niveau = 2; // the batch's own level wins
-        p.jeu.PrintBatch(nombre, 1, solutions);
+        p.jeu.ImprimerLot(nombre, 1, solutions);
         QCOMPARE(QString::fromStdString(p.papier.Plan()), plan);
         // Every new sheet gets a grid: none is blank, not even the last one.
         const auto &a = p.papier.appels;
@@ -140,7 +140,7 @@ class TestImpression : public QObject {
 
     void lesCasesDuLotMontrentLesDonneesPuisLesSolutions() {
         Imprimerie p;
-        p.jeu.PrintBatch(2.9, 4, 1); // a fractional count prints its whole part
+        p.jeu.ImprimerLot(2.9, 4, 1); // a fractional count prints its whole part
         const LotGrilles &lot = p.jeu.LotImpression;
         for (int n = 1; n <= 2; ++n) {
             const GrilleChiffres &s = lot.Solutions[std::size_t(n - 1)];
@@ -187,7 +187,7 @@ class TestImpression : public QObject {
         j.GrilleCreation(1, 1) = 5, j.GrilleCreation(2, 1) = 7;
         // A printable area narrower than the sheet moves the origin so the grid keeps its place.
         p.papier.largeur = 200, p.papier.hauteur = 287;
-        j.PrintCurrentGrid();
+        j.ImprimerGrilleCourante();
         const GrilleImprimee g = p.papier.Lue(1, 15, 10);
         QStringList lues;
         for (int c = 1; c <= 3; ++c)
@@ -206,7 +206,7 @@ class TestImpression : public QObject {
         const GrilleChiffres solution = j.GrilleSolution, jeu = j.GrilleJeu;
         const GrilleBooleens donnees = j.CasesDonnees;
         j.ImpressionAvecSolution = true;
-        j.PrintBatch(3, 2, 1);
+        j.ImprimerLot(3, 2, 1);
         QVERIFY(!j.ImpressionAvecSolution);
         QVERIFY(j.GrilleSolution == solution && j.CasesDonnees == donnees && j.GrilleJeu == jeu);
 
@@ -216,7 +216,7 @@ class TestImpression : public QObject {
         Jeu autre{p.ecran, p.fenetre, p.reglages, p.sons, zero};
         autre.Niveau = 3;
         autre.LotImpression = j.LotImpression;
-        autre.PrintBatch(1, 0, 1);
+        autre.ImprimerLot(1, 0, 1);
         QCOMPARE(QString::fromStdString(p.papier.Plan()),
                  QString("1@15 Grille  1  -  Niveau |2@15 Solution grille  1  -  Niveau |"));
         SourceScriptee zero2({}, 0.0);
@@ -251,9 +251,9 @@ class TestImpression : public QObject {
         p.jeu.ImpressionAvecSolution = true;
         p.fenetre.resultat = resultat;
         if (lot)
-            p.jeu.PrintBatch(1, 1, 0);
+            p.jeu.ImprimerLot(1, 1, 0);
         else
-            p.jeu.PrintCurrentGrid();
+            p.jeu.ImprimerGrilleCourante();
         QCOMPARE(p.papier.appels.empty(), resultat != 1);
         QCOMPARE(p.jeu.ImpressionAvecSolution, !lot || resultat != 1);
         QCOMPARE(p.fenetre.messages.size(), std::size_t(message.isEmpty() ? 0 : 1));
@@ -280,7 +280,7 @@ class TestImpression : public QObject {
         QFETCH(int, grilles);
         QCOMPARE(NombreDeGrilles(nombre), grilles);
         Imprimerie p;
-        p.jeu.PrintBatch(nombre, 1, 0);
+        p.jeu.ImprimerLot(nombre, 1, 0);
         // Above 99 nothing is asked, generated or printed.
         QCOMPARE(p.fenetre.choix, grilles < 0 ? 0 : 1);
         QCOMPARE(int(p.papier.textes.size()), std::max(grilles, 0) * 82);

@@ -111,7 +111,7 @@ void TestJouerSon::chiffreDessine() {
     jeu.ModeJeu = 1;
     // A solution unlike the board, so drawing one digit can never complete the game.
     jeu.GrilleSolution.Remplir(5);
-    jeu.DessinerChiffre(7, genre, 4, 6);
+    jeu.DessinerChiffre(7, GenreChiffre(genre), 4, 6);
     const auto tics = std::count(m.sons.joues.begin(), m.sons.joues.end(), "Sons/PlacerLettre.wav");
     QCOMPARE(tics, tic ? 1 : 0);
 }

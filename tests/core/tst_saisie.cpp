@@ -42,7 +42,7 @@ class TestSaisie : public QObject {
         p.Poser(6, 6, 7);
         const GrilleChiffres avant = p.jeu.GrilleJeu;
         const int compte = p.jeu.NbChiffre(d);
-        p.jeu.PlacerChiffre(d, kind, c, r);
+        p.jeu.PlacerChiffre(d, GenreChiffre(kind), c, r);
         QVERIFY(p.jeu.GrilleJeu == avant);
         QCOMPARE(int(p.jeu.NbChiffre(d)), compte);
         QVERIFY(p.m.surface.appels.empty());
@@ -68,7 +68,7 @@ class TestSaisie : public QObject {
         Partie p;
         QCOMPARE(Solution(5, 5), 9);
         p.jeu.VerifImmediate = immediate;
-        p.jeu.PlacerChiffre(d, kind, 5, 5);
+        p.jeu.PlacerChiffre(d, GenreChiffre(kind), 5, 5);
         QCOMPARE(int(p.jeu.GrilleJeu(5, 5)), d);
         QCOMPARE(int(p.jeu.NbChiffre(d)), 1);
         const auto ecrits = p.m.surface.Ecritures();
@@ -103,7 +103,7 @@ class TestSaisie : public QObject {
         Partie p([](int c, int r) { return Solution(c, r) == 2 && !(c == 6 && r == 8); });
         p.jeu.ChoisirChiffre(courant);
         QCOMPARE(Solution(6, 8), 2);
-        p.jeu.PlacerChiffre(2, 2, 6, 8);
+        p.jeu.PlacerChiffre(2, GenreJoueur, 6, 8);
         QCOMPARE(p.m.fenetre.palette[2], 0);
         p.jeu.ChoisirChiffre(2);
         QCOMPARE(int(p.jeu.ChiffreChoisi), courant);
@@ -116,7 +116,7 @@ class TestSaisie : public QObject {
     void sansLimiteDixiemeCopie() {
         Partie p(DonneesHabituelles);
         p.jeu.LimiterChiffres = false;
-        p.jeu.PlacerChiffre(1, 2, 5, 5);
+        p.jeu.PlacerChiffre(1, GenreJoueur, 5, 5);
         QCOMPARE(int(p.jeu.NbChiffre(1)), 10);
         p.jeu.ChoisirChiffre(2);
         p.jeu.ChoisirChiffre(1);
@@ -149,7 +149,7 @@ class TestSaisie : public QObject {
     void recommencerJeu() {
         Partie p(DonneesHabituelles);
         p.jeu.ChoisirChiffre(3);
-        p.jeu.PlacerChiffre(8, 2, 4, 4); // wrong: a tenth 8 once the grid is full
+        p.jeu.PlacerChiffre(8, GenreJoueur, 4, 4); // wrong: a tenth 8 once the grid is full
         p.RemplirSauf({});
         p.jeu.BOUTONSOLUTION = true;
         p.jeu.SecondesEcoulees = 75;
@@ -177,8 +177,8 @@ class TestSaisie : public QObject {
     void recommencerCreation() {
         Partie p;
         p.jeu.ModeJeu = 2;
-        p.jeu.PlacerChiffreCreation(5, 3, 1, 1);
-        p.jeu.PlacerChiffreCreation(6, 2, 9, 9);
+        p.jeu.PlacerChiffreCreation(5, GenreDonnee, 1, 1);
+        p.jeu.PlacerChiffreCreation(6, GenreJoueur, 9, 9);
         p.jeu.FlagSol = true;
         p.jeu.mnuRecommencer_Click();
         QVERIFY(p.jeu.GrilleCreation == GrilleChiffres());
@@ -189,7 +189,7 @@ class TestSaisie : public QObject {
     void pendantUneRechercheRienNeChange() {
         Partie p;
         p.jeu.ModeJeu = 2;
-        p.jeu.PlacerChiffreCreation(5, 3, 1, 1);
+        p.jeu.PlacerChiffreCreation(5, GenreDonnee, 1, 1);
         p.jeu.RechercheEnCours = true;
         p.Oublier();
         p.jeu.mnuRecommencer_Click();

@@ -1,5 +1,6 @@
 // The real main window at start-up: labels, menus, palette, cursor, clock and the board's pixels.
 #include "BancFenetre.h"
+#include "Themes.h"
 
 #include <QAction>
 #include <QLabel>
@@ -11,7 +12,9 @@ using namespace lumio::test;
 
 namespace {
 
-QString TexteLibelle(frmMain &f, const char *nom) { return f.findChild<QLabel *>(nom)->text(); }
+QString TexteLibelle(frmMain &f, const char *nom) {
+    return f.findChild<QLabel *>(nom)->text();
+}
 bool LibelleVisible(frmMain &f, const char *nom) {
     auto *l = f.findChild<QLabel *>(nom);
     return l->isVisibleTo(l->parentWidget());
@@ -35,7 +38,8 @@ class TestFrmMain : public QObject {
         QVERIFY(f.tmrSecondes().isActive());
         QCOMPARE(f.tmrSecondes().interval(), 1000);
         QCOMPARE(f.imgChiffre(1)->ImageCourante(), 10);
-        for (int i = 2; i <= 9; ++i) QVERIFY(f.imgChiffre(i)->ImageCourante() == i || f.imgChiffre(i)->ImageCourante() == 0);
+        for (int i = 2; i <= 9; ++i)
+            QVERIFY(f.imgChiffre(i)->ImageCourante() == i || f.imgChiffre(i)->ImageCourante() == 0);
         int c = 0, r = 0;
         b.jeu().CaseCurseur(c, r);
         QCOMPARE(b.jeu().Xcur, 50.0f + 180);
@@ -46,7 +50,8 @@ class TestFrmMain : public QObject {
         QVERIFY(b.jeu().LimiterChiffres && !b.jeu().VerifImmediate && b.jeu().FLAGJOUERLESSONS);
         QCOMPARE(b.sons.joues, std::vector<std::string>{"Sons/accueil.wav"});
         int donnees = 0;
-        for (bool g : b.jeu().CasesDonnees.Cases()) donnees += g;
+        for (bool g : b.jeu().CasesDonnees.Cases())
+            donnees += g;
         QVERIFY(donnees >= 30 && donnees <= 38);
         QCOMPARE(f.focusWidget(), qobject_cast<QWidget *>(f.CoupN()));
     }
@@ -60,18 +65,25 @@ class TestFrmMain : public QObject {
         QVERIFY(!f.Action("mnuModeChoix1")->isChecked() && f.Action("mnuModeChoix2")->isChecked());
         QVERIFY(!f.tmrSecondes().isActive());
         QVERIFY(b.sons.joues.empty());
-        for (auto d : b.jeu().GrilleCreation.Cases()) QCOMPARE(int(d), 0);
+        for (auto d : b.jeu().GrilleCreation.Cases())
+            QCOMPARE(int(d), 0);
     }
 
     void lesReglagesIllisiblesPrennentLeursValeursParDefaut_data() {
         QTest::addColumn<QString>("cle");
         QTest::addColumn<QString>("valeur");
-        QTest::newRow("CP hors table") << "CP" << "7";
-        QTest::newRow("CP texte") << "CP" << "abc";
-        QTest::newRow("VF mot inconnu") << "VF" << "peut-être";
-        QTest::newRow("CDE vide") << "CDE" << "";
-        QTest::newRow("JLS texte") << "JLS" << "oui";
-        QTest::newRow("TMD inconnu") << "TMD" << "5";
+        QTest::newRow("CP hors table") << "CP"
+                                       << "7";
+        QTest::newRow("CP texte") << "CP"
+                                  << "abc";
+        QTest::newRow("VF mot inconnu") << "VF"
+                                        << "peut-être";
+        QTest::newRow("CDE vide") << "CDE"
+                                  << "";
+        QTest::newRow("JLS texte") << "JLS"
+                                   << "oui";
+        QTest::newRow("TMD inconnu") << "TMD"
+                                     << "5";
     }
     void lesReglagesIllisiblesPrennentLeursValeursParDefaut() {
         QFETCH(QString, cle);
@@ -100,14 +112,18 @@ class TestFrmMain : public QObject {
         QCOMPARE(b.Pixel(95, 26 + 200), Rgb(CouleurLigneFine));
         QCOMPARE(b.Pixel(94, 26 + 200), Rgb(fond));
         QCOMPARE(b.Pixel(96, 26 + 200), Rgb(fond));
-        for (int x = 184; x <= 186; ++x) QCOMPARE(b.Pixel(x, 26 + 200), Rgb(CouleurLigneEpaisse));
+        for (int x = 184; x <= 186; ++x)
+            QCOMPARE(b.Pixel(x, 26 + 200), Rgb(CouleurLigneEpaisse));
         QCOMPARE(b.Pixel(183, 26 + 200), Rgb(fond));
         QCOMPARE(b.Pixel(187, 26 + 200), Rgb(fond));
-        for (int x = 46; x <= 50; ++x) QCOMPARE(b.Pixel(x, 26 + 200), Rgb(CouleurLigneEpaisse));
-        for (int x = 456; x <= 460; ++x) QCOMPARE(b.Pixel(x, 26 + 200), Rgb(CouleurLigneEpaisse));
+        for (int x = 46; x <= 50; ++x)
+            QCOMPARE(b.Pixel(x, 26 + 200), Rgb(CouleurLigneEpaisse));
+        for (int x = 456; x <= 460; ++x)
+            QCOMPARE(b.Pixel(x, 26 + 200), Rgb(CouleurLigneEpaisse));
         QCOMPARE(b.Pixel(45, 26 + 200), qRgba(0, 0, 0, 0)); // outside the frame: the window shows through
-        QCOMPARE(b.Pixel(455, 26 + 200), Rgb(fond));       // last column of the board
-        for (int y = 22; y <= 26; ++y) QCOMPARE(b.Pixel(300, y), Rgb(CouleurLigneEpaisse));
+        QCOMPARE(b.Pixel(455, 26 + 200), Rgb(fond));        // last column of the board
+        for (int y = 22; y <= 26; ++y)
+            QCOMPARE(b.Pixel(300, y), Rgb(CouleurLigneEpaisse));
         QCOMPARE(b.Pixel(300, 27), Rgb(fond));
         // Horizontal thin line at y = 26 + 45 * 4 = 206 is under the selection frame of (5, 5) only
         // inside columns 230..275: outside it keeps its own colour.
@@ -118,8 +134,10 @@ class TestFrmMain : public QObject {
         BancFenetre b;
         // Cell (5, 5) spans x 230..275, y 206..251; the pen of width 2 covers one pixel outside.
         for (int x : {229, 230, 274, 275})
-            for (int y : {220, 240}) QCOMPARE(b.Pixel(x, y), Rgb(CouleurCadre));
-        for (int y : {205, 206, 250, 251}) QCOMPARE(b.Pixel(250, y), Rgb(CouleurCadre));
+            for (int y : {220, 240})
+                QCOMPARE(b.Pixel(x, y), Rgb(CouleurCadre));
+        for (int y : {205, 206, 250, 251})
+            QCOMPARE(b.Pixel(250, y), Rgb(CouleurCadre));
         QCOMPARE(b.Pixel(231, 220), Rgb(b.jeu().CFONDGRILLE));
     }
 
@@ -130,20 +148,22 @@ class TestFrmMain : public QObject {
         QVERIFY(PremiereDonnee(j, cc, rr));
         int brun = 0;
         for (int x = 50 + 45 * (cc - 1) + 4; x <= 50 + 45 * cc - 4; ++x)
-            for (int y = 26 + 45 * (rr - 1) + 4; y <= 26 + 45 * rr - 4; ++y) brun += Proche(b.Pixel(x, y), RGB(128, 64, 64), 30);
+            for (int y = 26 + 45 * (rr - 1) + 4; y <= 26 + 45 * rr - 4; ++y)
+                brun += Proche(b.Pixel(x, y), RGB(128, 64, 64), 30);
         QVERIFY2(brun > 20, qPrintable(QString::number(brun)));
     }
 
     void lesThemesColorentLaFenetreEtLesLibelles_data() {
         QTest::addColumn<QString>("cc");
         QTest::addColumn<int>("theme");
-        for (int n = 0; n <= 5; ++n) QTest::addRow("thème %d", n) << QString::number(n) << n;
+        for (int n = 0; n < NombreThemes; ++n)
+            QTest::addRow("thème %d", n) << QString::number(n) << n;
     }
     void lesThemesColorentLaFenetreEtLesLibelles() {
         QFETCH(QString, cc);
         QFETCH(int, theme);
         BancFenetre b({{"CC", cc.toStdString()}});
-        const Theme &t = Jeu::Themes(theme);
+        const Theme &t = TableThemes[std::size_t(theme)];
         const QImage capture = b.fenetre->CaptureClient();
         QCOMPARE(capture.size(), QSize(730, 517));
         QCOMPARE(capture.pixel(10, 10), Rgb(t.fenetre));
@@ -173,7 +193,7 @@ class TestFrmMain : public QObject {
         QCOMPARE(capture.pixel(185, 226), Rgb(CouleurLigneEpaisse));
         QCOMPARE(capture.pixel(48, 226), Rgb(CouleurLigneEpaisse));
         QCOMPARE(capture.pixel(229, 220), Rgb(CouleurCadre));
-        QCOMPARE(capture.pixel(10, 10), Rgb(Jeu::Themes(3).fenetre));
+        QCOMPARE(capture.pixel(10, 10), Rgb(TableThemes[3].fenetre));
         // The empty store was left with nothing written by a mere start.
         QVERIFY(!QFile::exists(dossier.filePath("config/Darvel/Darvel.ini")));
     }
@@ -205,13 +225,22 @@ class TestFrmMain : public QObject {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("sortie");
         QTest::addColumn<QString>("erreurs");
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "Sudoku Lumio 3.3\n" << "";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "Sudoku Lumio 3.3\n"
+                                 << "";
         QTest::newRow("option inconnue") << QStringList{"--resoudre", "-", "--solution"} << 2 << ""
                                          << "sudoku-lumio : option inconnue « --solution ».\n"
                                             "Essayez « sudoku-lumio --help » pour la liste des options.\n";
-        QTest::newRow("valeur collée inconnue") << QStringList{"--niveaux=2"} << 2 << ""
-                                                << "sudoku-lumio : option inconnue « --niveaux=2 ».\n"
-                                                   "Essayez « sudoku-lumio --help » pour la liste des options.\n";
+        QTest::newRow("valeur collée inconnue")
+            << QStringList{"--niveaux=2"} << 2 << ""
+            << "sudoku-lumio : option inconnue « --niveaux=2 ».\n"
+               "Essayez « sudoku-lumio --help » pour la liste des options.\n";
+        QTest::newRow("option d'une autre commande")
+            << QStringList{"--imprimer", "x.pdf", "--sans-solutions"} << 2 << ""
+            << "sudoku-lumio : --sans-solutions ne s'emploie qu'avec --imprimer-grilles.\n"
+               "Essayez « sudoku-lumio --help » pour la liste des options.\n";
+        QTest::newRow("option de Qt")
+            << QStringList{"--platform", "offscreen", "--version"} << 0 << "Sudoku Lumio 3.3\n"
+            << "";
     }
     void laLigneDeCommandeRepondCommeOnLAttend() {
         QFETCH(QStringList, arguments);

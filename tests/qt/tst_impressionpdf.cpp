@@ -123,11 +123,9 @@ class TestImpressionPdf : public QObject {
                                   << "Le niveau doit être 1, 2, 3 ou 4.";
         QTest::newRow("graine") << QStringList{"--imprimer-grilles", "2", "@cible", "--graine", "x"}
                                 << "nombre entier";
-        QTest::newRow("option d'une autre commande")
-            << QStringList{"--imprimer", "@cible", "--sans-solutions"} << "Option inconnue";
         QTest::newRow("partie abîmée") << QStringList{"--imprimer", "@cible", "@abime.sdk"} << "abime.sdk :";
         QTest::newRow("partie dans un tube")
-            << QStringList{"--imprimer", "@cible", "@tube"} << "ce n'est pas un fichier";
+            << QStringList{"--imprimer", "@cible", "@tube"} << "pas un fichier";
         QTest::newRow("pas un PDF") << QStringList{"--imprimer-grilles", "1", "@notes.txt"}
                                     << "n'est pas un PDF";
         QTest::newRow("tube") << QStringList{"--imprimer-grilles", "1", "@tube"}

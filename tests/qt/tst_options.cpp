@@ -1,6 +1,7 @@
 // The options dialog on the real main window: when opening asks first, what it loads, its
 // mode, width and default buttons, and what "OK" and "Annuler" leave behind.
 #include "BancFenetre.h"
+#include "Themes.h"
 #include "fenetres/Options1.h"
 
 #include <QCheckBox>
@@ -110,7 +111,7 @@ class TestOptions : public QObject {
         const QStringList couleurs{"Jaune", "Saumon", "Vert", "Gris", "Brun", "Bleu ciel"};
         for (int i = 1; i <= 4; ++i)
             QCOMPARE(o->Option1(i)->text(), niveaux[i - 1]);
-        for (int i = 0; i <= 5; ++i)
+        for (int i = 0; i < NombreThemes; ++i)
             QCOMPARE(o->Option4(i)->text(), couleurs[i]);
         QCOMPARE(o->Option2(1)->text(), QString("Jeu"));
         QCOMPARE(o->Option2(2)->text(), QString("Création"));
@@ -218,7 +219,7 @@ class TestOptions : public QObject {
         if (stockes.contains("CP=7")) {
             for (int i = 1; i <= 4; ++i)
                 QVERIFY(!o->Option1(i)->isChecked());
-            for (int i = 0; i <= 5; ++i)
+            for (int i = 0; i < NombreThemes; ++i)
                 QVERIFY(!o->Option4(i)->isChecked());
         }
         for (const QString &clic : clics) {
@@ -248,7 +249,7 @@ class TestOptions : public QObject {
         QVERIFY(!j.PartieEnCours()); // the digit placed before is gone with the old game
         QCOMPARE(b.fenetre->tmrSecondes().isActive(), mode == 1);
         const QImage apres = b.fenetre->CaptureClient();
-        QCOMPARE(apres.pixel(10, 10), theme < 0 ? fond : Rgb(Jeu::Themes(theme).fenetre));
+        QCOMPARE(apres.pixel(10, 10), theme < 0 ? fond : Rgb(TableThemes[std::size_t(theme)].fenetre));
         QCOMPARE(apres.pixel(277, 73), Rgb(j.CFONDGRILLE));
     }
 

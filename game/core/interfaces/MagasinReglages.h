@@ -1,6 +1,8 @@
 // The per-user settings store: texts under application "Darvel", section "K-Ruon".
 #pragma once
 
+#include "Reglages.h"
+
 #include <string>
 
 namespace lumio {
@@ -20,6 +22,10 @@ class MagasinReglages {
     virtual bool Verrouiller() { return true; }
     virtual void Deverrouiller() {}
     virtual void Relire() {}
+
+    // The same for one of the game's settings, its default being the declared one.
+    std::string Lire(const Reglage &r) { return Lire(r.cle, r.defaut); }
+    void Ecrire(const Reglage &r, const std::string &texte) { Ecrire(r.cle, texte); }
 };
 
 // Holds the store for a read-compare-write, with what other programs wrote taken in first.

@@ -96,7 +96,7 @@ class CasePlateau : public QAccessibleInterface,
         frmMain *f = table_->Fenetre();
         if (!f) return {};
         const Jeu &j = f->jeu();
-        const bool creation = j.ModeJeu == 2;
+        const bool creation = j.ModeJeu == ModeCreation;
         if (!creation && j.CasesDonnees(C(), R())) return {};
         const CaseAffichee &v = j.Affichage(C(), R());
         QStringList noms;

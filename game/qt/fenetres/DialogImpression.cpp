@@ -40,7 +40,7 @@ DialogImpression::DialogImpression(Jeu &jeu, QWidget *parent) : QDialog(parent),
 }
 
 void DialogImpression::Imprimer() {
-    jeu_.PrintCurrentGrid();
+    jeu_.ImprimerGrilleCourante();
     accept();
 }
 

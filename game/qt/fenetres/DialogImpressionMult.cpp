@@ -73,7 +73,7 @@ DialogImpressionMult::DialogImpressionMult(Jeu &jeu, QWidget *parent) : QDialog(
         connect(Option2(i), &QRadioButton::toggled, this, [this, i](bool coche) {
             if (coche) avecSolutions_ = std::int16_t(i);
         });
-    if (const int n = NiveauDuReglage(jeu_.reglages.Lire("CP", "1"))) Option1(n)->setChecked(true);
+    if (const int n = NiveauDuReglage(jeu_.reglages.Lire(ReglageNiveau))) Option1(n)->setChecked(true);
 
     CreerBouton(this, QStringLiteral("TovCommand1"), QStringLiteral("Imprimer"), Twips(360, 2400, 2415, 375),
                 [this] { Imprimer(); });
@@ -91,7 +91,7 @@ void DialogImpressionMult::Imprimer() {
         combo_->lineEdit()->selectAll();
         return;
     }
-    jeu_.PrintBatch(nombre, niveauChoisi_, avecSolutions_);
+    jeu_.ImprimerLot(nombre, niveauChoisi_, avecSolutions_);
     accept();
 }
 

@@ -148,7 +148,8 @@ Options1::Options1(Jeu &jeu, QWidget *principale) : QDialog(principale), jeu_(je
     label1->setBuddy(nomJoueur_);
 
     // Middle column, from 3720 twips: what a play-mode game checks.
-    colonneMilieu_ = Placer(new QWidget(this), "ColonneMilieu", QRect(3720 / TwipsParPixel, 0, 186, HauteurClient));
+    colonneMilieu_ =
+        Placer(new QWidget(this), "ColonneMilieu", QRect(3720 / TwipsParPixel, 0, 186, HauteurClient));
     QGroupBox *frame2 =
         Groupe("Frame2", QStringLiteral("Niveau de difficulté"), QRect(0, 8, 184, 116), colonneMilieu_);
     Options(niveaux_, "Option1",
@@ -163,16 +164,17 @@ Options1::Options1(Jeu &jeu, QWidget *principale) : QDialog(principale), jeu_(je
         "Check2", QRect(4, 182, 180, 40));
 
     // Right column, from 6720 twips: the board's colours and the sounds.
-    colonneDroite_ = Placer(new QWidget(this), "ColonneDroite", QRect(6720 / TwipsParPixel, 0, 188, HauteurClient));
+    colonneDroite_ =
+        Placer(new QWidget(this), "ColonneDroite", QRect(6720 / TwipsParPixel, 0, 188, HauteurClient));
     QGroupBox *frame4 =
         Groupe("Frame4", QStringLiteral("Couleur de fond"), QRect(0, 8, 185, 160), colonneDroite_);
-    Options(couleurs_, "Option4",
-            {QStringLiteral("Jaune"), QStringLiteral("Saumon"), QStringLiteral("Vert"),
-             QStringLiteral("Gris"), QStringLiteral("Brun"), QStringLiteral("Bleu ciel")},
-            0, frame4, true);
-    for (int n = 0; n <= 5; ++n) {
-        couleurs_[std::size_t(n)]->setIcon(Apercu(Jeu::Themes(n)));
-        couleurs_[std::size_t(n)]->setIconSize(QSize(26, 14));
+    QStringList themes;
+    for (const Theme &t : TableThemes)
+        themes << QString::fromUtf8(t.nom);
+    Options(couleurs_, "Option4", themes, 0, frame4, true);
+    for (std::size_t n = 0; n < TableThemes.size(); ++n) {
+        couleurs_[n]->setIcon(Apercu(TableThemes[n]));
+        couleurs_[n]->setIconSize(QSize(26, 14));
     }
     QGroupBox *frame3 =
         Groupe("Frame3", QStringLiteral("Effets sonores"), QRect(0, 176, 185, 48), colonneDroite_);
@@ -196,7 +198,7 @@ Options1::Options1(Jeu &jeu, QWidget *principale) : QDialog(principale), jeu_(je
         connect(Option2(i), &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option2_Click(i);
         });
-    for (int i = 0; i <= 5; ++i)
+    for (int i = 0; i < NombreThemes; ++i)
         connect(Option4(i), &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) choix_.ChoixCouleur = std::to_string(i);
         });

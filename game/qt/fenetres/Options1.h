@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Options.h"
+#include "Themes.h"
 #include "apparence/FormulaireTwips.h"
 
 #include <QDialog>
@@ -42,7 +43,7 @@ class Options1 : public QDialog {
 
     QRadioButton *Option1(int i) const { return niveaux_.at(std::size_t(i - 1)); } // 1..4
     QRadioButton *Option2(int i) const { return modes_.at(std::size_t(i - 1)); }   // 1..2
-    QRadioButton *Option4(int i) const { return couleurs_.at(std::size_t(i)); }    // 0..5
+    QRadioButton *Option4(int i) const { return couleurs_.at(std::size_t(i)); }    // a theme
 
   private:
     void Option2_Click(int index);
@@ -52,7 +53,7 @@ class Options1 : public QDialog {
     ChoixOptions choix_;
     std::array<QRadioButton *, 4> niveaux_{};
     std::array<QRadioButton *, 2> modes_{};
-    std::array<QRadioButton *, 6> couleurs_{};
+    std::array<QRadioButton *, NombreThemes> couleurs_{};
     QCheckBox *veri_ = nullptr, *check1_ = nullptr, *check2_ = nullptr;
     QLineEdit *nomJoueur_ = nullptr;
     QLabel *label5_ = nullptr;

@@ -207,7 +207,6 @@ class frmMain : public QMainWindow, public Fenetre {
     QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }
     // A saved game that could not be opened or written: a critical box, or stderr in a capture.
     void SignalerEchec(const std::string &texte);
-    void SignalerEchecOuverture(const QByteArray &chemin, const RefusPartie &refus);
     // The interrupted game: offered at start-up, written soon after a change, settled at the end
     // (kept for a stop signal or a logout, forgotten for a confirmed quit).
     bool ReprendrePartie();

@@ -2,6 +2,7 @@
 #include "FichierPartie.h"
 #include "fenetres/frmMain.h"
 #include "plateforme/FichierOrdinaire.h"
+#include "plateforme/PartieFichier.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,31 +21,7 @@ namespace {
 
 const char *const EchecEnregistrement = "Impossible d'enregistrer la partie.";
 
-// Why the system would not give the file's bytes, in the player's words.
-RefusPartie RefusLecture(const LectureOrdinaire &lecture) {
-    if (lecture.genre == "un dossier") return {"c'est un dossier, pas un fichier", "pas un fichier ordinaire : un dossier"};
-    if (!lecture.genre.empty())
-        return {"c'est " + lecture.genre + ", pas un fichier de partie", "pas un fichier ordinaire : " + lecture.genre};
-    const std::string detail = std::strerror(lecture.erreur);
-    switch (lecture.erreur) {
-    case ENOENT:
-    case ENOTDIR: return {"le fichier n'existe pas", detail};
-    case EACCES:
-    case EPERM: return {"vous n'avez pas le droit de le lire", detail};
-    default: return {"le système n'a pas pu le lire", detail};
-    }
-}
-
 } // namespace
-
-void frmMain::SignalerEchecOuverture(const QByteArray &chemin, const RefusPartie &refus) {
-    // The exact cause is for whoever looks into it; the player gets the file's name and a few words.
-    std::fprintf(stderr, "sudoku-lumio : %s : %s\n", chemin.constData(), refus.detail.c_str());
-    const QString complet = QFile::decodeName(chemin);
-    const QString nom = QFileInfo(complet).fileName();
-    SignalerEchec("Impossible d'ouvrir la partie « " + (nom.isEmpty() ? complet : nom).toStdString() +
-                  " » : " + refus.raison + ".");
-}
 
 void frmMain::SignalerEchec(const std::string &texte) {
     // Nobody could answer a box in a headless capture: the reason goes where the caller sees it.
@@ -78,19 +55,12 @@ bool frmMain::OuvrirFichier(const QString &chemin) {
 
 bool frmMain::OuvrirFichierNatif(const QByteArray &chemin) {
     if (jeu_->RechercheEnCours) return false;
-    // Whatever follows the last record is never read, so a huge file costs no more than a game.
-    const LectureOrdinaire lecture =
-        LireFichierOrdinaire(chemin, qint64(NombreEnregistrements) * qint64(TailleEnregistrement));
-    if (!lecture.lu) {
-        SignalerEchecOuverture(chemin, RefusLecture(lecture));
-        return false;
-    }
-    const std::vector<std::uint8_t> octets(lecture.octets.begin(), lecture.octets.end());
-    if (const auto refus = OuvrirPartie(*jeu_, octets)) {
-        SignalerEchecOuverture(chemin, *refus);
-        return false;
-    }
-    return true;
+    const std::optional<RefusPartie> refus = OuvrirPartieFichier(*jeu_, chemin);
+    if (!refus) return true;
+    // The exact cause is for whoever looks into it; the player gets the file's name and a few words.
+    std::fprintf(stderr, "sudoku-lumio : %s : %s\n", chemin.constData(), refus->detail.c_str());
+    SignalerEchec(TexteEchecOuverture(chemin, *refus));
+    return false;
 }
 
 void frmMain::Enregistrer() {

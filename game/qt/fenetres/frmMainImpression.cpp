@@ -11,8 +11,8 @@ namespace lumio {
 void frmMain::CommandeImprimer() {
     // A solve in progress holds a half-filled grid.
     if (jeu_->RechercheEnCours) return;
-    if (jeu_->ModeJeu == 2 && !jeu_->FlagSol) {
-        jeu_->PrintCurrentGrid();
+    if (jeu_->ModeJeu == ModeCreation && !jeu_->FlagSol) {
+        jeu_->ImprimerGrilleCourante();
         DonnerFocusCoupN();
         return;
     }

@@ -69,11 +69,11 @@ frmScore::frmScore(Jeu &jeu, QWidget *parent) : QDialog(parent), jeu_(jeu) {
     libelle("Label5", "Temps", 120, 16, 80, titres, bleu);
     libelle("Label6", "Nom", 206, 16, 120, titres, bleu);
     const char *lignes[] = {"Lab", "Label1", "Label2", "Label3"};
-    const char *niveaux[] = {"Facile :", "Moyen :", "Difficile :", "Expert :"};
     for (int n = 1; n <= 4; ++n) {
         const int y = 16 + 30 * n;
-        libelle(lignes[n - 1], niveaux[n - 1], 24, y, 90, police, vert);
-        temps_[std::size_t(n - 1)] = libelle(qPrintable(QString("Lb2_%1").arg(n)), "0:00", 120, y, 80, police, Qt::black);
+        libelle(lignes[n - 1], QString::fromStdString(NomNiveau(n) + " :"), 24, y, 90, police, vert);
+        temps_[std::size_t(n - 1)] =
+            libelle(qPrintable(QString("Lb2_%1").arg(n)), "0:00", 120, y, 80, police, Qt::black);
         noms_[std::size_t(n - 1)] =
             libelle(qPrintable(QString("LbNom_%1").arg(n)), "Ordinateur", 206, y, 100, police, Qt::black);
     }
@@ -98,17 +98,18 @@ void frmScore::RafraichirScores() {
     jeu_.reglages.Relire();
     for (int n = 1; n <= 4; ++n) {
         DefinirTemps(n, QString::fromStdString(FormaterTemps(jeu_.LireMeilleurTemps(n))));
-        LbNom(n)->setText(QString::fromStdString(jeu_.reglages.Lire(std::to_string(n) + "NJT", "Ordinateur")));
+        LbNom(n)->setText(QString::fromStdString(jeu_.reglages.Lire(ReglageNomRecord(n))));
     }
 }
 
 void frmScore::EffacerScores() {
-    const Message question{"Etes vous sûr de vouloir effacer les scores ?", Boutons::OuiNon, Icone::Aucune, TitreDefaut};
+    const Message question{"Etes vous sûr de vouloir effacer les scores ?", Boutons::OuiNon, Icone::Aucune,
+                           TitreDefaut};
     if (jeu_.fenetre.BoiteMessage(question) == Reponse::Oui) {
         const VerrouReglages verrou(jeu_.reglages);
         for (int n = 1; n <= 4; ++n) {
-            jeu_.reglages.Ecrire(std::to_string(n) + "Tp", "5999");
-            jeu_.reglages.Ecrire(std::to_string(n) + "NJT", "Ordinateur");
+            jeu_.reglages.Ecrire(ReglageTempsRecord(n), TempsSansRecord);
+            jeu_.reglages.Ecrire(ReglageNomRecord(n), ReglageNomRecord(n).defaut);
         }
         jeu_.reglages.Confirmer();
     }

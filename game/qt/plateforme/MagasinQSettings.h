@@ -25,6 +25,8 @@ class MagasinQSettings : public MagasinReglages {
     std::string Lire(const std::string &cle, const std::string &defaut) override;
     // Kept in memory until Confirmer, which writes them all at once.
     void Ecrire(const std::string &cle, const std::string &texte) override;
+    using MagasinReglages::Ecrire;
+    using MagasinReglages::Lire;
     std::string Confirmer() override;
     bool Verrouiller() override;
     void Deverrouiller() override;

@@ -1,4 +1,4 @@
-// Drawing a printed page on a QPrinter in millimetres, and writing a PDF file safely.
+// A printed page: the print job on a QPrinter, and a PDF file written safely.
 #include "plateforme/SurfaceImprimante.h"
 
 #include <QDir>
@@ -18,10 +18,6 @@
 namespace lumio {
 
 namespace {
-
-QColor Qt_(Couleur c) {
-    return QColor(c.r, c.g, c.b);
-}
 
 // The usual reasons a file cannot be written, in the program's language.
 QString RaisonSysteme(int erreur) {
@@ -51,28 +47,12 @@ bool EstPdf(const QPrinter &p) {
 
 } // namespace
 
-SurfaceImprimante::SurfaceImprimante(QPrinter &imprimante) : imprimante_(imprimante) {}
+SurfaceImprimante::SurfaceImprimante(QPrinter &imprimante) : imprimante_(imprimante) {
+    Mesurer(imprimante_, imprimante_.resolution() / 25.4);
+}
 
 SurfaceImprimante::~SurfaceImprimante() {
     AbandonnerImpression();
-}
-
-QFont SurfaceImprimante::PoliceQt(const Police &police) const {
-    // The device's default face is the application's: Qt gives a printer no face of its own.
-    QFont f = police.nom.empty() ? QGuiApplication::font() : QFont(QString::fromStdString(police.nom));
-    f.setPointSizeF(police.taille);
-    f.setBold(police.gras);
-    // Paper is not a pixel grid: outlines keep their true shape and widths.
-    f.setHintingPreference(QFont::PreferNoHinting);
-    return f;
-}
-
-const QFontMetricsF &SurfaceImprimante::Mesures(const Police &police) {
-    // A batch measures the same few fonts thousands of times.
-    const auto cle = std::make_tuple(police.nom, police.taille, police.gras);
-    auto it = mesures_.find(cle);
-    if (it == mesures_.end()) it = mesures_.emplace(cle, QFontMetricsF(PoliceQt(police), &imprimante_)).first;
-    return it->second;
 }
 
 void SurfaceImprimante::MettreEnPage(double &largeur, double &hauteur) {
@@ -89,14 +69,13 @@ void SurfaceImprimante::MettreEnPage(double &largeur, double &hauteur) {
         // A file has no unprintable edge: the grids stand exactly where they are placed.
         imprimante_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     }
-    pointsParMm_ = imprimante_.resolution() / 25.4;
-    mesures_.clear();
+    Mesurer(imprimante_, imprimante_.resolution() / 25.4);
     const QRectF zone = imprimante_.pageLayout().paintRect(QPageLayout::Millimeter);
     largeur = zone.width();
     hauteur = zone.height();
 }
 
-bool SurfaceImprimante::Commencer() {
+bool SurfaceImprimante::Pret() {
     if (etat_ == Etat::EnCours) return true;
     if (etat_ == Etat::Echec) return false;
     if (EstPdf(imprimante_)) {
@@ -126,7 +105,7 @@ bool SurfaceImprimante::Commencer() {
         fichierTemporaire_ = QFile::decodeName(modele);
         imprimante_.setOutputFileName(fichierTemporaire_);
     }
-    if (!peintre_.begin(&imprimante_)) {
+    if (!Commencer(imprimante_)) {
         Echouer(QStringLiteral("l'impression n'a pas pu commencer"));
         return false;
     }
@@ -136,9 +115,9 @@ bool SurfaceImprimante::Commencer() {
 
 void SurfaceImprimante::Echouer(const QString &raison) {
     if (erreur_.isEmpty()) erreur_ = raison;
-    if (peintre_.isActive()) {
+    if (Peintre().isActive()) {
         imprimante_.abort();
-        peintre_.end();
+        Terminer();
     }
     OublierPdf();
     etat_ = Etat::Echec;
@@ -202,7 +181,7 @@ bool SurfaceImprimante::NouvellePage() {
 
 bool SurfaceImprimante::FinImpression() {
     if (etat_ != Etat::EnCours) return etat_ == Etat::Libre;
-    if (!peintre_.end() || imprimante_.printerState() == QPrinter::Error) {
+    if (!Terminer() || imprimante_.printerState() == QPrinter::Error) {
         Echouer(EchecEcriture());
         return false;
     }
@@ -213,57 +192,12 @@ bool SurfaceImprimante::FinImpression() {
 
 void SurfaceImprimante::AbandonnerImpression() {
     if (etat_ == Etat::Libre) return;
-    if (peintre_.isActive()) {
+    if (Peintre().isActive()) {
         imprimante_.abort();
-        peintre_.end();
+        Terminer();
     }
     OublierPdf();
     etat_ = Etat::Libre;
-}
-
-void SurfaceImprimante::Remplir(double x1, double y1, double x2, double y2, Couleur c) {
-    if (!Commencer()) return;
-    peintre_.fillRect(QRectF(QPointF(D(x1), D(y1)), QPointF(D(x2), D(y2))).normalized(), Qt_(c));
-}
-
-void SurfaceImprimante::Encadrer(double x1, double y1, double x2, double y2, double plume, Couleur c) {
-    if (!Commencer()) return;
-    peintre_.setPen(QPen(Qt_(c), std::max(1.0, plume), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    peintre_.setBrush(Qt::NoBrush);
-    peintre_.drawRect(QRectF(QPointF(D(x1), D(y1)), QPointF(D(x2), D(y2))).normalized());
-}
-
-void SurfaceImprimante::Ligne(double x1, double y1, double x2, double y2, double plume, Couleur c) {
-    if (!Commencer()) return;
-    peintre_.setPen(QPen(Qt_(c), std::max(1.0, plume), Qt::SolidLine, Qt::FlatCap));
-    peintre_.drawLine(QPointF(D(x1), D(y1)), QPointF(D(x2), D(y2)));
-}
-
-double SurfaceImprimante::LargeurTexte(const std::string &texte, const Police &police) {
-    return Mesures(police).horizontalAdvance(QString::fromStdString(texte)) / pointsParMm_;
-}
-
-double SurfaceImprimante::HauteurTexte(const std::string &, const Police &police) {
-    return Mesures(police).height() / pointsParMm_;
-}
-
-void SurfaceImprimante::Ecrire(double x, double y, const std::string &texte, const Police &police,
-                               Couleur c) {
-    if (!Commencer()) return;
-    // Blanks leave no ink; a batch of blank cells costs nothing in the file.
-    if (texte.find_first_not_of(' ') == std::string::npos) return;
-    peintre_.setFont(PoliceQt(police));
-    peintre_.setPen(Qt_(c));
-    peintre_.drawText(QPointF(D(x), D(y) + Mesures(police).ascent()), QString::fromStdString(texte));
-}
-
-void SurfaceImprimante::Decouper(double x1, double y1, double x2, double y2) {
-    if (!Commencer()) return;
-    peintre_.setClipRect(QRectF(QPointF(D(x1), D(y1)), QPointF(D(x2), D(y2))).normalized());
-}
-
-void SurfaceImprimante::SansDecoupe() {
-    if (etat_ == Etat::EnCours) peintre_.setClipping(false);
 }
 
 } // namespace lumio

@@ -1,0 +1,79 @@
+// The commands that build the main window: the game itself, and the picture of its window.
+#include "commande/Commandes.h"
+#include "commande/LigneCommande.h"
+
+#include "SourceHorloge.h"
+#include "apparence/Polices.h"
+#include "fenetres/Dialogues.h"
+#include "fenetres/frmMain.h"
+#include "plateforme/Application.h"
+#include "plateforme/ArretParSignal.h"
+#include "plateforme/FichierReprise.h"
+#include "plateforme/LecteurSonsQt.h"
+#include "plateforme/MagasinQSettings.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSessionManager>
+#include <QTranslator>
+#include <cstdio>
+
+namespace lumio {
+
+namespace {
+
+// The window of the game, shown or only drawn for its picture; the exit code.
+int OuvrirFenetre(const AppelLigne &appel, int &argc, char **argv, bool capture) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));
+    QApplication::setOrganizationName(QStringLiteral("Darvel"));
+    DeclarerApplication();
+    InstallerSubstitutionsPolices();
+    // The game speaks French whatever the desktop's language, down to Qt's own dialogs.
+    QTranslator traductionQt;
+    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traductionQt);
+
+    MagasinQSettings reglages;
+    LecteurSonsQt sons;
+    DialoguesQt dialogues;
+    frmMain fenetre(reglages, sons, SourceHorloge::Processus(), dialogues, !capture);
+    fenetre.DefinirCapture(capture);
+    // From here a stop signal waits for the event loop, where the game in progress is kept.
+    if (!capture) ArretParSignal::Intercepter();
+    ArretParSignal arret;
+    if (!capture) {
+        fenetre.ActiverReprise(std::make_unique<FichierReprise>(FichierReprise::DossierUtilisateur()));
+        QObject::connect(&arret, &ArretParSignal::Arret, &fenetre, &frmMain::TerminerEnGardant);
+        // At logout the game is kept for the next start, and the session ends without a question.
+        QObject::connect(&app, &QGuiApplication::commitDataRequest, &fenetre,
+                         [&fenetre](QSessionManager &) { fenetre.FinDeSession(); });
+    }
+    // A saved game's name is taken as the system spells it, whatever bytes it holds.
+    fenetre.Form_Load(appel.arguments.empty() ? QByteArray() : QByteArray::fromStdString(appel.arguments[0]));
+    // A stop signal came while the game started: the game it kept waits for the next start.
+    if (fenetre.FinDemandee()) return 0;
+    if (!capture) return app.exec();
+
+    const QString image = QFile::decodeName(QByteArray::fromStdString(appel.valeur));
+    if (!fenetre.CaptureClient().save(image, "PNG")) {
+        std::fprintf(stderr, "Impossible d'écrire l'image %s\n", appel.valeur.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int LancerJeu(const AppelLigne &appel, int &argc, char **argv) {
+    return OuvrirFenetre(appel, argc, argv, false);
+}
+
+int Capturer(const AppelLigne &appel, int &argc, char **argv) {
+    return OuvrirFenetre(appel, argc, argv, true);
+}
+
+} // namespace lumio

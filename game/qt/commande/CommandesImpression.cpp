@@ -1,0 +1,157 @@
+// The two print commands, on the very composer of the print dialogs, with no window at all.
+#include "commande/Commandes.h"
+#include "commande/LigneCommande.h"
+
+#include "ChoixImprimante.h"
+#include "Jeu.h"
+#include "Options.h"
+#include "SansFenetre.h"
+#include "SourceHorloge.h"
+#include "apparence/Polices.h"
+#include "plateforme/MagasinQSettings.h"
+#include "plateforme/PartieFichier.h"
+#include "plateforme/SurfaceImprimante.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <algorithm>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+namespace lumio {
+
+namespace {
+
+const char *const ErreurNombre = "Vous pouvez imprimer de 1 à 99 grilles.";
+
+// An error of the command: what the user reads, and exit code 1.
+struct Refus {
+    QString texte;
+};
+
+QString Nom(const std::string &octets) {
+    return QFile::decodeName(QByteArray::fromStdString(octets));
+}
+
+std::uint64_t LireGraine(const QString &texte) {
+    bool ok = false;
+    const qlonglong signe = texte.toLongLong(&ok);
+    if (ok) return std::uint64_t(signe);
+    const qulonglong grand = texte.toULongLong(&ok);
+    if (ok) return grand;
+    throw Refus{QStringLiteral("--graine attend un nombre entier.")};
+}
+
+int LireNiveau(const QString &v) {
+    if (v.size() != 1 || v[0] < QLatin1Char('1') || v[0] > QLatin1Char('4'))
+        throw Refus{QStringLiteral("Le niveau doit être 1, 2, 3 ou 4.")};
+    return v[0].unicode() - '0';
+}
+
+// A file that holds something else than a PDF is never replaced: the arguments may have been
+// given the wrong way round.
+void VerifierCible(const QString &fichier) {
+    const QFileInfo cible(fichier);
+    if (!cible.isFile() || cible.size() == 0) return;
+    QFile f(fichier);
+    if (f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-") return;
+    throw Refus{QStringLiteral("%1 existe et n'est pas un PDF : il n'est pas remplacé.").arg(fichier)};
+}
+
+void PreparerPdf(QPrinter &imprimante, const QString &fichier) {
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(fichier);
+    imprimante.setCreator(QStringLiteral("Sudoku Lumio"));
+    imprimante.setDocName(QStringLiteral("Sudoku Lumio"));
+}
+
+// Composes the pages into the PDF `fichier`, replacing it only once they are all written.
+void ImprimerPdf(const QString &fichier, const std::function<bool(Surface &)> &composer) {
+    VerifierCible(fichier);
+    QPrinter imprimante(QPrinter::HighResolution);
+    PreparerPdf(imprimante, fichier);
+    SurfaceImprimante page(imprimante);
+    if (!composer(page))
+        throw Refus{QStringLiteral("Impossible d'écrire %1 : %2").arg(fichier, page.Erreur())};
+}
+
+// A script run from cron or ssh has no session folder; Qt's remark about it is no error of the
+// command, and the error stream is the command's answer.
+QtMessageHandler messagesQt = nullptr;
+void SansRemarqueDeSession(QtMsgType type, const QMessageLogContext &contexte, const QString &message) {
+    if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths: "))) return;
+    if (messagesQt) messagesQt(type, contexte, message);
+}
+
+// Runs a print command in an application that never shows anything: the exit code.
+int SansFenetre(int &argc, char **argv, const std::function<void()> &commande) {
+    // Without a platform of the user's choice, the offscreen one needs no display and starts
+    // faster than any other.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    messagesQt = qInstallMessageHandler(SansRemarqueDeSession);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));
+    QApplication::setOrganizationName(QStringLiteral("Darvel"));
+    InstallerSubstitutionsPolices();
+    try {
+        commande();
+    } catch (const Refus &r) {
+        if (!r.texte.isEmpty()) std::cerr << r.texte.toStdString() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int ImprimerGrilles(const AppelLigne &appel, int &argc, char **argv) {
+    return SansFenetre(argc, argv, [&] {
+        bool ok = false;
+        const int nombre = Nom(appel.arguments[0]).toInt(&ok);
+        if (!ok || nombre < 1 || nombre > LotMaximum) throw Refus{QString::fromUtf8(ErreurNombre)};
+        const std::optional<int> niveau = appel.A("--niveau")
+                                              ? std::optional<int>(LireNiveau(Nom(appel.Valeur("--niveau"))))
+                                              : std::nullopt;
+        const std::optional<std::uint64_t> graine =
+            appel.A("--graine") ? std::optional(LireGraine(Nom(appel.Valeur("--graine")))) : std::nullopt;
+        MagasinQSettings reglages;
+        const std::string cp = reglages.Lire(ReglageNiveau);
+        std::unique_ptr<SourceHorloge> hasard =
+            graine ? std::make_unique<SourceHorloge>(*graine) : std::make_unique<SourceHorloge>();
+        auto lot = std::make_unique<LotGrilles>();
+        ImprimerPdf(Nom(appel.arguments[1]), [&](Surface &page) {
+            return ComposerLot(page, *hasard, *lot, nombre, niveau.value_or(NiveauDuReglage(cp)),
+                               std::max(OptionNiveau(cp), 1), !appel.A("--sans-solutions"));
+        });
+    });
+}
+
+int ImprimerGrille(const AppelLigne &appel, int &argc, char **argv) {
+    return SansFenetre(argc, argv, [&] {
+        const QString fichier = Nom(appel.arguments[0]);
+        VerifierCible(fichier);
+        const QByteArray partie =
+            appel.arguments.size() > 1 ? QByteArray::fromStdString(appel.arguments[1]) : QByteArray();
+        // The game as the window would hold it, on a window and a board nobody sees.
+        MagasinQSettings reglages;
+        SurfaceNulle plateau;
+        FenetreNulle fenetre;
+        SansSon sons;
+        Jeu jeu(plateau, fenetre, reglages, sons, SourceHorloge::Processus());
+        jeu.Form_Load();
+        if (!partie.isEmpty()) {
+            if (const std::optional<RefusPartie> refus = OuvrirPartieFichier(jeu, partie)) {
+                SignalerEchecOuverture(partie, *refus);
+                throw Refus{};
+            }
+        }
+        jeu.ImpressionAvecSolution = appel.A("--avec-solution");
+        ImprimerPdf(fichier, [&](Surface &page) { return ComposerGrille(page, GrilleCourante(jeu)); });
+    });
+}
+
+} // namespace lumio
