@@ -8,16 +8,19 @@
 #include "fenetres/frmMain.h"
 #include "plateforme/Application.h"
 #include "plateforme/ArretParSignal.h"
+#include "plateforme/EcritureSure.h"
 #include "plateforme/FichierReprise.h"
 #include "plateforme/LecteurSonsQt.h"
 #include "plateforme/MagasinQSettings.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSessionManager>
 #include <QTranslator>
+#include <cerrno>
 #include <cstdio>
 
 namespace lumio {
@@ -26,6 +29,10 @@ namespace {
 
 // The window of the game, shown or only drawn for its picture; the exit code.
 int OuvrirFenetre(const AppelLigne &appel, int &argc, char **argv, bool capture) {
+    if (capture) {
+        SansAffichage();
+        ProtegerTemporaires();
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));
     QApplication::setOrganizationName(QStringLiteral("Darvel"));
@@ -58,9 +65,16 @@ int OuvrirFenetre(const AppelLigne &appel, int &argc, char **argv, bool capture)
     if (fenetre.FinDemandee()) return 0;
     if (!capture) return app.exec();
 
-    const QString image = QFile::decodeName(QByteArray::fromStdString(appel.valeur));
-    if (!fenetre.CaptureClient().save(image, "PNG")) {
-        std::fprintf(stderr, "Impossible d'écrire l'image %s\n", appel.valeur.c_str());
+    // The picture is taken under its name's very bytes, written whole or not at all.
+    QByteArray png;
+    QBuffer tampon(&png);
+    tampon.open(QIODevice::WriteOnly);
+    const int erreur = fenetre.CaptureClient().save(&tampon, "PNG")
+                           ? EcrireEntier(QByteArray::fromStdString(appel.valeur), png, true)
+                           : EIO;
+    if (erreur != 0) {
+        std::fprintf(stderr, "Impossible d'écrire l'image %s : %s\n", appel.valeur.c_str(),
+                     RaisonSysteme(erreur).toLocal8Bit().constData());
         return 1;
     }
     return 0;

@@ -1,6 +1,7 @@
 // Saved games on the main window: the file dialogs, reading and writing the file.
 #include "FichierPartie.h"
 #include "fenetres/frmMain.h"
+#include "plateforme/EcritureSure.h"
 #include "plateforme/FichierOrdinaire.h"
 #include "plateforme/PartieFichier.h"
 
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstdio>
@@ -92,23 +92,10 @@ bool frmMain::EnregistrerFichier(const QString &chemin) {
     const std::vector<std::uint8_t> octets = EcrirePartie(*jeu_);
     const QByteArray contenu(reinterpret_cast<const char *>(octets.data()), qsizetype(octets.size()));
     // The new file is written beside the old one and takes its name only once it is whole, so a
-    // full disk or a failing write never costs the player the game saved before.
-    QSaveFile fichier(chemin);
-    bool reussi = fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    // A write cut short (a full disk, a size limit) reports only the bytes it wrote, with no
-    // error; asking again for the rest makes the system say why. Buffered, the loss would go
-    // unnoticed until after the old file was replaced.
-    qint64 ecrits = 0;
-    while (reussi && ecrits < contenu.size()) {
-        const qint64 n = fichier.write(contenu.constData() + ecrits, contenu.size() - ecrits);
-        if (n <= 0) reussi = false;
-        ecrits += n;
-    }
-    if (reussi) reussi = fichier.commit();
-    if (!reussi) {
-        const QString raison = fichier.errorString();
-        fichier.cancelWriting();
-        SignalerEchec(std::string(EchecEnregistrement) + "\n\n" + raison.toStdString());
+    // full disk or a failing write never costs the player the game saved before; a stop signal
+    // in the middle leaves no half-written file beside it.
+    if (const int erreur = EcrireEntier(QFile::encodeName(chemin), contenu, true)) {
+        SignalerEchec(std::string(EchecEnregistrement) + "\n\n" + RaisonSysteme(erreur).toStdString() + ".");
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 // A pipe between the signal handlers and the event loop.
 #include "plateforme/ArretParSignal.h"
+#include "plateforme/EcritureSure.h"
 
 #include <QSocketNotifier>
 #include <cerrno>
@@ -17,6 +18,7 @@ volatile std::sig_atomic_t enAttente = 0;
 
 void Noter(int signal) {
     if (enAttente) {
+        EffacerTemporaires();
         ::signal(signal, SIG_DFL);
         ::raise(signal);
         return;

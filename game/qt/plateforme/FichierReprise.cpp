@@ -1,5 +1,6 @@
 // The interrupted games' files: one place per running program, held by a lock, written whole.
 #include "plateforme/FichierReprise.h"
+#include "plateforme/EcritureSure.h"
 #include "plateforme/FichierOrdinaire.h"
 
 #include <QDir>
@@ -127,27 +128,8 @@ std::string FichierReprise::Ecrire(const QByteArray &contenu) {
     if (!PrendrePlace()) return "le dossier ne peut pas recevoir de verrou";
     // A file of its own, then renamed over the name: the name always holds a whole game, and
     // whatever else stood under it (a link included) is replaced, never written through.
-    QByteArray modele = QFile::encodeName(QFileInfo(chemin_).dir().filePath(
-        QStringLiteral(".") + QFileInfo(chemin_).fileName() + QStringLiteral(".XXXXXX")));
-    const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
-    if (fd < 0) return std::strerror(errno);
-    int erreur = 0;
-    qint64 ecrits = 0;
-    while (erreur == 0 && ecrits < contenu.size()) {
-        const ssize_t n = ::write(fd, contenu.constData() + ecrits, std::size_t(contenu.size() - ecrits));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0)
-            erreur = n < 0 ? errno : ENOSPC;
-        else
-            ecrits += n;
-    }
-    if (erreur == 0 && ::fdatasync(fd) != 0) erreur = errno;
-    if (::close(fd) != 0 && erreur == 0) erreur = errno;
-    if (erreur == 0 && ::rename(modele.constData(), QFile::encodeName(chemin_).constData()) != 0) erreur = errno;
-    if (erreur != 0) {
-        ::unlink(modele.constData());
-        return std::strerror(erreur);
-    }
+    if (const int erreur = EcrireEntier(QFile::encodeName(chemin_), contenu, false, 0600))
+        return RaisonSysteme(erreur).toStdString();
     ecrit_ = true;
     return {};
 }

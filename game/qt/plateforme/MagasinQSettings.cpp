@@ -1,5 +1,6 @@
 // The game's section of the settings file: read out and written back, the file checked first.
 #include "plateforme/MagasinQSettings.h"
+#include "plateforme/EcritureSure.h"
 #include "plateforme/FichierOrdinaire.h"
 #include "plateforme/SectionIni.h"
 
@@ -141,28 +142,7 @@ std::string MagasinQSettings::EcrireFichier() {
 
     // A link to a file (a dotfile manager's) is written through: the new file takes the place of
     // the one the link leads to, and the link stays.
-    const QFileInfo lien(fichier_);
-    const QString cible = lien.isSymLink() ? lien.canonicalFilePath() : lien.absoluteFilePath();
-    struct stat ancien {};
-    const mode_t droits = ::stat(QFile::encodeName(cible).constData(), &ancien) == 0 ? ancien.st_mode & 07777 : 0644;
-    QByteArray modele = QFile::encodeName(cible + QStringLiteral(".XXXXXX"));
-    const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
-    int erreur = fd < 0 ? errno : 0;
-    if (fd >= 0) {
-        if (::fchmod(fd, droits) != 0) erreur = errno;
-        for (qint64 ecrits = 0; erreur == 0 && ecrits < contenu.size();) {
-            const ssize_t n = ::write(fd, contenu.constData() + ecrits, std::size_t(contenu.size() - ecrits));
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0)
-                erreur = n < 0 ? errno : ENOSPC;
-            else
-                ecrits += n;
-        }
-        if (erreur == 0 && ::fdatasync(fd) != 0) erreur = errno;
-        if (::close(fd) != 0 && erreur == 0) erreur = errno;
-        if (erreur == 0 && ::rename(modele.constData(), QFile::encodeName(cible).constData()) != 0) erreur = errno;
-        if (erreur != 0) ::unlink(modele.constData());
-    }
+    const int erreur = EcrireEntier(chemin, contenu, true);
     if (erreur == 0) return {};
     if (erreur == EACCES || erreur == EPERM || erreur == EROFS)
         return "Le dossier des réglages « " + dossier.filePath().toStdString() + " » est protégé en écriture.";
