@@ -82,6 +82,12 @@ void ImprimerPdf(const std::string &fichier, const std::function<bool(Surface &)
         throw Refus{QStringLiteral("Impossible d'écrire %1 : %2").arg(Nom(fichier), page.Erreur())};
 }
 
+// Settings that cannot be used (a pipe, a device under their name) leave the command on its
+// defaults: said once, on the error stream.
+void DireReglagesPerdus(const MagasinQSettings &reglages) {
+    if (!reglages.Refus().empty()) std::cerr << reglages.Refus() << " Les réglages par défaut sont pris.\n";
+}
+
 // A script run from cron or ssh has no session folder; Qt's remark about it is no error of the
 // command, and the error stream is the command's answer.
 QtMessageHandler messagesQt = nullptr;
@@ -126,6 +132,7 @@ int ImprimerGrilles(const AppelLigne &appel, int &argc, char **argv) {
         const std::optional<std::uint64_t> graine =
             appel.A("--graine") ? std::optional(LireGraine(Nom(appel.Valeur("--graine")))) : std::nullopt;
         MagasinQSettings reglages;
+        DireReglagesPerdus(reglages);
         const std::string cp = reglages.Lire(ReglageNiveau);
         std::unique_ptr<SourceHorloge> hasard =
             graine ? std::make_unique<SourceHorloge>(*graine) : std::make_unique<SourceHorloge>();
@@ -145,6 +152,7 @@ int ImprimerGrille(const AppelLigne &appel, int &argc, char **argv) {
             appel.arguments.size() > 1 ? QByteArray::fromStdString(appel.arguments[1]) : QByteArray();
         // The game as the window would hold it, on a window and a board nobody sees.
         MagasinQSettings reglages;
+        DireReglagesPerdus(reglages);
         SurfaceNulle plateau;
         FenetreNulle fenetre;
         SansSon sons;
