@@ -339,6 +339,12 @@ std::optional<EtatReprise> LireReprise(const std::string &texte, std::string &de
 IssueReprise ProposerReprise(Jeu &jeu, const std::string &texte, std::string &detail) {
     const auto etat = LireReprise(texte, detail);
     if (!etat || !Utile(*etat)) return IssueReprise::Aucune;
+    // The cursor always stands on the board; the board's place is only known here.
+    int c = 0, r = 0;
+    if (!jeu.CaseAuPoint(etat->Xcur, etat->Ycur, c, r)) {
+        detail = "le curseur est hors de la grille";
+        return IssueReprise::Aucune;
+    }
     const Message question{QuestionReprise, Boutons::OuiNon, Icone::Question, TitreProgramme};
     if (jeu.fenetre.BoiteMessage(question) != Reponse::Oui) return IssueReprise::Refusee;
     jeu.AppliquerReprise(*etat);

@@ -199,6 +199,7 @@ class TestReprise : public QObject {
         QTest::newRow("non") << "jeu" << non << int(IssueReprise::Refusee) << true;
         QTest::newRow("rien de posé") << "vide" << oui << int(IssueReprise::Aucune) << false;
         QTest::newRow("fichier abîmé") << "abime" << oui << int(IssueReprise::Aucune) << false;
+        QTest::newRow("curseur hors de la grille") << "dehors" << oui << int(IssueReprise::Aucune) << false;
     }
     void laQuestionDuDemarrage() {
         QFETCH(QString, contenu);
@@ -216,6 +217,7 @@ class TestReprise : public QObject {
                         etat.Affichage(c, r) = {};
                     }
         }
+        if (contenu == "dehors") etat.Xcur = 50 + 9 * 45 + 5;
         std::string texte = EcrireReprise(etat);
         if (contenu == "abime") texte.resize(texte.size() / 2);
 
@@ -223,7 +225,7 @@ class TestReprise : public QObject {
         d.m.fenetre.reponses.push_back(Reponse(reponse));
         std::string detail;
         QCOMPARE(int(ProposerReprise(d.jeu, texte, detail)), issue);
-        QCOMPARE(detail.empty(), contenu != "abime");
+        QCOMPARE(detail.empty(), contenu != "abime" && contenu != "dehors");
         QCOMPARE(d.m.fenetre.messages.size(), std::size_t(question ? 1 : 0));
         if (question) {
             const Message &m = d.m.fenetre.messages[0];

@@ -137,8 +137,14 @@ LUMIO_HORS_COUVERTURE inline std::string ControleReprise(const std::uint8_t *don
     if (e.ModeJeu != ModeCreation && !GrilleValide(e.GrilleSolution)) return "solution invalide acceptée";
 
     PartieMuette partie(taille % 2 == 1, taille % 3 == 0);
+    int c = 0, r = 0;
+    const bool surLaGrille = partie.jeu.CaseAuPoint(e.Xcur, e.Ycur, c, r);
     partie.jeu.AppliquerReprise(e);
-    if (!(EtatActuel(partie.jeu) == e)) return "reprise, la partie change";
+    // A cursor off the board (never written, refused at start-up) is put back on its centre.
+    EtatReprise attendu = e;
+    if (!surLaGrille) attendu.Xcur = partie.jeu.Xcur, attendu.Ycur = partie.jeu.Ycur;
+    if (!partie.jeu.CaseAuPoint(partie.jeu.Xcur, partie.jeu.Ycur, c, r)) return "curseur hors de la grille";
+    if (!(EtatActuel(partie.jeu) == attendu)) return "reprise, la partie change";
     const std::string ecrit = EcrireReprise(e);
     const std::optional<EtatReprise> relu = LireReprise(ecrit, detail);
     if (!relu) return "la partie réécrite est refusée : " + detail;
