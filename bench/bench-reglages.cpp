@@ -22,13 +22,16 @@ void Fabriquer(const QString &chemin, int megaoctets, bool cles) {
     if (cles) {
         f.write("[Autre]\n");
         const qint64 taille = qint64(megaoctets) << 20;
-        for (qint64 n = 0; f.size() < taille; ++n) f.write("cle" + QByteArray::number(n) + "=valeur de la clé\n");
+        for (qint64 n = 0; f.size() < taille; ++n)
+            f.write("cle" + QByteArray::number(n) + "=valeur de la clé\n");
     } else {
         f.write("[Autre]\nlong=" + QByteArray(qsizetype(megaoctets) << 20, 'x') + "\n");
     }
 }
 
-double Ms(QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
+double Ms(QElapsedTimer &t) {
+    return double(t.nsecsElapsed()) / 1e6;
+}
 
 } // namespace
 
@@ -45,7 +48,8 @@ int main(int argc, char *argv[]) {
         m.Lire("CP", "1");
         const double ouverture = Ms(t);
         t.restart();
-        for (const char *cle : {"JMD", "CP", "TMD", "NJ", "JLS", "VF", "CDE", "CC"}) m.Ecrire(cle, "2");
+        for (const char *cle : {"JMD", "CP", "TMD", "NJ", "JLS", "VF", "CDE", "CC"})
+            m.Ecrire(cle, "2");
         m.Confirmer();
         const double ok = Ms(t);
         t.restart();

@@ -94,7 +94,7 @@ std::size_t LireNombre(const std::string &s, std::size_t i, double &valeur) {
     if (lu.ec == std::errc::result_out_of_range) {
         const double signe = chiffres[0] == '-' ? -1.0 : 1.0;
         valeur = PuissanceDeDix(chiffres) > 0 ? signe * std::numeric_limits<double>::infinity()
-                                               : signe * std::numeric_limits<double>::denorm_min();
+                                              : signe * std::numeric_limits<double>::denorm_min();
     }
     return i - debut;
 }

@@ -30,13 +30,15 @@ template <typename T> std::string Nombre(T v) {
 
 std::string Chiffres(const GrilleChiffres &g) {
     std::string s;
-    for (Chiffre d : g.Cases()) s += char('0' + d);
+    for (Chiffre d : g.Cases())
+        s += char('0' + d);
     return s;
 }
 
 std::string Booleens(const GrilleBooleens &g) {
     std::string s;
-    for (bool b : g.Cases()) s += b ? '1' : '0';
+    for (bool b : g.Cases())
+        s += b ? '1' : '0';
     return s;
 }
 
@@ -71,7 +73,8 @@ class Lecteur {
     }
 
     void Entete() {
-        if (lignes_.empty() || lignes_[0] != EnteteReprise) throw Defaut{"ce n'est pas un fichier de reprise"};
+        if (lignes_.empty() || lignes_[0] != EnteteReprise)
+            throw Defaut{"ce n'est pas un fichier de reprise"};
         suivante_ = 1;
     }
 
@@ -81,7 +84,8 @@ class Lecteur {
         std::vector<std::string> mots;
         std::istringstream flux(lignes_[suivante_++]);
         flux.imbue(std::locale::classic());
-        for (std::string m; flux >> m;) mots.push_back(m);
+        for (std::string m; flux >> m;)
+            mots.push_back(m);
         if (mots.empty() || mots[0] != cle) throw Defaut{"« " + cle + " » attendu à la ligne " + Numero()};
         if (mots.size() != n + 1)
             throw Defaut{"« " + cle + " » : " + std::to_string(mots.size() - 1) + " valeurs au lieu de " +
@@ -106,8 +110,8 @@ long long Entier(const std::string &mot, long long min, long long max, const std
     long long v = 0;
     const auto r = std::from_chars(mot.data(), mot.data() + mot.size(), v);
     if (r.ec != std::errc() || r.ptr != mot.data() + mot.size() || v < min || v > max)
-        throw Defaut{"« " + cle + " » : « " + mot + " » n'est pas un entier de " + std::to_string(min) + " à " +
-                     std::to_string(max)};
+        throw Defaut{"« " + cle + " » : « " + mot + " » n'est pas un entier de " + std::to_string(min) +
+                     " à " + std::to_string(max)};
     return v;
 }
 
@@ -126,7 +130,8 @@ float Coordonnee(const std::string &mot, const std::string &cle) {
 }
 
 void LireChiffres(const std::string &mot, GrilleChiffres &g, int min, const std::string &cle) {
-    if (mot.size() != 81) throw Defaut{"« " + cle + " » : " + std::to_string(mot.size()) + " cases au lieu de 81"};
+    if (mot.size() != 81)
+        throw Defaut{"« " + cle + " » : " + std::to_string(mot.size()) + " cases au lieu de 81"};
     for (std::size_t k = 0; k < 81; ++k) {
         if (mot[k] < char('0' + min) || mot[k] > '9')
             throw Defaut{"« " + cle + " » : caractère « " + std::string(1, mot[k]) + " » à la case " +
@@ -136,7 +141,8 @@ void LireChiffres(const std::string &mot, GrilleChiffres &g, int min, const std:
 }
 
 void LireBooleens(const std::string &mot, GrilleBooleens &g, const std::string &cle) {
-    if (mot.size() != 81) throw Defaut{"« " + cle + " » : " + std::to_string(mot.size()) + " cases au lieu de 81"};
+    if (mot.size() != 81)
+        throw Defaut{"« " + cle + " » : " + std::to_string(mot.size()) + " cases au lieu de 81"};
     for (std::size_t k = 0; k < 81; ++k) {
         if (mot[k] != '0' && mot[k] != '1')
             throw Defaut{"« " + cle + " » : caractère « " + std::string(1, mot[k]) + " » à la case " +
@@ -146,7 +152,9 @@ void LireBooleens(const std::string &mot, GrilleBooleens &g, const std::string &
 }
 
 CaseAffichee LireCase(const std::string &mot, std::size_t k) {
-    const auto refus = [&] { return Defaut{"« affichage » : « " + mot + " » à la case " + std::to_string(k + 1)}; };
+    const auto refus = [&] {
+        return Defaut{"« affichage » : « " + mot + " » à la case " + std::to_string(k + 1)};
+    };
     CaseAffichee v;
     if (mot == ".") return v;
     if (mot[0] == 'c') {
@@ -163,14 +171,21 @@ CaseAffichee LireCase(const std::string &mot, std::size_t k) {
     if (mot.size() != 2 || mot[0] < '1' || mot[0] > '9') throw refus();
     v.chiffre = Chiffre(mot[0] - '0');
     switch (mot[1]) {
-    case 'd': v.genre = GenreDonnee; break;
-    case 'j': v.genre = GenreJoueur; break;
-    case 'f': v.genre = GenreFaux; break;
+    case 'd':
+        v.genre = GenreDonnee;
+        break;
+    case 'j':
+        v.genre = GenreJoueur;
+        break;
+    case 'f':
+        v.genre = GenreFaux;
+        break;
     case 'm':
         v.genre = GenreFaux;
         v.marque = true;
         break;
-    default: throw refus();
+    default:
+        throw refus();
     }
     return v;
 }
@@ -209,7 +224,8 @@ EtatReprise Lire(const std::string &texte) {
     LireChiffres(l.Ligne("creation", 1)[0], e.GrilleCreation, 0, "creation");
     LireChiffres(l.Ligne("creation-initiale", 1)[0], e.GrilleCreationInitiale, 0, "creation-initiale");
     const auto cases = l.Ligne("affichage", 81);
-    for (std::size_t k = 0; k < 81; ++k) e.Affichage.Cases()[k] = LireCase(cases[k], k);
+    for (std::size_t k = 0; k < 81; ++k)
+        e.Affichage.Cases()[k] = LireCase(cases[k], k);
     l.Fin();
 
     // What the play-mode rules take for granted. A creation grid typed before any game has no
@@ -239,8 +255,9 @@ bool EtatReprise::operator==(const EtatReprise &o) const {
     return ModeJeu == o.ModeJeu && NiveauPartie == o.NiveauPartie && SecondesEcoulees == o.SecondesEcoulees &&
            ChiffreChoisi == o.ChiffreChoisi && Xcur == o.Xcur && Ycur == o.Ycur && CURX == o.CURX &&
            CURY == o.CURY && ChronoEnMarche == o.ChronoEnMarche && Pause == o.Pause &&
-           BOUTONSOLUTION == o.BOUTONSOLUTION && FlagSol == o.FlagSol && SolutionTrouvee == o.SolutionTrouvee &&
-           GrilleSolution == o.GrilleSolution && CasesDonnees == o.CasesDonnees && GrilleJeu == o.GrilleJeu &&
+           BOUTONSOLUTION == o.BOUTONSOLUTION && FlagSol == o.FlagSol &&
+           SolutionTrouvee == o.SolutionTrouvee && GrilleSolution == o.GrilleSolution &&
+           CasesDonnees == o.CasesDonnees && GrilleJeu == o.GrilleJeu &&
            [&] {
                for (int d = 1; d <= 9; ++d)
                    if (NbChiffre(d) != o.NbChiffre(d)) return false;
@@ -318,11 +335,13 @@ std::string EcrireReprise(const EtatReprise &e) {
     s += "donnees " + Booleens(e.CasesDonnees) + "\n";
     s += "jeu " + Chiffres(e.GrilleJeu) + "\n";
     s += "compte";
-    for (int d = 1; d <= 9; ++d) s += " " + Nombre(e.NbChiffre(d));
+    for (int d = 1; d <= 9; ++d)
+        s += " " + Nombre(e.NbChiffre(d));
     s += "\ncreation " + Chiffres(e.GrilleCreation) + "\n";
     s += "creation-initiale " + Chiffres(e.GrilleCreationInitiale) + "\n";
     s += "affichage";
-    for (const CaseAffichee &v : e.Affichage.Cases()) s += " " + Case(v);
+    for (const CaseAffichee &v : e.Affichage.Cases())
+        s += " " + Case(v);
     s += "\nfin\n";
     return s;
 }
@@ -387,7 +406,9 @@ void Jeu::AppliquerReprise(const EtatReprise &e) {
     if (jeu && NiveauPartie >= 1 && NiveauPartie <= 4) fenetre.DefinirLibelle(2, NomNiveau(NiveauPartie));
 
     for (int i = 1; i <= 9; ++i)
-        fenetre.MontrerImagePalette(i, LimiterChiffres && NbChiffre(i) >= 9 ? 0 : i == ChiffreChoisi ? i + 9 : i);
+        fenetre.MontrerImagePalette(i, LimiterChiffres && NbChiffre(i) >= 9 ? 0
+                                       : i == ChiffreChoisi                 ? i + 9
+                                                                            : i);
 
     // The board is drawn again from what each cell showed, each look with its own drawing.
     DessinerGrille();

@@ -20,10 +20,10 @@ struct EtatReprise {
     int NiveauPartie = 1;
     std::int32_t SecondesEcoulees = 0;
     Chiffre ChiffreChoisi = 1;
-    float Xcur = 0, Ycur = 0;      // the cursor
+    float Xcur = 0, Ycur = 0;        // the cursor
     std::int16_t CURX = 0, CURY = 0; // the last press on the board
-    bool ChronoEnMarche = false;   // the clock ran (a minimised window stopped it only for a while)
-    bool Pause = false;            // "&Pause" is checked
+    bool ChronoEnMarche = false;     // the clock ran (a minimised window stopped it only for a while)
+    bool Pause = false;              // "&Pause" is checked
     bool BOUTONSOLUTION = false;
     bool FlagSol = false;
     bool SolutionTrouvee = false;
@@ -54,9 +54,9 @@ std::optional<EtatReprise> LireReprise(const std::string &texte, std::string &de
 
 // What the player chose at start-up.
 enum class IssueReprise {
-    Aucune,    // no game worth offering (or a damaged file): the usual first game follows
-    Reprise,   // the interrupted game is back on the board
-    Refusee,   // the player said no: the usual first game follows
+    Aucune,  // no game worth offering (or a damaged file): the usual first game follows
+    Reprise, // the interrupted game is back on the board
+    Refusee, // the player said no: the usual first game follows
 };
 
 // The question asked at start-up when the file `texte` holds a game worth going on with;

@@ -134,9 +134,10 @@ void Jeu::VerifierFin() {
                                          raison,
                                      Boutons::Ok, Icone::Critique, TitreDefaut});
     if (!record)
-        fenetre.BoiteMessage(Message{"Entre-temps, un meilleur temps a été enregistré pour ce niveau dans une "
-                                     "autre fenêtre du jeu : le vôtre n'est pas retenu.",
-                                     Boutons::Ok, Icone::Information, TitreDefaut});
+        fenetre.BoiteMessage(
+            Message{"Entre-temps, un meilleur temps a été enregistré pour ce niveau dans une "
+                    "autre fenêtre du jeu : le vôtre n'est pas retenu.",
+                    Boutons::Ok, Icone::Information, TitreDefaut});
     AfficherMeilleursTemps();
 }
 

@@ -28,7 +28,8 @@ class TestRegional : public QObject {
             const std::string commande = "localedef -i fr_FR -f UTF-8 '" + locales_.path().toStdString() +
                                          "/fr_FR.UTF-8' >/dev/null 2>&1";
             if (std::system(commande.c_str()) != 0 && !QFileInfo::exists(locales_.filePath("fr_FR.UTF-8")))
-                QSKIP("fr_FR.UTF-8 is not available and localedef cannot make it (install the locales package)");
+                QSKIP("fr_FR.UTF-8 is not available and localedef cannot make it (install the locales "
+                      "package)");
             qputenv("LOCPATH", QFile::encodeName(locales_.path()));
             if (!std::setlocale(LC_ALL, "fr_FR.UTF-8")) QSKIP("fr_FR.UTF-8 cannot be set");
         }
@@ -69,7 +70,8 @@ class TestRegional : public QObject {
         e.Xcur = 230.5f;
         e.Ycur = 0.1f;
         for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r) e.GrilleSolution(c, r) = Chiffre(((r - 1) * 3 + (r - 1) / 3 + (c - 1)) % 9 + 1);
+            for (int r = 1; r <= 9; ++r)
+                e.GrilleSolution(c, r) = Chiffre(((r - 1) * 3 + (r - 1) / 3 + (c - 1)) % 9 + 1);
         std::string detail;
         const auto relu = LireReprise(EcrireReprise(e), detail);
         QVERIFY2(relu, detail.c_str());

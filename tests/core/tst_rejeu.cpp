@@ -29,7 +29,7 @@ class TestRejeu : public QObject {
         const QByteArray octets = f.readAll();
         const auto *d = reinterpret_cast<const std::uint8_t *>(octets.constData());
         const std::size_t n = std::size_t(octets.size());
-        const std::string faute = cible == "partie"   ? fuzz::ControlePartie(d, n)
+        const std::string faute = cible == "partie"    ? fuzz::ControlePartie(d, n)
                                   : cible == "reprise" ? fuzz::ControleReprise(d, n)
                                                        : fuzz::ControleResolution(d, n);
         QVERIFY2(faute.empty(), faute.c_str());

@@ -88,49 +88,70 @@ class TestReprise : public QObject {
         QVERIFY(d.m.reglages.ecritures.empty());
         // The marked digit keeps its own face, the red one of the immediate check its own.
         const auto ecritures = d.m.surface.Ecritures();
-        QVERIFY(std::any_of(ecritures.begin(), ecritures.end(),
-                            [](const std::string &e) { return e.find("\"9\" Arial 19 rgb(255,0,0)") != std::string::npos; }));
+        QVERIFY(std::any_of(ecritures.begin(), ecritures.end(), [](const std::string &e) {
+            return e.find("\"9\" Arial 19 rgb(255,0,0)") != std::string::npos;
+        }));
         QVERIFY(std::any_of(ecritures.begin(), ecritures.end(), [](const std::string &e) {
             return e.find("\"5\" Comic sans MS 21 rgb(255,0,0)") != std::string::npos;
         }));
     }
 
     void unFichierAbimeEstRefuse_data() {
-        QTest::addColumn<QString>("cle");    // the line changed ("" for the whole text)
-        QTest::addColumn<QString>("ligne");  // what it becomes
+        QTest::addColumn<QString>("cle");   // the line changed ("" for the whole text)
+        QTest::addColumn<QString>("ligne"); // what it becomes
         const std::string bon = EcrireReprise(EtatJeu());
-        QTest::newRow("vide") << "" << "";
-        QTest::newRow("autre chose") << "" << "[K-Ruon]\nCP=1\n";
-        QTest::newRow("ligne manquante") << "secondes" << "";
-        QTest::newRow("mot inconnu") << "secondes" << "minutes 12";
-        QTest::newRow("valeur en trop") << "niveau" << "niveau 3 4";
-        QTest::newRow("niveau hors limites") << "niveau" << "niveau 5";
-        QTest::newRow("sans niveau en mode Jeu") << "niveau" << "niveau 0";
-        QTest::newRow("temps négatif") << "secondes" << "secondes -1";
-        QTest::newRow("temps trop grand") << "secondes" << "secondes 2147483648";
-        QTest::newRow("temps décimal") << "secondes" << "secondes 754.6";
-        QTest::newRow("chiffre zéro") << "chiffre" << "chiffre 0";
-        QTest::newRow("curseur infini") << "curseur" << "curseur inf 3";
-        QTest::newRow("curseur pas un nombre") << "curseur" << "curseur nan 3";
-        QTest::newRow("curseur hors de la fenêtre") << "curseur" << "curseur 1e30 3";
-        QTest::newRow("drapeau 2") << "chrono" << "chrono 2 0";
-        QTest::newRow("grille courte") << "jeu" << "jeu 123";
-        QTest::newRow("lettre dans la grille") << "jeu"
-                                               << QString::fromStdString(Ligne(bon, "jeu")).replace(5, 1, "x");
+        QTest::newRow("vide") << ""
+                              << "";
+        QTest::newRow("autre chose") << ""
+                                     << "[K-Ruon]\nCP=1\n";
+        QTest::newRow("ligne manquante") << "secondes"
+                                         << "";
+        QTest::newRow("mot inconnu") << "secondes"
+                                     << "minutes 12";
+        QTest::newRow("valeur en trop") << "niveau"
+                                        << "niveau 3 4";
+        QTest::newRow("niveau hors limites") << "niveau"
+                                             << "niveau 5";
+        QTest::newRow("sans niveau en mode Jeu") << "niveau"
+                                                 << "niveau 0";
+        QTest::newRow("temps négatif") << "secondes"
+                                       << "secondes -1";
+        QTest::newRow("temps trop grand") << "secondes"
+                                          << "secondes 2147483648";
+        QTest::newRow("temps décimal") << "secondes"
+                                       << "secondes 754.6";
+        QTest::newRow("chiffre zéro") << "chiffre"
+                                      << "chiffre 0";
+        QTest::newRow("curseur infini") << "curseur"
+                                        << "curseur inf 3";
+        QTest::newRow("curseur pas un nombre") << "curseur"
+                                               << "curseur nan 3";
+        QTest::newRow("curseur hors de la fenêtre") << "curseur"
+                                                    << "curseur 1e30 3";
+        QTest::newRow("drapeau 2") << "chrono"
+                                   << "chrono 2 0";
+        QTest::newRow("grille courte") << "jeu"
+                                       << "jeu 123";
+        QTest::newRow("lettre dans la grille")
+            << "jeu" << QString::fromStdString(Ligne(bon, "jeu")).replace(5, 1, "x");
         QTest::newRow("solution fausse") << "solution"
                                          << "solution " + QString(81, '1');
-        QTest::newRow("donnée qui contredit la solution")
-            << "donnees" << "donnees " + QString(81, '1');
-        QTest::newRow("compte faux") << "compte" << "compte 9 9 9 9 9 9 9 9 9";
-        QTest::newRow("crayons en désordre") << "affichage"
-                                             << QString::fromStdString(Ligne(bon, "affichage")).replace("c259", "c952");
-        QTest::newRow("crayon zéro") << "affichage"
-                                     << QString::fromStdString(Ligne(bon, "affichage")).replace("c259", "c029");
-        QTest::newRow("genre inconnu") << "affichage"
-                                       << QString::fromStdString(Ligne(bon, "affichage")).replace("1j", "1x");
-        QTest::newRow("fin manquante") << "fin" << "";
-        QTest::newRow("ligne inachevée") << "*" << "";
-        QTest::newRow("lignes après la fin") << "+" << "mode 1";
+        QTest::newRow("donnée qui contredit la solution") << "donnees"
+                                                          << "donnees " + QString(81, '1');
+        QTest::newRow("compte faux") << "compte"
+                                     << "compte 9 9 9 9 9 9 9 9 9";
+        QTest::newRow("crayons en désordre")
+            << "affichage" << QString::fromStdString(Ligne(bon, "affichage")).replace("c259", "c952");
+        QTest::newRow("crayon zéro")
+            << "affichage" << QString::fromStdString(Ligne(bon, "affichage")).replace("c259", "c029");
+        QTest::newRow("genre inconnu")
+            << "affichage" << QString::fromStdString(Ligne(bon, "affichage")).replace("1j", "1x");
+        QTest::newRow("fin manquante") << "fin"
+                                       << "";
+        QTest::newRow("ligne inachevée") << "*"
+                                         << "";
+        QTest::newRow("lignes après la fin") << "+"
+                                             << "mode 1";
     }
     void unFichierAbimeEstRefuse() {
         QFETCH(QString, cle);
@@ -176,13 +197,15 @@ class TestReprise : public QObject {
             j.Niveau = 1;
             j.NouvellePartieJeu();
             int c = 1, r = 1;
-            while (j.CasesDonnees(c, r)) (c == 9 ? (c = 1, ++r) : ++c);
+            while (j.CasesDonnees(c, r))
+                (c == 9 ? (c = 1, ++r) : ++c);
             if (cas == "chiffre") j.PlacerChiffre(j.GrilleSolution(c, r), GenreJoueur, c, r);
             if (cas == "crayon") j.PlacerChiffre(1, GenreCrayon, c, r);
             if (cas == "gagnee") {
                 j.LimiterChiffres = false;
                 for (int cc = 1; cc <= 9; ++cc)
-                    for (int rr = 1; rr <= 9; ++rr) j.PlacerChiffre(j.GrilleSolution(cc, rr), GenreJoueur, cc, rr);
+                    for (int rr = 1; rr <= 9; ++rr)
+                        j.PlacerChiffre(j.GrilleSolution(cc, rr), GenreJoueur, cc, rr);
             }
             if (cas == "solution") j.AfficherSolution();
         }
@@ -244,7 +267,8 @@ class TestReprise : public QObject {
         d.jeu.Niveau = 1;
         d.jeu.NouvellePartieJeu();
         int c = 1;
-        while (d.jeu.CasesDonnees(c, 1)) ++c;
+        while (d.jeu.CasesDonnees(c, 1))
+            ++c;
         d.m.surface.appels.clear();
         d.m.sons.joues.clear();
         d.jeu.PlacerChiffre(3, GenreCrayon, c, 1);

@@ -120,7 +120,7 @@ class TestVerification : public QObject {
     // Two windows of the game share the store: the time stored now is the one to beat, read under
     // the lock before the name is asked and again as the record is written.
     void unAutreProgrammeAEnregistreEntreTemps_data() {
-        QTest::addColumn<int>("quand");   // the reading afresh before which the other writes
+        QTest::addColumn<int>("quand");     // the reading afresh before which the other writes
         QTest::addColumn<QString>("temps"); // what it writes for level 1
         QTest::addColumn<bool>("demande");
         QTest::addColumn<QString>("reste"); // 1Tp afterwards
@@ -146,9 +146,10 @@ class TestVerification : public QObject {
         const bool retenu = reste == "120";
         if (!demande) QCOMPARE(p.Messages(), std::vector<std::string>{BravoSimple});
         if (demande && !retenu)
-            QCOMPARE(p.Messages(), std::vector<std::string>{
-                                       "Entre-temps, un meilleur temps a été enregistré pour ce niveau dans une "
-                                       "autre fenêtre du jeu : le vôtre n'est pas retenu."});
+            QCOMPARE(p.Messages(),
+                     std::vector<std::string>{
+                         "Entre-temps, un meilleur temps a été enregistré pour ce niveau dans une "
+                         "autre fenêtre du jeu : le vôtre n'est pas retenu."});
         if (demande) QCOMPARE(p.m.reglages.confirmations, 1);
         QCOMPARE(p.m.reglages.valeurs.count("1NJT"), std::size_t(retenu));
     }

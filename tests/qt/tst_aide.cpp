@@ -287,12 +287,16 @@ class TestAide : public QObject {
                                     << "ce n'est pas un fichier.";
         // The help read by its database engine, which would wait for ever on a pipe or read a
         // device to its end: the collection, its pages and its search index are each refused.
-        QTest::newRow("collection, un tube") << "tube:Aide-Sudoku.qhc" << "ce n'est pas un fichier.";
-        QTest::newRow("pages, un tube") << "tube:Aide-Sudoku.qch" << "ses pages, « Aide-Sudoku.qch », est un tube.";
+        QTest::newRow("collection, un tube") << "tube:Aide-Sudoku.qhc"
+                                             << "ce n'est pas un fichier.";
+        QTest::newRow("pages, un tube") << "tube:Aide-Sudoku.qch"
+                                        << "ses pages, « Aide-Sudoku.qch », est un tube.";
         QTest::newRow("pages, un périphérique") << "périphérique:Aide-Sudoku.qch"
                                                 << "ses pages, « Aide-Sudoku.qch », est un périphérique.";
-        QTest::newRow("pages, un dossier") << "dossier:Aide-Sudoku.qch" << "ses pages, « Aide-Sudoku.qch », est un dossier.";
-        QTest::newRow("index, un tube") << "tube:.Aide-Sudoku/fts" << "son index de recherche, « fts », est un tube.";
+        QTest::newRow("pages, un dossier") << "dossier:Aide-Sudoku.qch"
+                                           << "ses pages, « Aide-Sudoku.qch », est un dossier.";
+        QTest::newRow("index, un tube") << "tube:.Aide-Sudoku/fts"
+                                        << "son index de recherche, « fts », est un tube.";
     }
     void uneAideAbsenteOuIllisibleLeDit() {
         QFETCH(QString, contenu);

@@ -26,7 +26,8 @@ bool Fabriquer(const QString &genre, const QString &chemin, const QTemporaryDir 
     if (genre.startsWith("lien vers ")) objet = genre.mid(10);
     const QByteArray ou = genre.startsWith("lien") ? cible : c;
     if (objet == "un tube" && ::mkfifo(ou.constData(), 0600) != 0) return false;
-    if (objet == "un périphérique" && ::mknod(ou.constData(), S_IFCHR | 0600, makedev(1, 5)) != 0) return false;
+    if (objet == "un périphérique" && ::mknod(ou.constData(), S_IFCHR | 0600, makedev(1, 5)) != 0)
+        return false;
     if (objet == "un dossier" && !QDir().mkdir(QFile::decodeName(ou))) return false;
     if (objet == "un fichier ordinaire") {
         QFile f(QFile::decodeName(ou));
@@ -46,9 +47,11 @@ void Genres() {
     QTest::addColumn<QString>("nature"); // what the player is told it is
     for (const char *g : {"un tube", "un périphérique", "un dossier"}) {
         QTest::newRow(g) << g << g;
-        QTest::newRow(qPrintable(QString("lien vers ") + g)) << QString("lien vers ") + g << QString("un lien vers ") + g;
+        QTest::newRow(qPrintable(QString("lien vers ") + g))
+            << QString("lien vers ") + g << QString("un lien vers ") + g;
     }
-    QTest::newRow("lien vers rien") << "lien vers rien" << "un lien vers un fichier qui n'existe pas";
+    QTest::newRow("lien vers rien") << "lien vers rien"
+                                    << "un lien vers un fichier qui n'existe pas";
 }
 
 } // namespace
@@ -59,7 +62,8 @@ class TestFichiersSpeciaux : public QObject {
   private slots:
     void lesReglagesRestentEnMemoire_data() {
         Genres();
-        QTest::newRow("verrou de QSettings, un tube") << "verrou: un tube" << "un tube";
+        QTest::newRow("verrou de QSettings, un tube") << "verrou: un tube"
+                                                      << "un tube";
     }
     void lesReglagesRestentEnMemoire() {
         QFETCH(QString, genre);
@@ -68,12 +72,13 @@ class TestFichiersSpeciaux : public QObject {
         const QString fichier = ici.filePath("Darvel.ini");
         const bool verrou = genre.startsWith("verrou: ");
         const QString nom = verrou ? fichier + ".lock" : fichier;
-        if (!Fabriquer(verrou ? genre.mid(8) : genre, nom, ici)) QSKIP("the system refuses to make this kind of file");
+        if (!Fabriquer(verrou ? genre.mid(8) : genre, nom, ici))
+            QSKIP("the system refuses to make this kind of file");
         const mode_t avant = Nature(nom);
 
         MagasinQSettings m(fichier); // returns at once: nothing is opened
-        const std::string refus = "Les réglages ne peuvent pas être conservés : « " + nom.toStdString() + " » est " +
-                                  nature.toStdString() + ".";
+        const std::string refus = "Les réglages ne peuvent pas être conservés : « " + nom.toStdString() +
+                                  " » est " + nature.toStdString() + ".";
         QCOMPARE(m.Refus(), refus);
         QCOMPARE(m.Lire("CP", "1"), std::string("1"));
         m.Ecrire("CP", "3");
@@ -110,7 +115,8 @@ class TestFichiersSpeciaux : public QObject {
         f.Form_Load();
         QCOMPARE(dialogues.messages.size(), std::size_t(1));
         QCOMPARE(dialogues.messages[0].texte,
-                 m.Refus() + "\n\nLe jeu se lance avec ses réglages par défaut, qui seront perdus à sa fermeture.");
+                 m.Refus() +
+                     "\n\nLe jeu se lance avec ses réglages par défaut, qui seront perdus à sa fermeture.");
         QCOMPARE(f.TexteLibelle(2), std::string("Facile"));
         f.Fermer();
     }
@@ -128,7 +134,8 @@ class TestFichiersSpeciaux : public QObject {
         // Refused before any question: no answer could make it a saved game.
         QCOMPARE(b.dialogues.messages.size(), std::size_t(1));
         QCOMPARE(b.dialogues.messages[0].texte, "Impossible d'enregistrer la partie.\n\n« partie.sdk » est " +
-                                                    nature.toStdString() + " : choisissez un nom de fichier.");
+                                                    nature.toStdString() +
+                                                    " : choisissez un nom de fichier.");
         QCOMPARE(Nature(fichier), avant);
         QCOMPARE(Nature(ici.filePath("cible")), cibleAvant);
     }

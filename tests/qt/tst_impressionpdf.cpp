@@ -135,8 +135,8 @@ class TestImpressionPdf : public QObject {
         QTest::newRow("dossier absent")
             << QStringList{"--imprimer-grilles", "1", "@nulle-part/x.pdf"} << "le dossier n'existe pas";
         // Refused like a folder without write permission, even for root, who could replace it.
-        QTest::newRow("PDF en lecture seule")
-            << QStringList{"--imprimer-grilles", "1", "@lecture-seule.pdf"} << "lecture-seule.pdf : permission refusée";
+        QTest::newRow("PDF en lecture seule") << QStringList{"--imprimer-grilles", "1", "@lecture-seule.pdf"}
+                                              << "lecture-seule.pdf : permission refusée";
     }
     void lesDemandesRefuseesNeChangentRien() {
         QFETCH(QStringList, arguments);
@@ -150,8 +150,9 @@ class TestImpressionPdf : public QObject {
             QFile f(ici.filePath(nom));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size());
         }
-        QVERIFY(QFile::setPermissions(ici.filePath("lecture-seule.pdf"),
-                                      QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        QVERIFY(QFile::setPermissions(ici.filePath("lecture-seule.pdf"), QFileDevice::ReadOwner |
+                                                                             QFileDevice::ReadGroup |
+                                                                             QFileDevice::ReadOther));
         QCOMPARE(::mkfifo(QFile::encodeName(ici.filePath("tube")).constData(), 0600), 0);
         for (QString &a : arguments)
             if (a.startsWith('@')) a = ici.filePath(a.mid(1));
@@ -174,7 +175,8 @@ class TestImpressionPdf : public QObject {
     void unNomGardeSesOctets_data() {
         QTest::addColumn<QStringList>("arguments"); // "@" stands for the name made of raw bytes
         QTest::newRow("lot de grilles") << QStringList{"--imprimer-grilles", "1", "@"};
-        QTest::newRow("grille d'une partie") << QStringList{"--imprimer", "@", LUMIO_TEST_DATA "/jeu_ecrit.sdk"};
+        QTest::newRow("grille d'une partie")
+            << QStringList{"--imprimer", "@", LUMIO_TEST_DATA "/jeu_ecrit.sdk"};
         QTest::newRow("capture") << QStringList{"--capture", "@"};
     }
     void unNomGardeSesOctets() {
@@ -187,8 +189,9 @@ class TestImpressionPdf : public QObject {
         f.close();
         QProcess p;
         HorsEcran(p, ici.path());
-        ParLeShell(p, "nom=\"$1/$(printf 'mauvais\\377nom')\"; shift\n"
-                      "for a; do [ \"$a\" = @ ] && a=$nom; set -- \"$@\" \"$a\"; shift; done",
+        ParLeShell(p,
+                   "nom=\"$1/$(printf 'mauvais\\377nom')\"; shift\n"
+                   "for a; do [ \"$a\" = @ ] && a=$nom; set -- \"$@\" \"$a\"; shift; done",
                    QStringList{ici.path()} + arguments);
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.exitCode(), 0);
@@ -210,7 +213,8 @@ class TestImpressionPdf : public QObject {
             QTest::addRow("partie, %s", plateforme) << QStringList{"--imprimer", "@x.pdf"} << p;
             QTest::addRow("capture, %s", plateforme) << QStringList{"--capture", "@x.png"} << p;
         }
-        QTest::newRow("résolution, xcb") << QStringList{"--resoudre", LUMIO_TEST_DATA "/grilles-serg.txt"} << "xcb";
+        QTest::newRow("résolution, xcb")
+            << QStringList{"--resoudre", LUMIO_TEST_DATA "/grilles-serg.txt"} << "xcb";
     }
     void lesCommandesSansFenetreSePassentDEcran() {
         QFETCH(QStringList, arguments);
@@ -221,7 +225,8 @@ class TestImpressionPdf : public QObject {
         QProcess p;
         HorsEcran(p, ici.path());
         QProcessEnvironment env = p.processEnvironment();
-        for (const char *v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(v);
+        for (const char *v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(v);
         if (!plateforme.isEmpty()) env.insert("QT_QPA_PLATFORM", plateforme);
         p.setProcessEnvironment(env);
         p.setStandardOutputFile(QProcess::nullDevice());
@@ -267,7 +272,8 @@ class TestImpressionPdf : public QObject {
                 continue;
             }
             QCOMPARE(p.exitStatus(), QProcess::CrashExit);
-            QCOMPARE(QDir(ici.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QCOMPARE(QDir(ici.path())
+                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
                      QStringList());
             return;
         }

@@ -85,8 +85,8 @@ class TestReglages : public QObject {
             << QByteArray("[K-Ruon]\nCC=4\nCP=3\n[A]\nx=1\n[K-Ruon]\nVF=1\n");
         QTest::newRow("valeur sur deux lignes")
             << QByteArray("[K-Ruon]\nCP=1\\\n2\nVF=1\n") << QByteArray("[K-Ruon]\nCC=4\nCP=3\nVF=1\n");
-        QTest::newRow("espaces et fins de ligne Windows")
-            << QByteArray("[ K-Ruon ]\r\n CP = 1\r\nVF=1\r\n") << QByteArray("[ K-Ruon ]\r\nCC=4\nCP=3\nVF=1\r\n");
+        QTest::newRow("espaces et fins de ligne Windows") << QByteArray("[ K-Ruon ]\r\n CP = 1\r\nVF=1\r\n")
+                                                          << QByteArray("[ K-Ruon ]\r\nCC=4\nCP=3\nVF=1\r\n");
     }
     void uneSectionEstRecriteSansToucherAuReste() {
         QFETCH(QByteArray, avant);

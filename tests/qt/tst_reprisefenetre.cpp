@@ -51,7 +51,8 @@ void JouerUnPeu(Jeu &j) {
     auto [c2, r2] = vides[2];
     j.PlacerChiffre(faux(c2, r2), GenreJoueur, c2, r2);
     auto [c3, r3] = vides[3];
-    for (int d : {7, 2, 5, 5}) j.PlacerChiffre(d, GenreCrayon, c3, r3);
+    for (int d : {7, 2, 5, 5})
+        j.PlacerChiffre(d, GenreCrayon, c3, r3);
     j.ChoisirChiffre(6);
     j.Form_MouseDown(BoutonGauche, 50 + 45 * 6 + 10.5, 26 + 45 * 2 + 30.25);
     j.Form_Click();
@@ -111,7 +112,8 @@ class TestRepriseFenetre : public QObject {
         b.dialogues.reponses.push_back(Reponse(reponse));
         b.fenetre->Form_Load();
         QCOMPARE(b.dialogues.messages.size(), std::size_t(question ? 1 : 0));
-        if (question) QCOMPARE(b.dialogues.messages[0].texte, std::string("Reprendre la partie interrompue ?"));
+        if (question)
+            QCOMPARE(b.dialogues.messages[0].texte, std::string("Reprendre la partie interrompue ?"));
         QCOMPARE(b.jeu().SecondesEcoulees == 754, reprise);
         if (reprise) QVERIFY(EtatActuel(b.jeu()) == EtatActuel(a.jeu()));
         // Taken on, the game is this window's own; otherwise it is forgotten.
@@ -127,7 +129,8 @@ class TestRepriseFenetre : public QObject {
         const QString fichier = Place(dossier.path(), 1);
         Jeu &j = b.jeu();
         int c = 1, r = 1;
-        while (j.CasesDonnees(c, r)) ++c;
+        while (j.CasesDonnees(c, r))
+            ++c;
         j.PlacerChiffre(j.GrilleSolution(c, r), GenreJoueur, c, r);
         QTRY_VERIFY(QFileInfo::exists(fichier));
         j.ChoisirChiffre(4);
@@ -136,7 +139,8 @@ class TestRepriseFenetre : public QObject {
         j.mnuJeuNouveau_Click();
         QTRY_VERIFY(!QFileInfo::exists(fichier));
         // The clock alone is written every five seconds.
-        while (j.CasesDonnees(c, r)) ++c;
+        while (j.CasesDonnees(c, r))
+            ++c;
         j.PlacerChiffre(j.GrilleSolution(c, r), GenreJoueur, c, r);
         QTRY_VERIFY(QFileInfo::exists(fichier));
         const QRegularExpression secondes("\nsecondes ([0-9]+)\n");
@@ -168,8 +172,9 @@ class TestRepriseFenetre : public QObject {
         QVERIFY(b.fenetre->close());
         QVERIFY(!QFileInfo::exists(fichier));
         // Nothing half-written either (the lock goes with the program).
-        QCOMPARE(QDir(dossier.path()).entryList({"*.txt*", ".*.txt*"}, QDir::Files | QDir::Hidden | QDir::System),
-                 QStringList());
+        QCOMPARE(
+            QDir(dossier.path()).entryList({"*.txt*", ".*.txt*"}, QDir::Files | QDir::Hidden | QDir::System),
+            QStringList());
     }
 
     void deuxProgrammesGardentChacunLeurPartie() {

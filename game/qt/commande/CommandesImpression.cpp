@@ -59,7 +59,8 @@ int LireNiveau(const QString &v) {
 void VerifierCible(const QByteArray &fichier) {
     const LectureOrdinaire debut = LireFichierOrdinaire(fichier, 5);
     if (!debut.lu || debut.octets.isEmpty() || debut.octets == "%PDF-") return;
-    throw Refus{QStringLiteral("%1 existe et n'est pas un PDF : il n'est pas remplacé.").arg(Nom(fichier.toStdString()))};
+    throw Refus{QStringLiteral("%1 existe et n'est pas un PDF : il n'est pas remplacé.")
+                    .arg(Nom(fichier.toStdString()))};
 }
 
 void PreparerPdf(QPrinter &imprimante, const QString &fichier) {

@@ -91,8 +91,8 @@ std::unique_ptr<QHelpEngine> frmAide::ChargerCollection(const QString &chemin, Q
     // ever on a pipe or read a device to its end: each must be a regular file, or, for the index,
     // nothing yet.
     const QFileInfo collection(chemin);
-    const QString index =
-        collection.absolutePath() + QStringLiteral("/.") + collection.completeBaseName() + QStringLiteral("/fts");
+    const QString index = collection.absolutePath() + QStringLiteral("/.") + collection.completeBaseName() +
+                          QStringLiteral("/fts");
     QStringList fichiers{index};
     for (const QString &espace : moteur->registeredDocumentations())
         fichiers.prepend(moteur->documentationFileName(espace));

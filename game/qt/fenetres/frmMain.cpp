@@ -29,7 +29,9 @@ namespace {
 
 constexpr int LargeurClient = 730, HauteurClient = 517;
 
-QColor Qt_(Couleur c) { return QColor(c.r, c.g, c.b); }
+QColor Qt_(Couleur c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 qreal RatioEcran() {
     const QScreen *ecran = QGuiApplication::primaryScreen();
@@ -38,10 +40,14 @@ qreal RatioEcran() {
 
 int BoutonVb(Qt::MouseButton b) {
     switch (b) {
-    case Qt::LeftButton: return BoutonGauche;
-    case Qt::RightButton: return BoutonDroit;
-    case Qt::MiddleButton: return BoutonMilieu;
-    default: return 0;
+    case Qt::LeftButton:
+        return BoutonGauche;
+    case Qt::RightButton:
+        return BoutonDroit;
+    case Qt::MiddleButton:
+        return BoutonMilieu;
+    default:
+        return 0;
     }
 }
 
@@ -75,7 +81,9 @@ void ZoneClient::paintEvent(QPaintEvent *e) {
     p.drawImage(QPointF(0, 0), image_);
 }
 
-bool ZoneClient::SurLaSurface(const QPointF &p) const { return childAt(p.toPoint()) == nullptr; }
+bool ZoneClient::SurLaSurface(const QPointF &p) const {
+    return childAt(p.toPoint()) == nullptr;
+}
 
 void ZoneClient::mousePressEvent(QMouseEvent *e) {
     pressionEnCours_ = SurLaSurface(e->position());
@@ -142,7 +150,8 @@ void ImageChiffre::mousePressEvent(QMouseEvent *e) {
 
 void ImageChiffre::mouseMoveEvent(QMouseEvent *e) {
     if (!presse_ || !(e->buttons() & Qt::LeftButton)) return;
-    if ((e->position().toPoint() - departGlisser_).manhattanLength() < QApplication::startDragDistance()) return;
+    if ((e->position().toPoint() - departGlisser_).manhattanLength() < QApplication::startDragDistance())
+        return;
     presse_ = false;
     auto *drag = new QDrag(this);
     auto *mime = new QMimeData;
@@ -197,10 +206,12 @@ frmMain::frmMain(MagasinReglages &reglages, LecteurSons &sons, SourceAleatoire &
     qApp->installEventFilter(this);
 }
 
-frmMain::~frmMain() { qApp->removeEventFilter(this); }
+frmMain::~frmMain() {
+    qApp->removeEventFilter(this);
+}
 
-QAction *frmMain::AjouterAction(QMenu *menu, const QString &nom, const QString &texte, const QKeySequence &raccourci,
-                                bool actif) {
+QAction *frmMain::AjouterAction(QMenu *menu, const QString &nom, const QString &texte,
+                                const QKeySequence &raccourci, bool actif) {
     auto *a = menu->addAction(texte);
     a->setObjectName(nom);
     a->setShortcut(raccourci);
@@ -224,13 +235,13 @@ void frmMain::CreerMenus() {
     partie->addSeparator();
     connect(AjouterAction(partie, "Ouvrir", "&Ouvrir une partie...", QKeySequence("Ctrl+O"), true),
             &QAction::triggered, this, [this] { Ouvrir(); });
-    connect(AjouterAction(partie, "Enregistrer", "&Enregistrer la partie...", {}, true), &QAction::triggered, this,
-            [this] { Enregistrer(); });
+    connect(AjouterAction(partie, "Enregistrer", "&Enregistrer la partie...", {}, true), &QAction::triggered,
+            this, [this] { Enregistrer(); });
     partie->addSeparator();
     connect(AjouterAction(partie, "Imprimer", "&Imprimer la grille", QKeySequence("Ctrl+I"), true),
             &QAction::triggered, this, [this] { CommandeImprimer(); });
-    connect(AjouterAction(partie, "ImpressionMult", "Impressions &multiples", {}, true), &QAction::triggered, this,
-            [this] { OuvrirImpressionMult(); });
+    connect(AjouterAction(partie, "ImpressionMult", "Impressions &multiples", {}, true), &QAction::triggered,
+            this, [this] { OuvrirImpressionMult(); });
     partie->addSeparator();
     connect(AjouterAction(partie, "mnuJeuScore", "Meilleurs &temps", {}, true), &QAction::triggered, this,
             [this] { jeu_->AfficherMeilleursTemps(); });
@@ -249,8 +260,8 @@ void frmMain::CreerMenus() {
     jeu->setObjectName("mnuJeu");
     connect(AjouterAction(jeu, "mnuRecommencer", "&Recommencer la partie", QKeySequence(Qt::Key_F4), true),
             &QAction::triggered, this, [this] { jeu_->mnuRecommencer_Click(); });
-    connect(AjouterAction(jeu, "mnuVerifier", "&Vérifier", QKeySequence(Qt::Key_F5), true), &QAction::triggered,
-            this, [this] { jeu_->CommandeVerifier(); });
+    connect(AjouterAction(jeu, "mnuVerifier", "&Vérifier", QKeySequence(Qt::Key_F5), true),
+            &QAction::triggered, this, [this] { jeu_->CommandeVerifier(); });
     connect(AjouterAction(jeu, "mnuIndice", "&Demander indice", QKeySequence(Qt::Key_F6), true),
             &QAction::triggered, this, [this] { jeu_->CommandeIndice(); });
     connect(AjouterAction(jeu, "mnuSolution", "Voir &solution", QKeySequence(Qt::Key_F7), true),
@@ -263,11 +274,13 @@ void frmMain::CreerMenus() {
     QMenu *mode = menuBar()->addMenu(QStringLiteral("&Mode"));
     mode->setObjectName("mnuMode");
     for (int i = 1; i <= 2; ++i) {
-        QAction *a = AjouterAction(mode, QStringLiteral("mnuModeChoix%1").arg(i), i == 1 ? "&Jeu" : "&Création", {}, true);
+        QAction *a = AjouterAction(mode, QStringLiteral("mnuModeChoix%1").arg(i),
+                                   i == 1 ? "&Jeu" : "&Création", {}, true);
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, i] {
             jeu_->mnuModeChoix(i);
-            for (int k = 1; k <= 2; ++k) Action(QStringLiteral("mnuModeChoix%1").arg(k))->setChecked(modeCoche_[k]);
+            for (int k = 1; k <= 2; ++k)
+                Action(QStringLiteral("mnuModeChoix%1").arg(k))->setChecked(modeCoche_[k]);
         });
     }
 
@@ -318,11 +331,12 @@ void frmMain::CreerControles() {
     };
     const Commande commandes[] = {
         {1, "Solution", "Afficher la solution", 32, [this] { LancerSolution(); }, Pictogramme::Solution},
-        {6, "Vérifier", "Vérifier les chiffres placés", 96, [this] { jeu_->CommandeVerifier(); }, Pictogramme::Verifier},
+        {6, "Vérifier", "Vérifier les chiffres placés", 96, [this] { jeu_->CommandeVerifier(); },
+         Pictogramme::Verifier},
         {2, "Indice", "Dévoiler un chiffre", 160, [this] { jeu_->CommandeIndice(); }, Pictogramme::Indice},
         {4, "Imprimer", "Imprimer la grille", 224, [this] { CommandeImprimer(); }, Pictogramme::Imprimer},
-        {5, "Impr. grilles", "Imprimer de 1 à 99 grilles prêtes à jouer", 288, [this] { OuvrirImpressionMult(); },
-         Pictogramme::ImprGrilles},
+        {5, "Impr. grilles", "Imprimer de 1 à 99 grilles prêtes à jouer", 288,
+         [this] { OuvrirImpressionMult(); }, Pictogramme::ImprGrilles},
         {3, "Nouvelle", "Commencer une nouvelle partie", 352,
          [this] {
              jeu_->mnuJeuNouveau_Click();
@@ -334,7 +348,8 @@ void frmMain::CreerControles() {
         QWidget *b = CreerBouton(zone_, QStringLiteral("TovCommand%1").arg(c.n), QString::fromUtf8(c.texte),
                                  QRect(512, c.haut, 177, 41), c.action);
         DefinirBulleBouton(b, QString::fromUtf8(c.bulle));
-        DefinirImageBouton(b, [image = c.image](qreal ratio) { return DessinerPictogramme(image, 24, ratio); });
+        DefinirImageBouton(b,
+                           [image = c.image](qreal ratio) { return DessinerPictogramme(image, 24, ratio); });
         boutons_[std::size_t(c.n - 1)] = b;
     }
 
@@ -382,7 +397,8 @@ void frmMain::Form_Load(const QByteArray &fichierNatif) {
     // Settings that cannot be kept are said once, as the game starts.
     const std::string raison = reglages_.Confirmer();
     if (!raison.empty())
-        SignalerEchec(raison + "\n\nLe jeu se lance avec ses réglages par défaut, qui seront perdus à sa fermeture.");
+        SignalerEchec(raison +
+                      "\n\nLe jeu se lance avec ses réglages par défaut, qui seront perdus à sa fermeture.");
     DonnerFocusCoupN();
 }
 
@@ -407,7 +423,9 @@ void frmMain::Montrer() {
     if (montrer_) show();
 }
 
-TailleClient frmMain::Taille() const { return {zone_->width(), zone_->height()}; }
+TailleClient frmMain::Taille() const {
+    return {zone_->width(), zone_->height()};
+}
 
 void frmMain::MontrerImagePalette(int i, int k) {
     imgChiffre(i)->MontrerImage(k);
@@ -415,11 +433,17 @@ void frmMain::MontrerImagePalette(int i, int k) {
     PlanifierReprise();
 }
 
-void frmMain::DefinirLibelle(int n, const std::string &texte) { Libelle(n)->setText(QString::fromStdString(texte)); }
+void frmMain::DefinirLibelle(int n, const std::string &texte) {
+    Libelle(n)->setText(QString::fromStdString(texte));
+}
 
-std::string frmMain::TexteLibelle(int n) const { return Libelle(n)->text().toStdString(); }
+std::string frmMain::TexteLibelle(int n) const {
+    return Libelle(n)->text().toStdString();
+}
 
-void frmMain::MontrerLibelle(int n, bool visible) { Libelle(n)->setVisible(visible); }
+void frmMain::MontrerLibelle(int n, bool visible) {
+    Libelle(n)->setVisible(visible);
+}
 
 void frmMain::ActiverChrono(bool actif) {
     if (actif)
@@ -429,7 +453,9 @@ void frmMain::ActiverChrono(bool actif) {
     PlanifierReprise();
 }
 
-bool frmMain::ChronoActif() const { return tmrSecondes_.isActive(); }
+bool frmMain::ChronoActif() const {
+    return tmrSecondes_.isActive();
+}
 
 void frmMain::CocherMode(int index, bool coche) {
     if (index != 1 && index != 2) return;
@@ -438,7 +464,9 @@ void frmMain::CocherMode(int index, bool coche) {
     PlanifierReprise();
 }
 
-bool frmMain::ModeCoche(int index) const { return (index == 1 || index == 2) && modeCoche_[index]; }
+bool frmMain::ModeCoche(int index) const {
+    return (index == 1 || index == 2) && modeCoche_[index];
+}
 
 void frmMain::CocherPause(bool coche) {
     pauseCochee_ = coche;
@@ -446,9 +474,13 @@ void frmMain::CocherPause(bool coche) {
     PlanifierReprise();
 }
 
-bool frmMain::PauseCochee() const { return pauseCochee_; }
+bool frmMain::PauseCochee() const {
+    return pauseCochee_;
+}
 
-void frmMain::DonnerFocusCoupN() { coupN_->setFocus(Qt::OtherFocusReason); }
+void frmMain::DonnerFocusCoupN() {
+    coupN_->setFocus(Qt::OtherFocusReason);
+}
 
 void frmMain::MontrerDevant(QWidget &fenetre) {
     fenetre.setWindowState(fenetre.windowState() & ~Qt::WindowMinimized);
@@ -463,8 +495,8 @@ Reponse frmMain::BoiteMessage(const Message &m) {
     return dialogues_.BoiteMessage(this, m);
 }
 
-std::string frmMain::BoiteSaisie(const std::string &invite, const std::string &titre, const std::string &defaut,
-                                 int xTwips, int yTwips) {
+std::string frmMain::BoiteSaisie(const std::string &invite, const std::string &titre,
+                                 const std::string &defaut, int xTwips, int yTwips) {
     return dialogues_.BoiteSaisie(this, invite, titre, defaut, xTwips / 15, yTwips / 15);
 }
 
@@ -481,7 +513,8 @@ void frmMain::AppliquerTheme(const Theme &t) {
         p.setColor(QPalette::WindowText, Qt_(t.texteLibelle));
         l->setPalette(p);
     }
-    for (QWidget *b : boutons_) ColorerBouton(b, t.faceBouton, t.texteBouton);
+    for (QWidget *b : boutons_)
+        ColorerBouton(b, t.faceBouton, t.texteBouton);
 }
 
 bool frmMain::TraiterEvenements() {
@@ -521,20 +554,29 @@ Couleur frmMain::CouleurFondSysteme() const {
 
 int frmMain::CodeTouche(const QKeyEvent &e) {
     const int k = e.key();
-    if ((e.modifiers() & Qt::KeypadModifier) && k >= Qt::Key_1 && k <= Qt::Key_9) return TouchePave1 + (k - Qt::Key_1);
+    if ((e.modifiers() & Qt::KeypadModifier) && k >= Qt::Key_1 && k <= Qt::Key_9)
+        return TouchePave1 + (k - Qt::Key_1);
     switch (k) {
-    case Qt::Key_Left: return ToucheGauche;
-    case Qt::Key_Up: return ToucheHaut;
-    case Qt::Key_Right: return ToucheDroite;
-    case Qt::Key_Down: return ToucheBas;
-    case Qt::Key_Space: return ToucheEspace;
-    case Qt::Key_Delete: return ToucheSuppr;
-    default: return 0;
+    case Qt::Key_Left:
+        return ToucheGauche;
+    case Qt::Key_Up:
+        return ToucheHaut;
+    case Qt::Key_Right:
+        return ToucheDroite;
+    case Qt::Key_Down:
+        return ToucheBas;
+    case Qt::Key_Space:
+        return ToucheEspace;
+    case Qt::Key_Delete:
+        return ToucheSuppr;
+    default:
+        return 0;
     }
 }
 
 bool frmMain::eventFilter(QObject *objet, QEvent *e) {
-    if (e->type() == QEvent::KeyPress && jeu_->RechercheEnCours && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Escape) {
+    if (e->type() == QEvent::KeyPress && jeu_->RechercheEnCours &&
+        static_cast<QKeyEvent *>(e)->key() == Qt::Key_Escape) {
         interruptionDemandee_ = true;
         return true;
     }

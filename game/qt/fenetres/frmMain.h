@@ -196,14 +196,14 @@ class frmMain : public QMainWindow, public Fenetre {
   private:
     void CreerMenus();
     void CreerControles();
-    void BrancherOptions(); // the menu entry and the picture that open the options
-    void BrancherAide();    // the "&?" menu, F1 and the web picture
+    void BrancherOptions();       // the menu entry and the picture that open the options
+    void BrancherAide();          // the "&?" menu, F1 and the web picture
     void BrancherAccessibilite(); // names for a screen reader, and the board as a table
     void AnnoncerPalette();
     // Shows one of the game's own windows in front, brought back if minimised (maximised stays).
     static void MontrerDevant(QWidget &fenetre);
-    QAction *AjouterAction(QMenu *menu, const QString &nom, const QString &texte, const QKeySequence &raccourci,
-                           bool actif);
+    QAction *AjouterAction(QMenu *menu, const QString &nom, const QString &texte,
+                           const QKeySequence &raccourci, bool actif);
     QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }
     // A saved game that could not be opened or written: a critical box, or stderr in a capture.
     void SignalerEchec(const std::string &texte);

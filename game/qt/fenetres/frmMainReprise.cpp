@@ -10,7 +10,9 @@
 
 namespace lumio {
 
-void frmMain::ActiverReprise(std::unique_ptr<FichierReprise> fichier) { reprise_ = std::move(fichier); }
+void frmMain::ActiverReprise(std::unique_ptr<FichierReprise> fichier) {
+    reprise_ = std::move(fichier);
+}
 
 bool frmMain::ReprendrePartie() {
     const auto orpheline = reprise_->TrouverOrpheline();
@@ -25,7 +27,8 @@ bool frmMain::ReprendrePartie() {
     }
     if (!detail.empty())
         std::fprintf(stderr, "sudoku-lumio : la partie interrompue %s est illisible, elle est oubliée : %s\n",
-                     QFile::encodeName(QDir::toNativeSeparators(orpheline->chemin)).constData(), detail.c_str());
+                     QFile::encodeName(QDir::toNativeSeparators(orpheline->chemin)).constData(),
+                     detail.c_str());
     if (issue == IssueReprise::Reprise) {
         reprise_->Adopter();
         repriseEcrite_.clear();

@@ -33,7 +33,8 @@ void Noter(int signal) {
 } // namespace
 
 bool ArretParSignal::Intercepter() {
-    if (tube[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, tube) != 0) return false;
+    if (tube[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, tube) != 0)
+        return false;
     struct sigaction action {};
     action.sa_handler = Noter;
     sigemptyset(&action.sa_mask);

@@ -39,15 +39,23 @@ QByteArray Dossier(const QByteArray &chemin) {
 QString RaisonSysteme(int erreur) {
     switch (erreur) {
     case EACCES:
-    case EPERM: return QStringLiteral("permission refusée");
-    case ENOENT: return QStringLiteral("le dossier n'existe pas");
-    case ENOTDIR: return QStringLiteral("le chemin ne mène pas à un dossier");
+    case EPERM:
+        return QStringLiteral("permission refusée");
+    case ENOENT:
+        return QStringLiteral("le dossier n'existe pas");
+    case ENOTDIR:
+        return QStringLiteral("le chemin ne mène pas à un dossier");
     case ENOSPC:
-    case EDQUOT: return QStringLiteral("le disque est plein");
-    case EFBIG: return QStringLiteral("le fichier dépasse la taille permise");
-    case EROFS: return QStringLiteral("le disque est en lecture seule");
-    case ENAMETOOLONG: return QStringLiteral("le nom est trop long");
-    default: return QString::fromLocal8Bit(std::strerror(erreur));
+    case EDQUOT:
+        return QStringLiteral("le disque est plein");
+    case EFBIG:
+        return QStringLiteral("le fichier dépasse la taille permise");
+    case EROFS:
+        return QStringLiteral("le disque est en lecture seule");
+    case ENAMETOOLONG:
+        return QStringLiteral("le nom est trop long");
+    default:
+        return QString::fromLocal8Bit(std::strerror(erreur));
     }
 }
 
@@ -134,7 +142,8 @@ void ProtegerTemporaires() {
     action.sa_handler = Finir;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int s : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(s, &action, nullptr);
+    for (int s : {SIGTERM, SIGHUP, SIGINT})
+        ::sigaction(s, &action, nullptr);
 }
 
 } // namespace lumio

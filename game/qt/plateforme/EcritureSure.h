@@ -15,7 +15,8 @@ QString RaisonSysteme(int erreur);
 // through to the file it leads to when `suivreLien` (the player's own link), replaced otherwise.
 // The new file keeps the permissions of the one it replaces, or gets `droitsNeuf` less the
 // process's umask, as a file the system creates. Returns 0 or the system's error number.
-int EcrireEntier(const QByteArray &cible, const QByteArray &contenu, bool suivreLien, mode_t droitsNeuf = 0666);
+int EcrireEntier(const QByteArray &cible, const QByteArray &contenu, bool suivreLien,
+                 mode_t droitsNeuf = 0666);
 
 // The permissions of the file `remplace`, or when there is none `droitsNeuf` less the umask.
 mode_t DroitsNouveauFichier(const QByteArray &remplace, mode_t droitsNeuf = 0666);

@@ -51,7 +51,9 @@ qint64 DateModification(const QString &chemin) {
 
 FichierReprise::FichierReprise(const QString &dossier) : dossier_(dossier) {}
 
-FichierReprise::~FichierReprise() { Laisser(); }
+FichierReprise::~FichierReprise() {
+    Laisser();
+}
 
 QString FichierReprise::DossierUtilisateur() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -60,8 +62,8 @@ QString FichierReprise::DossierUtilisateur() {
 std::optional<FichierReprise::Orpheline> FichierReprise::TrouverOrpheline() {
     Laisser();
     const QRegularExpression nom(QStringLiteral("^partie-interrompue-([0-9]{1,6})\\.txt$"));
-    const QStringList fichiers =
-        QDir(dossier_).entryList({Prefixe + QStringLiteral("*.txt")}, QDir::Files | QDir::System | QDir::Hidden);
+    const QStringList fichiers = QDir(dossier_).entryList({Prefixe + QStringLiteral("*.txt")},
+                                                          QDir::Files | QDir::System | QDir::Hidden);
     qint64 plusRecente = -1;
     for (const QString &f : fichiers) {
         if (!nom.match(f).hasMatch()) continue;
@@ -84,7 +86,8 @@ std::optional<FichierReprise::Orpheline> FichierReprise::TrouverOrpheline() {
     if (lecture.lu)
         o.contenu = lecture.octets;
     else
-        o.refus = lecture.genre.empty() ? std::strerror(lecture.erreur) : "pas un fichier ordinaire : " + lecture.genre;
+        o.refus = lecture.genre.empty() ? std::strerror(lecture.erreur)
+                                        : "pas un fichier ordinaire : " + lecture.genre;
     return o;
 }
 

@@ -24,7 +24,9 @@ const QByteArray Section = "K-Ruon";
 // Past this the file is no settings file of ours; reading it whole would only cost memory.
 constexpr qint64 Plafond = qint64(512) << 20;
 
-std::string Nom(const QString &fichier) { return "« " + QDir::toNativeSeparators(fichier).toStdString() + " »"; }
+std::string Nom(const QString &fichier) {
+    return "« " + QDir::toNativeSeparators(fichier).toStdString() + " »";
+}
 
 // The values of an INI text as QSettings reads them, through a small file of their own.
 std::map<std::string, std::string> Valeurs(const QByteArray &ini) {
@@ -53,7 +55,8 @@ QByteArray Lignes(const std::map<std::string, std::string> &valeurs) {
     {
         QSettings s(nom, QSettings::IniFormat);
         for (const auto &[cle, texte] : valeurs)
-            s.setValue(QString::fromLatin1(Section) + "/" + QString::fromStdString(cle), QString::fromStdString(texte));
+            s.setValue(QString::fromLatin1(Section) + "/" + QString::fromStdString(cle),
+                       QString::fromStdString(texte));
     }
     QFile f(nom);
     if (!f.open(QIODevice::ReadOnly)) return {};
@@ -70,15 +73,20 @@ MagasinQSettings::MagasinQSettings()
     : MagasinQSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                        QStringLiteral("/Darvel/Darvel.ini")) {}
 
-MagasinQSettings::MagasinQSettings(const QString &fichierIni) : fichier_(fichierIni) { Charger(); }
+MagasinQSettings::MagasinQSettings(const QString &fichierIni) : fichier_(fichierIni) {
+    Charger();
+}
 
 // What an action wrote without confirming it still reaches the file, as QSettings would do.
-MagasinQSettings::~MagasinQSettings() { Confirmer(); }
+MagasinQSettings::~MagasinQSettings() {
+    Confirmer();
+}
 
 bool MagasinQSettings::Examiner() {
     if (!refus_.empty()) return false;
     // The file, and the locks taken beside it, must each be a regular file or nothing yet.
-    for (const QString &f : {fichier_, fichier_ + QStringLiteral(".lock"), fichier_ + QStringLiteral(".verrou")}) {
+    for (const QString &f :
+         {fichier_, fichier_ + QStringLiteral(".lock"), fichier_ + QStringLiteral(".verrou")}) {
         const std::string nature = NatureNonOrdinaire(QFile::encodeName(f));
         if (nature.empty()) continue;
         refus_ = "Les réglages ne peuvent pas être conservés : " + Nom(f) + " est " + nature + ".";
@@ -111,14 +119,17 @@ std::string MagasinQSettings::Lire(const std::string &cle, const std::string &de
     return defaut;
 }
 
-void MagasinQSettings::Ecrire(const std::string &cle, const std::string &texte) { enAttente_[cle] = texte; }
+void MagasinQSettings::Ecrire(const std::string &cle, const std::string &texte) {
+    enAttente_[cle] = texte;
+}
 
 std::string MagasinQSettings::Confirmer() {
     if (!refus_.empty()) return refus_;
     if (enAttente_.empty()) return {};
     const std::string raison = EcrireFichier();
     if (!raison.empty()) return raison; // what waits is tried again at the next action
-    for (const auto &[cle, texte] : enAttente_) valeurs_[cle] = texte;
+    for (const auto &[cle, texte] : enAttente_)
+        valeurs_[cle] = texte;
     enAttente_.clear();
     return {};
 }
@@ -134,10 +145,13 @@ std::string MagasinQSettings::EcrireFichier() {
     verrou.tryLock(5000);
     const QByteArray chemin = QFile::encodeName(fichier_);
     const LectureOrdinaire lecture = LireFichierOrdinaire(chemin, Plafond + 1);
-    if (!lecture.lu && lecture.erreur != ENOENT) return "Le fichier des réglages " + Nom(fichier_) + " ne peut pas être lu.";
-    if (lecture.octets.size() > Plafond) return "Le fichier des réglages " + Nom(fichier_) + " dépasse 512 Mo.";
+    if (!lecture.lu && lecture.erreur != ENOENT)
+        return "Le fichier des réglages " + Nom(fichier_) + " ne peut pas être lu.";
+    if (lecture.octets.size() > Plafond)
+        return "Le fichier des réglages " + Nom(fichier_) + " dépasse 512 Mo.";
     QSet<QByteArray> cles;
-    for (const auto &[cle, texte] : enAttente_) cles.insert(QByteArray::fromStdString(cle));
+    for (const auto &[cle, texte] : enAttente_)
+        cles.insert(QByteArray::fromStdString(cle));
     const QByteArray contenu = RemplacerCles(lecture.octets, Section, cles, Lignes(enAttente_));
 
     // A link to a file (a dotfile manager's) is written through: the new file takes the place of
@@ -145,7 +159,8 @@ std::string MagasinQSettings::EcrireFichier() {
     const int erreur = EcrireEntier(chemin, contenu, true);
     if (erreur == 0) return {};
     if (erreur == EACCES || erreur == EPERM || erreur == EROFS)
-        return "Le dossier des réglages « " + dossier.filePath().toStdString() + " » est protégé en écriture.";
+        return "Le dossier des réglages « " + dossier.filePath().toStdString() +
+               " » est protégé en écriture.";
     return "Le fichier des réglages " + Nom(fichier_) + " ne peut pas être écrit.";
 }
 
@@ -159,8 +174,12 @@ bool MagasinQSettings::Verrouiller() {
     return false;
 }
 
-void MagasinQSettings::Deverrouiller() { verrou_.reset(); }
+void MagasinQSettings::Deverrouiller() {
+    verrou_.reset();
+}
 
-void MagasinQSettings::Relire() { Charger(); }
+void MagasinQSettings::Relire() {
+    Charger();
+}
 
 } // namespace lumio

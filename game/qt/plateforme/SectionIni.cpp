@@ -7,7 +7,9 @@ namespace lumio {
 
 namespace {
 
-bool Blanc(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool Blanc(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 // Calls `ligne(debut, fin)` for each logical line of `ini`, `fin` past its line end.
 void ParcourirLignes(const QByteArray &ini, const std::function<void(qsizetype, qsizetype)> &ligne) {
@@ -22,9 +24,11 @@ void ParcourirLignes(const QByteArray &ini, const std::function<void(qsizetype, 
             }
             // An odd number of backslashes before the line end carries the value on.
             qsizetype k = nl;
-            while (k > fin && ini[k - 1] == '\r') --k;
+            while (k > fin && ini[k - 1] == '\r')
+                --k;
             qsizetype obliques = 0;
-            while (k - obliques > fin && ini[k - obliques - 1] == '\\') ++obliques;
+            while (k - obliques > fin && ini[k - obliques - 1] == '\\')
+                ++obliques;
             fin = nl + 1;
             if (obliques % 2 == 0) break;
         }
@@ -35,7 +39,8 @@ void ParcourirLignes(const QByteArray &ini, const std::function<void(qsizetype, 
 
 // The first character of a line that is not a blank.
 qsizetype Premier(const QByteArray &ini, qsizetype debut, qsizetype fin) {
-    while (debut < fin && Blanc(ini[debut])) ++debut;
+    while (debut < fin && Blanc(ini[debut]))
+        ++debut;
     return debut;
 }
 

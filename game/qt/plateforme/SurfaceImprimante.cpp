@@ -158,7 +158,7 @@ bool SurfaceImprimante::PublierPdf() {
 
 QString SurfaceImprimante::EchecEcriture() const {
     return temporaire_.isEmpty() ? QStringLiteral("l'imprimante a refusé le travail")
-                                        : QStringLiteral("l'écriture du fichier a échoué (disque plein ?)");
+                                 : QStringLiteral("l'écriture du fichier a échoué (disque plein ?)");
 }
 
 bool SurfaceImprimante::NouvellePage() {

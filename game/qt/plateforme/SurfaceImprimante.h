@@ -49,9 +49,9 @@ class SurfaceImprimante : public SurfacePeintre {
     Etat etat_ = Etat::Libre;
     QString erreur_;
     QByteArray natif_;
-    QString fichierDemande_;          // what the printer was told, given back after the job
-    QByteArray final_, temporaire_;   // the file the PDF replaces, and the one it is written in
-    int descripteur_ = -1;            // the new file, kept open when the printer reaches it by /proc
+    QString fichierDemande_;        // what the printer was told, given back after the job
+    QByteArray final_, temporaire_; // the file the PDF replaces, and the one it is written in
+    int descripteur_ = -1;          // the new file, kept open when the printer reaches it by /proc
 };
 
 } // namespace lumio
