@@ -226,6 +226,8 @@ class Jeu {
     void NoterCase(int c, int r, const CaseAffichee &v);
     void MontrerPaletteInitiale();
     void PlacerCurseurCentre();
+    // The selection frame drawn again where the cursor stands, or on the centre cell.
+    void RedessinerCadreCurseur();
     // The digit counts of the palette as a cell loses or gains a digit.
     void RetirerDuCompte(int e);
     void AjouterAuCompte(int s);

@@ -267,28 +267,37 @@ bool EtatReprise::operator==(const EtatReprise &o) const {
            Affichage == o.Affichage;
 }
 
+namespace {
+
+// The fields a game and its recovery share, under the same names, copied either way.
+template <typename Vers, typename De> void CopierChamps(Vers &v, const De &d) {
+    v.ModeJeu = d.ModeJeu;
+    v.NiveauPartie = d.NiveauPartie;
+    v.SecondesEcoulees = d.SecondesEcoulees;
+    v.ChiffreChoisi = d.ChiffreChoisi;
+    v.Xcur = d.Xcur;
+    v.Ycur = d.Ycur;
+    v.CURX = d.CURX;
+    v.CURY = d.CURY;
+    v.BOUTONSOLUTION = d.BOUTONSOLUTION;
+    v.FlagSol = d.FlagSol;
+    v.SolutionTrouvee = d.SolutionTrouvee;
+    v.GrilleSolution = d.GrilleSolution;
+    v.CasesDonnees = d.CasesDonnees;
+    v.GrilleJeu = d.GrilleJeu;
+    v.NbChiffre = d.NbChiffre;
+    v.GrilleCreation = d.GrilleCreation;
+    v.GrilleCreationInitiale = d.GrilleCreationInitiale;
+}
+
+} // namespace
+
 EtatReprise EtatActuel(const Jeu &jeu) {
     EtatReprise e;
-    e.ModeJeu = jeu.ModeJeu;
-    e.NiveauPartie = jeu.NiveauPartie;
-    e.SecondesEcoulees = jeu.SecondesEcoulees;
-    e.ChiffreChoisi = jeu.ChiffreChoisi;
-    e.Xcur = jeu.Xcur;
-    e.Ycur = jeu.Ycur;
-    e.CURX = jeu.CURX;
-    e.CURY = jeu.CURY;
+    CopierChamps(e, jeu);
     // A minimised window stops the clock only until it is restored.
     e.ChronoEnMarche = jeu.fenetre.ChronoActif() || jeu.ChronoAvantReduction;
     e.Pause = jeu.fenetre.PauseCochee();
-    e.BOUTONSOLUTION = jeu.BOUTONSOLUTION;
-    e.FlagSol = jeu.FlagSol;
-    e.SolutionTrouvee = jeu.SolutionTrouvee;
-    e.GrilleSolution = jeu.GrilleSolution;
-    e.CasesDonnees = jeu.CasesDonnees;
-    e.GrilleJeu = jeu.GrilleJeu;
-    e.NbChiffre = jeu.NbChiffre;
-    e.GrilleCreation = jeu.GrilleCreation;
-    e.GrilleCreationInitiale = jeu.GrilleCreationInitiale;
     e.Affichage = jeu.Affichage;
     return e;
 }
@@ -370,30 +379,10 @@ IssueReprise ProposerReprise(Jeu &jeu, const std::string &texte, std::string &de
     return IssueReprise::Reprise;
 }
 
-} // namespace lumio
-
-namespace lumio {
-
 void Jeu::AppliquerReprise(const EtatReprise &e) {
     // Nothing is being played: no sound, and a grid complete as it stands is no new victory.
     const DrapeauLeve chargement(ChargementEnCours);
-    ModeJeu = e.ModeJeu;
-    NiveauPartie = e.NiveauPartie;
-    SecondesEcoulees = e.SecondesEcoulees;
-    ChiffreChoisi = e.ChiffreChoisi;
-    Xcur = e.Xcur;
-    Ycur = e.Ycur;
-    CURX = e.CURX;
-    CURY = e.CURY;
-    BOUTONSOLUTION = e.BOUTONSOLUTION;
-    FlagSol = e.FlagSol;
-    SolutionTrouvee = e.SolutionTrouvee;
-    GrilleSolution = e.GrilleSolution;
-    CasesDonnees = e.CasesDonnees;
-    GrilleJeu = e.GrilleJeu;
-    NbChiffre = e.NbChiffre;
-    GrilleCreation = e.GrilleCreation;
-    GrilleCreationInitiale = e.GrilleCreationInitiale;
+    CopierChamps(*this, e);
     ChronoAvantReduction = false;
 
     // Captions and check marks as the game that was left had them; the store is not written: it
@@ -422,12 +411,7 @@ void Jeu::AppliquerReprise(const EtatReprise &e) {
             for (int d = 1; d <= 9; ++d)
                 if (v.crayons & (1u << d)) TracerChiffre(d, GenreCrayon, c, r);
         }
-    int c = 0, r = 0;
-    CaseCurseur(c, r);
-    if (c < 1 || c > 9 || r < 1 || r > 9)
-        PlacerCurseurCentre();
-    else
-        DessinerCadre(c, r);
+    RedessinerCadreCurseur();
 
     // Both as they were: a game started while paused runs its clock under a checked "&Pause".
     fenetre.CocherPause(e.Pause);

@@ -12,6 +12,16 @@ void Jeu::MontrerPaletteInitiale() {
         fenetre.MontrerImagePalette(i, i);
 }
 
+void Jeu::RedessinerCadreCurseur() {
+    // Before any game (a file opened at start-up) the cursor stands nowhere: it takes the centre.
+    int c = 0, r = 0;
+    CaseCurseur(c, r);
+    if (c < 1 || c > 9 || r < 1 || r > 9)
+        PlacerCurseurCentre();
+    else
+        DessinerCadre(c, r);
+}
+
 void Jeu::PlacerCurseurCentre() {
     Xcur = float(OrigineCalculeeX() + 180);
     Ycur = float(OrigineCalculeeY() + 180);
