@@ -18,7 +18,7 @@ TEST=(
   desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl libxml2-utils groff-base
   strace dpkg-dev
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
-  locales
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng locales
 )
 
 PAQUETS=("${EXECUTION[@]}")

@@ -32,6 +32,10 @@ std::string Jeu::NomPalette(int i) const {
     return s;
 }
 
+void Jeu::Annoncer(const std::string &phrase) {
+    if (observateur && !phrase.empty()) observateur->Annonce(phrase);
+}
+
 void Jeu::NoterCase(int c, int r, const CaseAffichee &v) {
     if (Affichage(c, r) == v) return;
     Affichage(c, r) = v;

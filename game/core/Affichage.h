@@ -23,12 +23,14 @@ struct CaseAffichee {
 
 using GrilleAffichee = Grille9<CaseAffichee>;
 
-// Told, as the board is drawn, of each cell whose look changed and of each move of the cursor.
+// Told, as the board is drawn, of each cell whose look changed and of each move of the cursor,
+// and of what an action did, in a sentence for a player who listens.
 class ObservateurPlateau {
   public:
     virtual ~ObservateurPlateau() = default;
     virtual void CaseChangee(int c, int r) = 0;
     virtual void CurseurPlace(int c, int r) = 0;
+    virtual void Annonce(const std::string &) {}
 };
 
 // How a reader speaks cell (c, r): "Ligne 3, colonne 5 : 7, donné", "… : vide, crayon 2 4 7".

@@ -33,6 +33,10 @@ enum CodeTouche : int {
     ToucheSuppr = 46,
     TouchePave1 = 97, // keypad 1..9 are 97..105
     TouchePave9 = 105,
+    // Beyond the system's codes, the game's own: a pencil mark of 1..9 written or erased at the
+    // cursor, a key that only a player with a screen reader has.
+    ToucheCrayon1 = 1001,
+    ToucheCrayon9 = 1009,
 };
 
 // Mouse buttons as Form_MouseDown receives them.
@@ -117,6 +121,8 @@ class Jeu {
     // The cell and the palette picture i (1..9) as a screen reader speaks them.
     std::string NomCase(int c, int r) const;
     std::string NomPalette(int i) const;
+    // Tells the observer what an action did, in a sentence (Annonces.h).
+    void Annoncer(const std::string &phrase);
     void DessinerGrille();
     void EffacerCase(int d, GenreChiffre genre, int c, int r);
     void DessinerChiffre(int d, GenreChiffre genre, int c, int r);
@@ -138,6 +144,8 @@ class Jeu {
     void PlacerChiffreCreation(int d, GenreChiffre genre, int c, int r);
     void EffacerChiffreCreation(int c, int r);
     void ChoisirChiffre(int i);
+    // Writes the pencil mark of d in (c, r), or erases it when it is there (play mode).
+    void BasculerCrayon(int d, int c, int r);
     void mnuRecommencer_Click();
 
     // ---- verification and victory ----
@@ -223,6 +231,8 @@ class Jeu {
     void DessinerLignes();
     // Draws a digit as DessinerChiffre does, with neither sound nor completion check.
     void TracerChiffre(int d, GenreChiffre genre, int c, int r);
+    // Draws the pencil mark of d in (c, r), without a sound or a completion check.
+    void EcrireCrayon(int d, int c, int r);
     void NoterCase(int c, int r, const CaseAffichee &v);
     void MontrerPaletteInitiale();
     void PlacerCurseurCentre();

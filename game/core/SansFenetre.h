@@ -54,8 +54,8 @@ class FenetreNulle : public Fenetre {
             return Reponse::Ok;
         }
     }
-    std::string BoiteSaisie(const std::string &, const std::string &, const std::string &, int,
-                            int) override {
+    std::string BoiteSaisie(const std::string &, const std::string &, const std::string &, int, int,
+                            const std::string &) override {
         return {};
     }
     void AfficherMeilleursTemps() override {}

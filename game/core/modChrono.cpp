@@ -1,6 +1,8 @@
 // The game clock: its tick, its format and the pause.
 #include "Jeu.h"
 
+#include "Annonces.h"
+
 #include <cstdint>
 
 namespace lumio {
@@ -21,6 +23,7 @@ void Jeu::SPause() {
     const bool enPause = fenetre.PauseCochee();
     fenetre.ActiverChrono(enPause);
     fenetre.CocherPause(!enPause);
+    Annoncer(PhrasePause(!enPause));
 }
 
 void Jeu::Form_Resize(bool minimise) {

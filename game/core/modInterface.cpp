@@ -136,20 +136,7 @@ void Jeu::TracerChiffre(int d, GenreChiffre genre, int c, int r) {
     const auto it = couleurs.find(genre);
     const Couleur couleur = it == couleurs.end() ? CouleurJoueur : it->second;
     if (genre == GenreCrayon) {
-        const Police police{PoliceChiffres, 11, false};
-        const long long w = ArrondiPair(surface.LargeurTexte(s, police));
-        const long long h = ArrondiPair(surface.HauteurTexte(s, police));
-        const double x = OrigineX + 45 * (c - 1) + 2 + 14 * ((d - 1) % 3 + 0.5) - double(w / 2);
-        const double y = OrigineY + 45 * (r - 1) + 2 + 14 * ((d - 1) / 3 + 0.5) - double(h / 2) - 1;
-        // A mark stays inside the square that erasing the cell clears, whatever the font's
-        // ascent: with a look-alike face the top row of marks would otherwise leave a trace.
-        const double xc = OrigineX + 45 * (c - 1) + 4, yc = OrigineY + 45 * (r - 1) + 4;
-        surface.Decouper(xc, yc, xc + 37, yc + 37);
-        surface.Ecrire(x, y, s, police, couleur);
-        surface.SansDecoupe();
-        CaseAffichee v = Affichage(c, r);
-        v.crayons = std::uint16_t(v.crayons | (1u << d));
-        NoterCase(c, r, v);
+        EcrireCrayon(d, c, r);
     } else {
         const Police police{PoliceChiffres, 21, genre == GenreDonnee};
         const double x = OrigineX + 45 * (c - 0.5) - surface.LargeurTexte(s, police) / 2;
@@ -159,6 +146,24 @@ void Jeu::TracerChiffre(int d, GenreChiffre genre, int c, int r) {
             NoterCase(c, r, {Chiffre(d), genre, 0});
         }
     }
+}
+
+void Jeu::EcrireCrayon(int d, int c, int r) {
+    const std::string s(1, char('0' + d));
+    const Police police{PoliceChiffres, 11, false};
+    const long long w = ArrondiPair(surface.LargeurTexte(s, police));
+    const long long h = ArrondiPair(surface.HauteurTexte(s, police));
+    const double x = OrigineX + 45 * (c - 1) + 2 + 14 * ((d - 1) % 3 + 0.5) - double(w / 2);
+    const double y = OrigineY + 45 * (r - 1) + 2 + 14 * ((d - 1) / 3 + 0.5) - double(h / 2) - 1;
+    // A mark stays inside the square that erasing the cell clears, whatever the font's
+    // ascent: with a look-alike face the top row of marks would otherwise leave a trace.
+    const double xc = OrigineX + 45 * (c - 1) + 4, yc = OrigineY + 45 * (r - 1) + 4;
+    surface.Decouper(xc, yc, xc + 37, yc + 37);
+    surface.Ecrire(x, y, s, police, CouleurCrayon);
+    surface.SansDecoupe();
+    CaseAffichee v = Affichage(c, r);
+    v.crayons = std::uint16_t(v.crayons | (1u << d));
+    NoterCase(c, r, v);
 }
 
 void Jeu::MarquerErreur(int c, int r, int d) {

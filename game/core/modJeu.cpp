@@ -2,6 +2,7 @@
 // best times.
 #include "Jeu.h"
 
+#include "Annonces.h"
 #include "Conversions.h"
 
 namespace lumio {
@@ -63,6 +64,20 @@ void Jeu::ChoisirChiffre(int i) {
     fenetre.MontrerImagePalette(i, i + 9);
 }
 
+void Jeu::BasculerCrayon(int d, int c, int r) {
+    if (ModeJeu == ModeCreation || GrilleJeu(c, r) != 0) return;
+    const unsigned marques = Affichage(c, r).crayons;
+    if (!(marques & (1u << d))) {
+        PlacerChiffre(d, GenreCrayon, c, r);
+        return;
+    }
+    // A mark overflows its own slot: the whole cell is cleared and the others written again,
+    // silently, as erasing is.
+    EffacerCase(0, GenreJoueur, c, r);
+    for (int k = 1; k <= 9; ++k)
+        if (k != d && (marques & (1u << k))) EcrireCrayon(k, c, r);
+}
+
 void Jeu::mnuRecommencer_Click() {
     if (RechercheEnCours) return;
     fenetre.ActiverChrono(false);
@@ -80,6 +95,7 @@ void Jeu::mnuRecommencer_Click() {
     if (ModeJeu == ModeCreation) FlagSol = false;
     fenetre.ActiverChrono(true);
     fenetre.DonnerFocusCoupN();
+    Annoncer(PhraseRecommencee());
 }
 
 bool Jeu::GrilleJeuComplete() const {
@@ -107,13 +123,13 @@ void Jeu::VerifierFin() {
         record = t < LireMeilleurTemps(n);
     }
     if (!record) {
-        fenetre.BoiteMessage(
-            Message{"Bravo!! vous avez résolu ce Sudoku!", Boutons::Ok, Icone::Aucune, TitreDefaut});
+        fenetre.BoiteMessage(Message{"Bravo!! vous avez résolu ce Sudoku!", Boutons::Ok, Icone::Aucune,
+                                     TitreDefaut, false, PhraseTemps(t)});
         return;
     }
     const std::string invite = "Vous avez fait le meilleurs temps de niveau " +
                                Minuscules(fenetre.TexteLibelle(2)) + "." + "\r\n\r\n" + "Entrez votre nom";
-    const std::string nom = fenetre.BoiteSaisie(invite, "BRAVO !!!", NJOUEUR, 3000, 2000);
+    const std::string nom = fenetre.BoiteSaisie(invite, "BRAVO !!!", NJOUEUR, 3000, 2000, PhraseTemps(t));
     if (nom.empty()) return;
     NJOUEUR = nom;
     // The name box may have stayed open a long while: the time is compared again as it is
@@ -160,9 +176,11 @@ void Jeu::VerifierGrille() {
                                      Boutons::Ok, Icone::Aucune, TitreDefaut});
         return;
     }
+    // The box shows no place; a player who cannot see the red digits hears them.
+    const std::string faux = PhraseChiffresFaux(*this);
     if (VerifImmediate) {
         fenetre.BoiteMessage(Message{"Attention : votre solution contient une ou plusieurs erreurs!",
-                                     Boutons::Ok, Icone::Aucune, TitreDefaut});
+                                     Boutons::Ok, Icone::Aucune, TitreDefaut, false, faux});
         return;
     }
     JouerSon("Erreur");
@@ -170,7 +188,7 @@ void Jeu::VerifierGrille() {
         fenetre.BoiteMessage(Message{"Attention : votre solution contient une ou plusieurs erreurs!"
                                      "\r\n\r\n"
                                      "Voulez-vous faire apparaître en rouge les chiffres mals placés ?",
-                                     Boutons::OuiNon, Icone::Question, TitreProgramme});
+                                     Boutons::OuiNon, Icone::Question, TitreProgramme, false, faux});
     if (rep != Reponse::Oui) return;
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r) {
@@ -251,13 +269,17 @@ void Jeu::DonnerIndice() {
                 hc = c, hr = r;
                 break;
             }
-    if (hc == 0) return;
+    if (hc == 0) {
+        Annoncer(PhraseIndice(0, 0, 0));
+        return;
+    }
 
     const int s = GrilleSolution(hc, hr);
     GrilleJeu(hc, hr) = Chiffre(s);
     DessinerChiffre(s, GenreJoueur, hc, hr);
     AjouterAuCompte(s);
     JouerSon("Indice");
+    Annoncer(PhraseIndice(hc, hr, s));
 }
 
 void Jeu::AfficherSolution() {
@@ -305,6 +327,7 @@ void Jeu::CommandeSolution() {
     } else {
         BOUTONSOLUTION = true;
         AfficherSolution();
+        Annoncer(PhraseSolution());
     }
     fenetre.DonnerFocusCoupN();
 }

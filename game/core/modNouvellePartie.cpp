@@ -1,6 +1,7 @@
 // The two new-game operations, their dispatch and the mode switch.
 #include "Jeu.h"
 
+#include "Annonces.h"
 #include "modCreation.h"
 
 namespace lumio {
@@ -51,6 +52,7 @@ void Jeu::NouvellePartieJeu() {
             if (CasesDonnees(c, r)) PlacerChiffre(GrilleSolution(c, r), GenreDonnee, c, r);
     PlacerCurseurCentre();
     fenetre.ActiverChrono(true);
+    Annoncer(PhraseNouvellePartie(ModeJouer, Niveau));
 }
 
 void Jeu::NouvellePartieCreation() {
@@ -65,6 +67,7 @@ void Jeu::NouvellePartieCreation() {
     MontrerPaletteInitiale();
     DessinerGrille();
     PlacerCurseurCentre();
+    Annoncer(PhraseNouvellePartie(ModeCreation, 0));
 }
 
 void Jeu::mnuJeuNouveau_Click() {

@@ -1,6 +1,7 @@
 // Mouse, keyboard, palette and drag-and-drop input, and the cursor.
 #include "Jeu.h"
 
+#include "Annonces.h"
 #include "Conversions.h"
 
 #include <cmath>
@@ -73,6 +74,8 @@ void Jeu::Form_KeyDown(int keyCode) {
     CaseCurseur(c0, r0);
     // No cursor before the first game.
     if (c0 < 1 || c0 > 9 || r0 < 1 || r0 > 9) return;
+    const CaseAffichee avant = Affichage(c0, r0);
+    const bool donnee = ModeJeu != ModeCreation && CasesDonnees(c0, r0);
     int c = c0, r = r0;
     switch (keyCode) {
     case ToucheGauche:
@@ -94,6 +97,8 @@ void Jeu::Form_KeyDown(int keyCode) {
     case ToucheEspace:
     case ToucheSuppr:
         EffacerAuPoint(Xcur, Ycur);
+        if (!RechercheEnCours)
+            Annoncer(PhraseGeste(Geste::Effacer, 0, donnee ? RefusDonnee() : "", avant, Affichage(c, r)));
         break;
     default:
         break;
@@ -104,9 +109,26 @@ void Jeu::Form_KeyDown(int keyCode) {
     RedessinerCurseur(c0, r0, c, r);
 
     if (keyCode >= TouchePave1 && keyCode <= TouchePave9 && !RechercheEnCours) {
+        const int d = keyCode - (TouchePave1 - 1);
         EffacerAuPoint(Xcur, Ycur);
-        imgChiffre_Click(keyCode - (TouchePave1 - 1));
+        imgChiffre_Click(d);
         PlacerAuPoint(BoutonGauche, Xcur, Ycur);
+        const std::string refus = donnee ? RefusDonnee() : ChiffreChoisi != d ? RefusEpuise(d) : "";
+        Annoncer(PhraseGeste(Geste::Chiffre, d, refus, avant, Affichage(c, r)));
+    }
+    if (keyCode >= ToucheCrayon1 && keyCode <= ToucheCrayon9 && !RechercheEnCours) {
+        const int d = keyCode - (ToucheCrayon1 - 1);
+        std::string refus;
+        if (ModeJeu == ModeCreation)
+            refus = RefusCrayonCreation();
+        else if (donnee)
+            refus = RefusDonnee();
+        else if (GrilleJeu(c, r) != 0)
+            refus = RefusOccupee();
+        else if (!(avant.crayons & (1u << d)) && LimiterChiffres && NbChiffre(d) >= 9)
+            refus = RefusEpuise(d);
+        BasculerCrayon(d, c, r);
+        Annoncer(PhraseGeste(Geste::Crayon, d, refus, avant, Affichage(c, r)));
     }
 }
 

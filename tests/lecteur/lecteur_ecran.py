@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""The running game as a screen reader sees it over AT-SPI.
+"""The running game as a screen reader sees it over AT-SPI, heard as Orca hears it: the object
+that takes the focus, and the notifications that are shown (Orca speaks no change of a name).
 
 Usage: lecteur_ecran.py PROGRAM            check the tree, then a few keys (exit 0, 1; 77 skipped)
        lecteur_ecran.py --ecouter PROGRAM  start the game and say aloud (print) what a reader
@@ -46,62 +47,74 @@ def application(pid):
 
 
 def parcourir(racine):
-    """Every object under `racine`, depth first; the cells of a table stay inside it."""
+    """Every object under `racine`, depth first; the cells of the board stay inside it."""
     pile = [racine]
     while pile:
         o = pile.pop()
         yield o
-        if o.getRole() != pyatspi.ROLE_TABLE:
+        if o.name != "Grille":
             pile.extend(o.getChildAtIndex(i) for i in reversed(range(o.childCount)))
 
 
 def verifier_arbre(app):
-    tables, boutons = [], {}
+    grilles, boutons, barres, avis = [], {}, [], []
     for o in parcourir(app):
-        if o.getRole() == pyatspi.ROLE_TABLE:
-            tables.append(o)
-        elif o.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+        role = o.getRole()
+        if o.name == "Grille":
+            grilles.append(o)
+        elif role == pyatspi.ROLE_PUSH_BUTTON:
             boutons[o.name] = o
-    if len(tables) != 1:
-        echec("%d tables instead of the board alone" % len(tables))
-    table = tables[0]
-    t = table.queryTable()
-    if (t.nRows, t.nColumns, table.childCount) != (9, 9, 81):
-        echec("board of %d x %d, %d children" % (t.nRows, t.nColumns, table.childCount))
+        elif role == pyatspi.ROLE_STATUS_BAR:
+            barres.append(o)
+        elif role == pyatspi.ROLE_NOTIFICATION:
+            avis.append(o)
+    if len(grilles) != 1:
+        echec("%d boards instead of one" % len(grilles))
+    grille = grilles[0]
+    # A reader that finds a table reads a whole row of it when the cursor changes rows.
+    if "Table" in pyatspi.listInterfaces(grille) or grille.childCount != 81:
+        echec("the board is a table, or has %d cells" % grille.childCount)
     for r in range(9):
         for c in range(9):
-            nom = t.getAccessibleAt(r, c).name
+            nom = grille.getChildAtIndex(9 * r + c).name
             if not nom.startswith("Ligne %d, colonne %d : " % (r + 1, c + 1)):
                 echec("cell (%d, %d) is named %r" % (c + 1, r + 1, nom))
     absents = [b for b in BOUTONS if b not in boutons]
     if absents:
         echec("buttons without their name: %s (named: %s)" % (absents, sorted(boutons)))
-    print("tree: %r, 9 x 9 named cells; buttons %s" % (table.name, ", ".join(BOUTONS)))
-    return table
+    if len(barres) != 1 or len(avis) != 1:
+        echec("%d status bars and %d notices instead of one each" % (len(barres), len(avis)))
+    etat = [barres[0].getChildAtIndex(i).name for i in range(barres[0].childCount)]
+    if etat[:2] != ["Mode Jeu", "Facile"] or not etat[3].startswith("Chiffre choisi : "):
+        echec("the status bar says %s" % etat)
+    print("tree: 9 x 9 named cells, no table; buttons %s; status %s" % (", ".join(BOUTONS), etat))
+    return grille
 
 
 class Oreille:
-    """Hears what a reader speaks: the object that takes the focus, a name that changes."""
+    """Hears what Orca speaks: the object that takes the focus, a notification shown."""
 
     def __init__(self, bavard):
         self.entendu = []
         self.bavard = bavard
         pyatspi.Registry.registerEventListener(
-            self.evenement, "object:state-changed:focused", "object:property-change:accessible-name"
+            self.evenement, "object:state-changed:focused", "object:state-changed:showing"
         )
 
     def evenement(self, e):
-        if e.type.startswith("object:state-changed:focused") and not e.detail1:
+        if not e.detail1:
             return
         try:
             phrase = e.source.name
-            role = e.source.getRoleName()
+            role = e.source.getRole()
         except GLib.GError:
             return
-        quoi = "focus" if "focused" in e.type else "nom"
+        if e.type.startswith("object:state-changed:showing") and role != pyatspi.ROLE_NOTIFICATION:
+            return
+        quoi = "focus" if "focused" in e.type else "avis"
         self.entendu.append((quoi, phrase))
         if self.bavard:
-            print("%-5s %-14s %s" % (quoi, role, phrase), flush=True)
+            print("%-5s %s" % (quoi, phrase), flush=True)
 
     def attendre(self, quoi, debut, delai=5):
         """Runs the bus until a `quoi` event whose text starts with `debut` is heard."""
@@ -122,32 +135,32 @@ def touche(nom):
     subprocess.run(["xdotool", "key", "--clearmodifiers", nom], check=True)
 
 
-def verifier_clavier(table):
+def verifier_clavier(grille):
     oreille = Oreille(bavard=True)
     time.sleep(0.5)  # the game learns that someone listens
     subprocess.run(["xdotool", "search", "--sync", "--name", "^Sudoku Lumio$", "windowactivate"],
                    check=True, timeout=DELAI, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     fin = time.monotonic() + DELAI
-    while not table.getState().contains(pyatspi.STATE_FOCUSED):
+    while not grille.getState().contains(pyatspi.STATE_FOCUSED):
         if time.monotonic() > fin:
             echec("the board never got the keyboard")
         time.sleep(0.05)
-    t = table.queryTable()
     # To the first empty cell on the right of the centre, as a player would go.
     c = 6
     touche("Right")
     oreille.attendre("focus", "Ligne 5, colonne 6 : ")
-    while not t.getAccessibleAt(4, c - 1).name.endswith(": vide"):
+    while not grille.getChildAtIndex(4 * 9 + c - 1).name.endswith(": vide"):
         if c == 9:
             print("no empty cell right of the centre: keyboard not tried")
             return
         c += 1
         touche("Right")
         oreille.attendre("focus", "Ligne 5, colonne %d : " % c)
-    touche("KP_5")
-    oreille.attendre("nom", "Ligne 5, colonne %d : 5" % c)
+    # With a reader the main keyboard's digits place them: the keypad is the reader's.
+    touche("5")
+    oreille.attendre("avis", "5 placé.")
     touche("Delete")
-    oreille.attendre("nom", "Ligne 5, colonne %d : vide" % c)
+    oreille.attendre("avis", "5 effacé.")
     print("keyboard: the cursor is heard cell by cell, a digit placed and erased")
 
 

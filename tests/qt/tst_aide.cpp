@@ -228,7 +228,7 @@ class TestAide : public QObject {
         QVERIFY2(largeur >= 240 && largeur < aide->Navigateur()->viewport()->width(),
                  qPrintable(QString::number(largeur)));
         auto *sommaire = aide->findChild<QHelpContentWidget *>("Sommaire");
-        QTRY_COMPARE(sommaire->model()->rowCount(sommaire->model()->index(0, 0)), 15);
+        QTRY_COMPARE(sommaire->model()->rowCount(sommaire->model()->index(0, 0)), 16);
         // A second request brings the same window back to its first page.
         aide->Navigateur()->setSource(aide->PageAccueil().resolved(QUrl("options.html")));
         b.fenetre->Action("Aide")->trigger();
@@ -265,7 +265,7 @@ class TestAide : public QObject {
         QVERIFY2(moteur, qPrintable(raison));
         const QString espace = moteur->registeredDocumentations().value(0);
         const QList<QUrl> pages = moteur->files(espace, QString(), "html");
-        QCOMPARE(pages.size(), 16);
+        QCOMPARE(pages.size(), 17);
         const QRegularExpression cible("(?:href|src)=\"([^\"#:]+)\"");
         for (const QUrl &page : pages) {
             const QString html = QString::fromUtf8(moteur->fileData(page));

@@ -34,9 +34,9 @@ class DialoguesScriptes : public Dialogues {
         return r;
     }
     std::string BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
-                            const std::string &defaut, int x, int y) override {
-        saisies.push_back({invite, titre, defaut, x, y});
-        if (vraieSaisie) return DialoguesQt().BoiteSaisie(parent, invite, titre, defaut, x, y);
+                            const std::string &defaut, int x, int y, const std::string &pourLecteur) override {
+        saisies.push_back({invite, titre, defaut, x, y, pourLecteur});
+        if (vraieSaisie) return DialoguesQt().BoiteSaisie(parent, invite, titre, defaut, x, y, pourLecteur);
         if (reponsesSaisie.empty()) return defaut;
         std::string r = reponsesSaisie.front();
         reponsesSaisie.pop_front();

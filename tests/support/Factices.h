@@ -154,8 +154,8 @@ class FenetreFactice : public Fenetre {
         return r;
     }
     std::string BoiteSaisie(const std::string &invite, const std::string &titre, const std::string &defaut,
-                            int x, int y) override {
-        saisies.push_back({invite, titre, defaut, x, y});
+                            int x, int y, const std::string &pourLecteur) override {
+        saisies.push_back({invite, titre, defaut, x, y, pourLecteur});
         if (reponsesSaisie.empty()) return defaut;
         std::string r = reponsesSaisie.front();
         reponsesSaisie.pop_front();
@@ -173,6 +173,7 @@ class FenetreFactice : public Fenetre {
     struct Saisie {
         std::string invite, titre, defaut;
         int x, y;
+        std::string pourLecteur;
     };
 
     TailleClient taille;

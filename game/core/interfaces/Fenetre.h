@@ -22,6 +22,8 @@ struct Message {
     Icone icone = Icone::Aucune;
     std::string titre = TitreDefaut;
     bool nonParDefaut = false; // Yes/No box whose default button is No
+    // What a screen reader says besides the text, which the box does not show.
+    std::string pourLecteur = {};
 };
 
 struct TailleClient {
@@ -57,10 +59,11 @@ class Fenetre {
     virtual void DonnerFocusCoupN() = 0;
 
     // Modal boxes. An input box returns "" when cancelled; its position is in twips from the
-    // main window's top-left corner.
+    // main window's top-left corner; `pourLecteur` is said by a screen reader, never shown.
     virtual Reponse BoiteMessage(const Message &m) = 0;
     virtual std::string BoiteSaisie(const std::string &invite, const std::string &titre,
-                                    const std::string &defaut, int xTwips, int yTwips) = 0;
+                                    const std::string &defaut, int xTwips, int yTwips,
+                                    const std::string &pourLecteur) = 0;
 
     // The best-times window, modal; returns when it is closed.
     virtual void AfficherMeilleursTemps() = 0;

@@ -1,8 +1,9 @@
 // The interfaces of the palette pictures, the clickable pictures and the links, and the factory
-// that gives them and the board's table to Qt's accessibility.
+// that gives them, the board and the notice to Qt's accessibility.
 #include "accessibilite/Accessibilite.h"
 
 #include "accessibilite/AccessibilitePlateau.h"
+#include "accessibilite/BarreEtat.h"
 #include "fenetres/ClicImage.h"
 #include "fenetres/Form1.h"
 #include "fenetres/frmMain.h"
@@ -70,7 +71,7 @@ QAccessibleInterface *Fabrique(const QString &classe, QObject *objet) {
     auto *w = static_cast<QWidget *>(objet);
     if (classe == QLatin1String("QLineEdit") && objet->objectName() == QLatin1String("CoupN") &&
         qobject_cast<ZoneClient *>(w->parentWidget()))
-        return new TableauPlateau(w);
+        return new GrillePlateau(w);
     if (classe == QLatin1String("lumio::ImageChiffre"))
         return new ChiffrePalette(static_cast<ImageChiffre *>(w));
     if (classe == QLatin1String("QLabel"))
@@ -79,6 +80,7 @@ QAccessibleInterface *Fabrique(const QString &classe, QObject *objet) {
                 if (clic) clic->Activer();
             });
     if (classe == QLatin1String("lumio::LibelleLien")) return new Lien(static_cast<LibelleLien *>(w));
+    if (classe == QLatin1String("lumio::Avis")) return InterfaceAvis(static_cast<Avis *>(w));
     return nullptr;
 }
 

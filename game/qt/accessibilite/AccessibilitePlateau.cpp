@@ -1,11 +1,14 @@
-// The board's table and cells for assistive technology, their actions, and their events.
+// The board's cells for assistive technology, their actions, and their events.
 #include "accessibilite/AccessibilitePlateau.h"
 
+#include "Annonces.h"
+#include "accessibilite/BarreEtat.h"
 #include "fenetres/frmMain.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QWindow>
 
 namespace lumio {
 
@@ -19,7 +22,7 @@ namespace {
 int IndexDuCurseur(const Jeu &j) {
     int c = 0, r = 0;
     j.CaseCurseur(c, r);
-    return c >= 1 && c <= 9 && r >= 1 && r <= 9 ? TableauPlateau::Index(c, r) : -1;
+    return c >= 1 && c <= 9 && r >= 1 && r <= 9 ? GrillePlateau::Index(c, r) : -1;
 }
 
 // What a player does with the mouse on cell (c, r), through the same handlers: a first press
@@ -49,29 +52,29 @@ class CasePlateau : public QAccessibleInterface,
                     public QAccessibleTableCellInterface,
                     public QAccessibleActionInterface {
   public:
-    CasePlateau(TableauPlateau *table, int index) : table_(table), index_(index) {}
+    CasePlateau(GrillePlateau *grille, int index) : grille_(grille), index_(index) {}
 
-    bool isValid() const override { return table_->isValid() && table_->Fenetre(); }
+    bool isValid() const override { return grille_->isValid() && grille_->Fenetre(); }
     QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return table_->window(); }
-    QAccessibleInterface *parent() const override { return table_; }
+    QWindow *window() const override { return grille_->window(); }
+    QAccessibleInterface *parent() const override { return grille_; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
-        frmMain *f = table_->Fenetre();
+        frmMain *f = grille_->Fenetre();
         if (t != QAccessible::Name || !f) return {};
         return QString::fromStdString(f->jeu().NomCase(C(), R()));
     }
     void setText(QAccessible::Text, const QString &) override {}
-    QRect rect() const override { return table_->RectCase(C(), R()); }
+    QRect rect() const override { return grille_->RectCase(C(), R()); }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State s;
         s.focusable = s.selectable = true;
         s.selected = isSelected();
-        s.focused = s.selected && table_->AuClavier();
+        s.focused = s.selected && grille_->AuClavier();
         s.readOnly = actionNames().isEmpty();
         return s;
     }
@@ -81,19 +84,19 @@ class CasePlateau : public QAccessibleInterface,
         return nullptr;
     }
 
-    bool isSelected() const override { return table_->IndexCurseur() == index_; }
+    bool isSelected() const override { return grille_->IndexCurseur() == index_; }
     QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return index_ % 9; }
     int rowIndex() const override { return index_ / 9; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
-    QAccessibleInterface *table() const override { return table_; }
+    QAccessibleInterface *table() const override { return grille_; }
 
     // Only what may change the cell: a given takes nothing, a digit is erased before anything
     // else goes there, and creation mode knows no pencil marks.
     QStringList actionNames() const override {
-        frmMain *f = table_->Fenetre();
+        frmMain *f = grille_->Fenetre();
         if (!f) return {};
         const Jeu &j = f->jeu();
         const bool creation = j.ModeJeu == ModeCreation;
@@ -110,7 +113,7 @@ class CasePlateau : public QAccessibleInterface,
     QString localizedActionName(const QString &action) const override { return action; }
     QString localizedActionDescription(const QString &action) const override { return action; }
     void doAction(const QString &action) override {
-        frmMain *f = table_->Fenetre();
+        frmMain *f = grille_->Fenetre();
         if (!f || !actionNames().contains(action)) return;
         // After the request has returned: the last digit ends the game with a modal message,
         // and the reader that asked must not wait for it to close.
@@ -126,35 +129,35 @@ class CasePlateau : public QAccessibleInterface,
     int C() const { return index_ % 9 + 1; }
     int R() const { return index_ / 9 + 1; }
 
-    TableauPlateau *table_;
+    GrillePlateau *grille_;
     int index_;
 };
 
 } // namespace
 
-// ---------------------------------------------------------------- TableauPlateau
+// ---------------------------------------------------------------- GrillePlateau
 
-TableauPlateau::TableauPlateau(QWidget *coupN) : QAccessibleWidget(coupN, QAccessible::Table) {}
+GrillePlateau::GrillePlateau(QWidget *coupN) : QAccessibleWidget(coupN, QAccessible::Table) {}
 
-TableauPlateau::~TableauPlateau() {
+GrillePlateau::~GrillePlateau() {
     for (QAccessible::Id id : cases_)
         if (id) QAccessible::deleteAccessibleInterface(id);
 }
 
-frmMain *TableauPlateau::Fenetre() const {
+frmMain *GrillePlateau::Fenetre() const {
     return isValid() ? qobject_cast<frmMain *>(widget()->window()) : nullptr;
 }
 
-int TableauPlateau::IndexCurseur() const {
+int GrillePlateau::IndexCurseur() const {
     frmMain *f = Fenetre();
     return f ? IndexDuCurseur(f->jeu()) : -1;
 }
 
-bool TableauPlateau::AuClavier() const {
+bool GrillePlateau::AuClavier() const {
     return isValid() && widget()->hasFocus();
 }
 
-QRect TableauPlateau::RectCase(int c, int r) const {
+QRect GrillePlateau::RectCase(int c, int r) const {
     frmMain *f = Fenetre();
     if (!f) return {};
     const Jeu &j = f->jeu();
@@ -163,7 +166,7 @@ QRect TableauPlateau::RectCase(int c, int r) const {
     return {coin, QSize(TailleCase, TailleCase)};
 }
 
-QAccessible::State TableauPlateau::state() const {
+QAccessible::State GrillePlateau::state() const {
     QAccessible::State s = QAccessibleWidget::state();
     // The holder itself sits outside the window; what it stands for is the board.
     s.offscreen = false;
@@ -172,27 +175,27 @@ QAccessible::State TableauPlateau::state() const {
     return s;
 }
 
-QRect TableauPlateau::rect() const {
+QRect GrillePlateau::rect() const {
     return RectCase(1, 1).united(RectCase(9, 9));
 }
 
-QAccessibleInterface *TableauPlateau::child(int index) const {
+QAccessibleInterface *GrillePlateau::child(int index) const {
     if (index < 0 || index >= 81) return nullptr;
     QAccessible::Id &id = cases_[std::size_t(index)];
     if (!id)
         id = QAccessible::registerAccessibleInterface(
-            new CasePlateau(const_cast<TableauPlateau *>(this), index));
+            new CasePlateau(const_cast<GrillePlateau *>(this), index));
     return QAccessible::accessibleInterface(id);
 }
 
-int TableauPlateau::indexOfChild(const QAccessibleInterface *child) const {
+int GrillePlateau::indexOfChild(const QAccessibleInterface *child) const {
     for (int k = 0; k < 81; ++k)
         if (cases_[std::size_t(k)] && QAccessible::accessibleInterface(cases_[std::size_t(k)]) == child)
             return k;
     return -1;
 }
 
-QAccessibleInterface *TableauPlateau::childAt(int x, int y) const {
+QAccessibleInterface *GrillePlateau::childAt(int x, int y) const {
     frmMain *f = Fenetre();
     if (!f) return nullptr;
     const QPoint p = f->zone().mapFromGlobal(QPoint(x, y));
@@ -200,53 +203,38 @@ QAccessibleInterface *TableauPlateau::childAt(int x, int y) const {
     return f->jeu().CaseAuPoint(p.x(), p.y(), c, r) ? child(Index(c, r)) : nullptr;
 }
 
-QAccessibleInterface *TableauPlateau::focusChild() const {
+QAccessibleInterface *GrillePlateau::focusChild() const {
     const int k = IndexCurseur();
     return AuClavier() && k >= 0 ? child(k) : nullptr;
 }
 
-void *TableauPlateau::interface_cast(QAccessible::InterfaceType t) {
-    if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface *>(this);
-    return QAccessibleWidget::interface_cast(t);
-}
-
-QAccessibleInterface *TableauPlateau::cellAt(int row, int column) const {
-    if (row < 0 || row >= 9 || column < 0 || column >= 9) return nullptr;
-    return child(9 * row + column);
-}
-
-QList<QAccessibleInterface *> TableauPlateau::selectedCells() const {
-    const int k = IndexCurseur();
-    if (k < 0) return {};
-    return {child(k)};
-}
-
-QString TableauPlateau::columnDescription(int column) const {
-    return QStringLiteral("Colonne %1").arg(column + 1);
-}
-
-QString TableauPlateau::rowDescription(int row) const {
-    return QStringLiteral("Ligne %1").arg(row + 1);
-}
-
 // ---------------------------------------------------------------- AnnonceurPlateau
 
-AnnonceurPlateau::AnnonceurPlateau(frmMain &fenetre) : fenetre_(fenetre) {
+AnnonceurPlateau::AnnonceurPlateau(frmMain &fenetre, BarreEtat &barre, Avis &avis)
+    : fenetre_(fenetre), barre_(barre), avis_(avis) {
     attente_.setSingleShot(true);
     attente_.setInterval(0);
     connect(&attente_, &QTimer::timeout, this, &AnnonceurPlateau::Annoncer);
     Jeu &j = fenetre_.jeu();
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
-            noms_[std::size_t(TableauPlateau::Index(c, r))] = QString::fromStdString(j.NomCase(c, r));
+            noms_[std::size_t(GrillePlateau::Index(c, r))] = QString::fromStdString(j.NomCase(c, r));
     for (int i = 1; i <= 9; ++i)
         nomsPalette_[std::size_t(i - 1)] = QString::fromStdString(j.NomPalette(i));
     j.observateur = this;
-    // Back on the board, the reader hears where the cursor is, after the board's own name.
+    // Back on the board, the reader hears where the cursor is, after the board's own name, then
+    // what was left to say while a box was open.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *avant, QWidget *apres) {
         if (avant == fenetre_.CoupN()) focus_ = -1;
-        if (apres == fenetre_.CoupN()) Planifier();
+        if (apres && apres->window() == &fenetre_) Planifier();
     });
+    // The window may become the active one only after its focus has settled.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] { Planifier(); });
+}
+
+void AnnonceurPlateau::Annonce(const std::string &phrase) {
+    phrases_ << QString::fromStdString(phrase);
+    Planifier();
 }
 
 AnnonceurPlateau::~AnnonceurPlateau() {
@@ -263,7 +251,7 @@ void AnnonceurPlateau::Annoncer() {
     QLineEdit *coupN = fenetre_.CoupN();
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r) {
-            const int k = TableauPlateau::Index(c, r);
+            const int k = GrillePlateau::Index(c, r);
             const QString nom = QString::fromStdString(j.NomCase(c, r));
             if (nom == noms_[std::size_t(k)]) continue;
             noms_[std::size_t(k)] = nom;
@@ -278,14 +266,22 @@ void AnnonceurPlateau::Annoncer() {
         QAccessibleEvent e(fenetre_.imgChiffre(i), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&e);
     }
+    barre_.Suivre(QString::fromStdString(PhraseChiffreChoisi(j)));
     const int k = IndexDuCurseur(j);
     // A modal window opening over the board (the best times after a victory) takes the focus next.
     const QWidget *modale = QApplication::activeModalWidget();
-    if (k < 0 || !coupN->hasFocus() || k == focus_ || (modale && modale != coupN->window())) return;
-    focus_ = k;
-    QAccessibleEvent e(coupN, QAccessible::Focus);
-    e.setChild(k);
-    QAccessible::updateAccessibility(&e);
+    const bool ailleurs = modale && modale != coupN->window();
+    if (k >= 0 && coupN->hasFocus() && k != focus_ && !ailleurs) {
+        focus_ = k;
+        QAccessibleEvent e(coupN, QAccessible::Focus);
+        e.setChild(k);
+        QAccessible::updateAccessibility(&e);
+    }
+    // Spoken over a box, a sentence would be cut short by the box's own: it waits for the window
+    // to be the player's again, and comes after the cell the focus lands on.
+    if (phrases_.isEmpty() || ailleurs || !fenetre_.isActiveWindow()) return;
+    avis_.Dire(phrases_.join(QLatin1Char(' ')));
+    phrases_.clear();
 }
 
 } // namespace lumio

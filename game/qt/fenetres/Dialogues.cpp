@@ -93,6 +93,8 @@ Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
     }
     boite.setWindowTitle(QString::fromStdString(m.titre));
     boite.setText(QString::fromStdString(m.texte));
+    // A screen reader says the description after the text when the box opens.
+    boite.setAccessibleDescription(QString::fromStdString(m.pourLecteur));
     switch (m.icone) {
     case Icone::Aucune:
         boite.setIcon(QMessageBox::NoIcon);
@@ -134,9 +136,12 @@ Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
 }
 
 std::string DialoguesQt::BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
-                                     const std::string &defaut, int x, int y) {
+                                     const std::string &defaut, int x, int y,
+                                     const std::string &pourLecteur) {
     QInputDialog boite(parent);
     boite.setWindowTitle(QString::fromStdString(titre));
+    // Said with the title when the box opens; the prompt is read as the field's label.
+    boite.setAccessibleDescription(QString::fromStdString(pourLecteur));
     boite.setLabelText(QString::fromStdString(invite));
     boite.setTextValue(QString::fromStdString(defaut));
     boite.setOkButtonText(QStringLiteral("OK"));

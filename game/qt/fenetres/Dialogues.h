@@ -17,7 +17,7 @@ class Dialogues {
     virtual Reponse BoiteMessage(QWidget *parent, const Message &m) = 0;
     // "" when cancelled. (x, y) in pixels from the parent's top-left corner.
     virtual std::string BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
-                                    const std::string &defaut, int x, int y) = 0;
+                                    const std::string &defaut, int x, int y, const std::string &pourLecteur) = 0;
     // An open or save file dialog on the saved games; "" when cancelled.
     virtual QString ChoisirFichier(QWidget *parent, bool enregistrer, const QString &dossier) = 0;
     // The system print dialog on `imprimante`: 0 cancelled, 1 confirmed, anything else failed.
@@ -29,7 +29,7 @@ class DialoguesQt : public Dialogues {
   public:
     Reponse BoiteMessage(QWidget *parent, const Message &m) override;
     std::string BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
-                            const std::string &defaut, int x, int y) override;
+                            const std::string &defaut, int x, int y, const std::string &pourLecteur) override;
     QString ChoisirFichier(QWidget *parent, bool enregistrer, const QString &dossier) override;
     int ChoisirImprimante(QWidget *parent, QPrinter &imprimante) override;
 };

@@ -1,6 +1,7 @@
 // The about window "A propos".
 #include "fenetres/Form1.h"
 
+#include "Annonces.h"
 #include "accessibilite/Accessibilite.h"
 #include "apparence/Boutons.h"
 #include "apparence/FormulaireTwips.h"
@@ -93,6 +94,8 @@ Form1::Form1(QWidget *parent) : QDialog(parent) {
     setFixedSize(Largeur, Hauteur);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     PeindreFondFormulaire(this);
+    // The name and the version are too short for a screen reader to read them on opening.
+    setAccessibleDescription(QString::fromStdString(PhraseAPropos(VersionProgramme().toStdString())));
 
     auto *logo = new QLabel(this);
     logo->setObjectName("Image3");

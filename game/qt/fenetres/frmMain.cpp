@@ -8,6 +8,7 @@
 #include "fenetres/frmScore.h"
 #include "plateforme/FichierReprise.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,6 +37,13 @@ QColor Qt_(Couleur c) {
 qreal RatioEcran() {
     const QScreen *ecran = QGuiApplication::primaryScreen();
     return ecran ? ecran->devicePixelRatio() : 1.0;
+}
+
+// The key codes of the main keyboard's digit row, 1 to 9, as X and Wayland number the keys.
+constexpr quint32 CodeNatifChiffre1 = 10;
+bool ClavierNatifX() {
+    const QString p = QGuiApplication::platformName();
+    return p == QLatin1String("xcb") || p.startsWith(QLatin1String("wayland"));
 }
 
 int BoutonVb(Qt::MouseButton b) {
@@ -435,6 +443,7 @@ void frmMain::MontrerImagePalette(int i, int k) {
 
 void frmMain::DefinirLibelle(int n, const std::string &texte) {
     Libelle(n)->setText(QString::fromStdString(texte));
+    AnnoncerLibelle();
 }
 
 std::string frmMain::TexteLibelle(int n) const {
@@ -443,6 +452,7 @@ std::string frmMain::TexteLibelle(int n) const {
 
 void frmMain::MontrerLibelle(int n, bool visible) {
     Libelle(n)->setVisible(visible);
+    AnnoncerLibelle();
 }
 
 void frmMain::ActiverChrono(bool actif) {
@@ -496,8 +506,9 @@ Reponse frmMain::BoiteMessage(const Message &m) {
 }
 
 std::string frmMain::BoiteSaisie(const std::string &invite, const std::string &titre,
-                                 const std::string &defaut, int xTwips, int yTwips) {
-    return dialogues_.BoiteSaisie(this, invite, titre, defaut, xTwips / 15, yTwips / 15);
+                                 const std::string &defaut, int xTwips, int yTwips,
+                                 const std::string &pourLecteur) {
+    return dialogues_.BoiteSaisie(this, invite, titre, defaut, xTwips / 15, yTwips / 15, pourLecteur);
 }
 
 void frmMain::AfficherMeilleursTemps() {
@@ -552,10 +563,20 @@ Couleur frmMain::CouleurFondSysteme() const {
 
 // ---------------------------------------------------------------- events
 
-int frmMain::CodeTouche(const QKeyEvent &e) {
+int frmMain::CodeTouche(const QKeyEvent &e, bool lecteur) {
     const int k = e.key();
     if ((e.modifiers() & Qt::KeypadModifier) && k >= Qt::Key_1 && k <= Qt::Key_9)
         return TouchePave1 + (k - Qt::Key_1);
+    if (lecteur && !(e.modifiers() & Qt::KeypadModifier)) {
+        // A screen reader keeps the keypad for itself: the digits of the main keyboard stand in for
+        // it, with Ctrl for the pencil marks. They are told by the key itself, whatever the layout
+        // makes it type (on a French keyboard, "&" without Shift is the key of 1).
+        int d = k >= Qt::Key_1 && k <= Qt::Key_9 ? k - Qt::Key_0 : 0;
+        const quint32 natif = e.nativeScanCode();
+        if (!d && natif >= CodeNatifChiffre1 && natif < CodeNatifChiffre1 + 9 && ClavierNatifX())
+            d = int(natif - CodeNatifChiffre1) + 1;
+        if (d) return ((e.modifiers() & Qt::ControlModifier) ? ToucheCrayon1 : TouchePave1) + (d - 1);
+    }
     switch (k) {
     case Qt::Key_Left:
         return ToucheGauche;
@@ -585,9 +606,15 @@ bool frmMain::eventFilter(QObject *objet, QEvent *e) {
     if (e->type() == QEvent::KeyPress && objet == coupN_ && coupN_->hasFocus() &&
         !QApplication::activePopupWidget()) {
         auto *k = static_cast<QKeyEvent *>(e);
+        const int code = CodeTouche(*k, QAccessible::isActive());
+        const bool crayon = code >= ToucheCrayon1 && code <= ToucheCrayon9;
         const bool modificateur = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        if (!modificateur && k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab)
-            jeu_->Form_KeyDown(CodeTouche(*k));
+        if ((crayon || !modificateur) && k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab) {
+            jeu_->Form_KeyDown(code);
+            // The holder's own text and cursor are never read: kept out of it, the key is not
+            // told to a screen reader either, as text of a board that has none.
+            return true;
+        }
     }
     return QMainWindow::eventFilter(objet, e);
 }

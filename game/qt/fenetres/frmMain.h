@@ -25,6 +25,8 @@ class QMenu;
 namespace lumio {
 
 class AnnonceurPlateau;
+class Avis;
+class BarreEtat;
 class frmMain;
 class DialogImpression;
 class DialogImpressionMult;
@@ -159,7 +161,7 @@ class frmMain : public QMainWindow, public Fenetre {
     void DonnerFocusCoupN() override;
     Reponse BoiteMessage(const Message &m) override;
     std::string BoiteSaisie(const std::string &invite, const std::string &titre, const std::string &defaut,
-                            int xTwips, int yTwips) override;
+                            int xTwips, int yTwips, const std::string &pourLecteur) override;
     void AfficherMeilleursTemps() override;
     void AfficherOptions() override;
     void AppliquerTheme(const Theme &t) override;
@@ -185,8 +187,9 @@ class frmMain : public QMainWindow, public Fenetre {
     // The solution command, which may run a long search with the window kept live.
     void LancerSolution();
 
-    // Qt key code to the game's key codes (only the numeric keypad enters digits).
-    static int CodeTouche(const QKeyEvent &e);
+    // Qt key code to the game's key codes: only the numeric keypad enters digits, unless
+    // `lecteur`, a screen reader being there.
+    static int CodeTouche(const QKeyEvent &e, bool lecteur = false);
 
   protected:
     bool eventFilter(QObject *objet, QEvent *e) override;
@@ -198,8 +201,9 @@ class frmMain : public QMainWindow, public Fenetre {
     void CreerControles();
     void BrancherOptions();       // the menu entry and the picture that open the options
     void BrancherAide();          // the "&?" menu, F1 and the web picture
-    void BrancherAccessibilite(); // names for a screen reader, and the board as a table
+    void BrancherAccessibilite(); // names for a screen reader, the board's cells, status and notice
     void AnnoncerPalette();
+    void AnnoncerLibelle();
     // Shows one of the game's own windows in front, brought back if minimised (maximised stays).
     static void MontrerDevant(QWidget &fenetre);
     QAction *AjouterAction(QMenu *menu, const QString &nom, const QString &texte,
@@ -242,6 +246,8 @@ class frmMain : public QMainWindow, public Fenetre {
     DialogImpression *dialogImpression_ = nullptr;
     DialogImpressionMult *dialogImpressionMult_ = nullptr;
     QPointer<Options1> options_;
+    BarreEtat *barreEtat_ = nullptr;
+    Avis *avis_ = nullptr;
     std::unique_ptr<AnnonceurPlateau> annonceur_; // destroyed before the game it listens to
     std::unique_ptr<FichierReprise> reprise_;
     QTimer minuterieReprise_;

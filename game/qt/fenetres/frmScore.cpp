@@ -1,6 +1,7 @@
 // The best-times window and the clearing of the records.
 #include "fenetres/frmScore.h"
 
+#include "Annonces.h"
 #include "Jeu.h"
 #include "apparence/Boutons.h"
 #include "apparence/FormulaireTwips.h"
@@ -96,10 +97,16 @@ void frmScore::DefinirTemps(int n, const QString &texte) {
 void frmScore::RafraichirScores() {
     // Another window of the game may have set a record since this one last read the store.
     jeu_.reglages.Relire();
+    MeilleursTemps records;
     for (int n = 1; n <= 4; ++n) {
-        DefinirTemps(n, QString::fromStdString(FormaterTemps(jeu_.LireMeilleurTemps(n))));
-        LbNom(n)->setText(QString::fromStdString(jeu_.reglages.Lire(ReglageNomRecord(n))));
+        auto &[temps, nom] = records[std::size_t(n - 1)];
+        temps = jeu_.LireMeilleurTemps(n);
+        nom = jeu_.reglages.Lire(ReglageNomRecord(n));
+        DefinirTemps(n, QString::fromStdString(FormaterTemps(temps)));
+        LbNom(n)->setText(QString::fromStdString(nom));
     }
+    // Each label alone is too short for a screen reader to read it on opening.
+    setAccessibleDescription(QString::fromStdString(PhraseMeilleursTemps(records)));
 }
 
 void frmScore::EffacerScores() {
