@@ -4,12 +4,26 @@
 #include "LecturePdf.h"
 
 #include <QElapsedTimer>
+#include <QThread>
 #include <QtTest>
 #include <csignal>
 #include <sys/stat.h>
 
 using namespace lumio;
 using namespace lumio::test;
+
+namespace {
+
+// The state the system gives a process ('R' running, 'T' stopped…).
+char Etat(qint64 pid) {
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly)) return '?';
+    const QByteArray s = f.readAll();
+    const qsizetype fin = s.lastIndexOf(')');
+    return fin >= 0 && fin + 2 < s.size() ? s[fin + 2] : '?';
+}
+
+} // namespace
 
 class TestImpressionPdf : public QObject {
     Q_OBJECT
@@ -262,6 +276,9 @@ class TestImpressionPdf : public QObject {
                 pris = !QDir(ici.path()).entryList({".lot.pdf.*"}, QDir::Files | QDir::Hidden).isEmpty();
                 if (pris) ::kill(pid_t(p.processId()), SIGSTOP);
             }
+            // SIGSTOP takes a moment to land: the program is looked at once it is really stopped.
+            while (pris && Etat(p.processId()) != 'T' && attente.elapsed() < 30000)
+                QThread::yieldCurrentThread();
             // Still being written once frozen: the signal lands in the middle of it.
             pris = pris && !QDir(ici.path()).entryList({".lot.pdf.*"}, QDir::Files | QDir::Hidden).isEmpty();
             if (pris) ::kill(pid_t(p.processId()), signal);

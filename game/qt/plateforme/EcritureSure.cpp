@@ -97,9 +97,8 @@ int EcrireEntier(const QByteArray &cible, const QByteArray &contenu, bool suivre
     const mode_t droits = DroitsNouveauFichier(fin, droitsNeuf);
     const qsizetype barre = fin.lastIndexOf('/');
     QByteArray modele = fin.left(barre + 1) + "." + fin.mid(barre + 1) + ".XXXXXX";
-    const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
+    const int fd = CreerTemporaire(modele);
     if (fd < 0) return errno;
-    NoterTemporaire(modele);
     int erreur = ::fchmod(fd, droits) == 0 ? 0 : errno;
     for (qint64 ecrits = 0; erreur == 0 && ecrits < contenu.size();) {
         const ssize_t n = ::write(fd, contenu.constData() + ecrits, std::size_t(contenu.size() - ecrits));
@@ -115,6 +114,21 @@ int EcrireEntier(const QByteArray &cible, const QByteArray &contenu, bool suivre
     if (erreur != 0) ::unlink(modele.constData());
     OublierTemporaire(modele);
     return erreur;
+}
+
+int CreerTemporaire(QByteArray &modele) {
+    // A stop signal between the file's making and its listing would leave it behind.
+    sigset_t arrets, avant;
+    sigemptyset(&arrets);
+    for (int s : {SIGTERM, SIGHUP, SIGINT})
+        sigaddset(&arrets, s);
+    ::sigprocmask(SIG_BLOCK, &arrets, &avant);
+    const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
+    const int erreur = errno;
+    if (fd >= 0) NoterTemporaire(modele);
+    ::sigprocmask(SIG_SETMASK, &avant, nullptr);
+    errno = erreur;
+    return fd;
 }
 
 void NoterTemporaire(const QByteArray &chemin) {

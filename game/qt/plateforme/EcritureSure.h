@@ -26,6 +26,9 @@ mode_t DroitsNouveauFichier(const QByteArray &remplace, mode_t droitsNeuf = 0666
 QByteArray CibleReelle(const QByteArray &nom);
 
 // Files being written: a stop signal removes those still listed before the program ends.
+// CreerTemporaire makes one from `modele` (ending in XXXXXX, replaced by its name) and lists it,
+// with no signal in between; the open descriptor, or -1 and errno.
+int CreerTemporaire(QByteArray &modele);
 void NoterTemporaire(const QByteArray &chemin);
 void OublierTemporaire(const QByteArray &chemin);
 // Removes every file still listed; safe inside a signal handler.

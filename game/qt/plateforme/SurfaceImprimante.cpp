@@ -81,14 +81,13 @@ bool SurfaceImprimante::Pret() {
         }
         const qsizetype barre = final_.lastIndexOf('/');
         temporaire_ = final_.left(barre + 1) + "." + final_.mid(barre + 1) + ".XXXXXX";
-        descripteur_ = ::mkostemp(temporaire_.data(), O_CLOEXEC);
+        descripteur_ = CreerTemporaire(temporaire_);
         if (descripteur_ < 0) {
             const int erreur = errno;
             temporaire_.clear();
             Echouer(RaisonSysteme(erreur));
             return false;
         }
-        NoterTemporaire(temporaire_);
         // The printer opens its file by a name in Unicode: a folder whose name is not one reaches
         // the same file through its open descriptor.
         const QString nom = QFile::decodeName(temporaire_);
