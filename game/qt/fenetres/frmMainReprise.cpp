@@ -61,7 +61,7 @@ void frmMain::GarderPartie() {
     } else if (!echecRepriseSignale_) {
         // Said once: the game goes on all the same, only a stop would lose it.
         echecRepriseSignale_ = true;
-        std::fprintf(stderr, "sudoku-lumio : la partie en cours ne peut pas être gardée dans %s : %s\n",
+        std::fprintf(stderr, "sudoku-lumio : la partie en cours ne peut pas être conservée dans %s : %s\n",
                      QFile::encodeName(QDir::toNativeSeparators(reprise_->Chemin().isEmpty()
                                                                     ? FichierReprise::DossierUtilisateur()
                                                                     : reprise_->Chemin()))
