@@ -8,9 +8,9 @@ DOSSIER=${1:-build-fuzz}
 SECONDES=${2:-60}
 
 cmake -S . -B "$DOSSIER" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMIO_FUZZ=ON >/dev/null
-cmake --build "$DOSSIER" -j "$(nproc)" --target fuzz_partie fuzz_resolution
+cmake --build "$DOSSIER" -j "$(nproc)" --target fuzz_partie fuzz_resolution fuzz_reprise
 
-CIBLES=(partie resolution)
+CIBLES=(partie resolution reprise)
 pids=()
 for cible in "${CIBLES[@]}"; do
   # New inputs go to the build folder; the seeds in the repository are only read.

@@ -13,9 +13,10 @@ struct CaseAffichee {
     Chiffre chiffre = 0;       // the large digit shown, 0 for none
     int genre = 0;             // how it is shown: GenreJoueur, GenreDonnee or GenreFaux
     std::uint16_t crayons = 0; // bit d set: the pencil mark of digit d is shown
+    bool marque = false;       // a red digit marked by "Vérifier", drawn in a face of its own
 
     bool operator==(const CaseAffichee &o) const {
-        return chiffre == o.chiffre && genre == o.genre && crayons == o.crayons;
+        return chiffre == o.chiffre && genre == o.genre && crayons == o.crayons && marque == o.marque;
     }
     bool operator!=(const CaseAffichee &o) const { return !(*this == o); }
 };

@@ -1,9 +1,10 @@
 // Numeric and Boolean conversions of stored texts.
 #include "Conversions.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace lumio {
@@ -12,6 +13,37 @@ namespace {
 
 bool EstBlanc(char c) {
     return c == ' ' || c == '\t';
+}
+
+// The power of ten of the first significant digit of a number written as LireNombre keeps it
+// (sign, digits, point, exponent): 2 for "123", -3 for "0.0012", 400 for "1e400". Only its sign
+// matters, so a huge exponent saturates.
+long long PuissanceDeDix(const std::string &s) {
+    std::size_t i = s[0] == '+' || s[0] == '-' ? 1 : 0;
+    long long entiers = 0, rang = -1, zeros = 0; // rang: place of the first significant integer digit
+    bool fraction = false, trouve = false;
+    for (; i < s.size() && s[i] != 'e' && s[i] != 'E'; ++i) {
+        if (s[i] == '.') {
+            fraction = true;
+        } else if (!fraction) {
+            if (!trouve && s[i] != '0') trouve = true, rang = entiers;
+            ++entiers;
+        } else if (!trouve) {
+            if (s[i] != '0')
+                trouve = true;
+            else
+                ++zeros;
+        }
+    }
+    const long long p = rang >= 0 ? entiers - 1 - rang : -(zeros + 1);
+    long long exposant = 0, signe = 1;
+    if (i < s.size()) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) signe = s[i++] == '-' ? -1 : 1;
+        for (; i < s.size(); ++i)
+            exposant = std::min(exposant * 10 + (s[i] - '0'), 1000000000LL);
+    }
+    return p + signe * exposant;
 }
 
 // Reads the longest number at the start of `s` from `i`; returns how many characters it took
@@ -52,12 +84,18 @@ std::size_t LireNombre(const std::string &s, std::size_t i, double &valeur) {
             i = j;
         }
     }
+    // Read with the C rules, whatever locale the toolkit has set: under a French one strtod would
+    // stop at the point of "3.5" and read 3.
+    const char *premier = chiffres.c_str() + (chiffres[0] == '+' ? 1 : 0);
+    const auto lu = std::from_chars(premier, chiffres.c_str() + chiffres.size(), valeur);
     // Past the range of a double the value is an infinity of the right sign, never 0: "1e400" is
     // a very large number, not false and not a best time of 0:00. Below it, a mantissa with a
     // non-zero digit stays non-zero.
-    valeur = std::strtod(chiffres.c_str(), nullptr);
-    if (valeur == 0 && chiffres.find_first_of("123456789") < chiffres.find_first_of("eE"))
-        valeur = std::copysign(std::numeric_limits<double>::denorm_min(), chiffres[0] == '-' ? -1.0 : 1.0);
+    if (lu.ec == std::errc::result_out_of_range) {
+        const double signe = chiffres[0] == '-' ? -1.0 : 1.0;
+        valeur = PuissanceDeDix(chiffres) > 0 ? signe * std::numeric_limits<double>::infinity()
+                                              : signe * std::numeric_limits<double>::denorm_min();
+    }
     return i - debut;
 }
 

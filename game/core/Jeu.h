@@ -20,6 +20,7 @@
 
 namespace lumio {
 
+struct EtatReprise;
 struct PartieLue;
 
 // Key codes of Form_KeyDown.
@@ -169,6 +170,8 @@ class Jeu {
     // ---- saved games ----
     // Puts a saved game, read and checked in full beforehand, on the board.
     void AppliquerPartie(const PartieLue &partie);
+    // Puts an interrupted game back exactly as it was left, without a sound.
+    void AppliquerReprise(const EtatReprise &etat);
     bool ChargementEnCours = false; // a saved game is being put on the board
 
     // ---- printing (ChoixImprimante) ----
@@ -226,11 +229,15 @@ class Jeu {
 
   private:
     void DessinerLignes();
+    // Draws a digit as DessinerChiffre does, with neither sound nor completion check.
+    void TracerChiffre(int d, GenreChiffre genre, int c, int r);
     // Draws the pencil mark of d in (c, r), without a sound or a completion check.
     void EcrireCrayon(int d, int c, int r);
     void NoterCase(int c, int r, const CaseAffichee &v);
     void MontrerPaletteInitiale();
     void PlacerCurseurCentre();
+    // The selection frame drawn again where the cursor stands, or on the centre cell.
+    void RedessinerCadreCurseur();
     // The digit counts of the palette as a cell loses or gains a digit.
     void RetirerDuCompte(int e);
     void AjouterAuCompte(int s);

@@ -26,6 +26,7 @@ void Jeu::AppliquerPartie(const PartieLue &partie) {
     const bool jeu = partie.ModeJeu == ModeJouer;
     ModeJeu = jeu ? ModeJouer : ModeCreation;
     reglages.Ecrire(ReglageMode, std::to_string(ModeJeu));
+    reglages.Confirmer();
     DessinerGrille();
     MontrerMode(!jeu);
 
@@ -72,14 +73,8 @@ void Jeu::AppliquerPartie(const PartieLue &partie) {
         fenetre.ActiverChrono(!GrilleJeuComplete());
     }
 
-    // Redrawing the board wiped the selection frame; the cursor itself has not moved (before
-    // any game, as when a file is opened at start-up, it takes the centre cell).
-    int c = 5, r = 5;
-    CaseCurseur(c, r);
-    if (c < 1 || c > 9 || r < 1 || r > 9)
-        PlacerCurseurCentre();
-    else
-        DessinerCadre(c, r);
+    // Redrawing the board wiped the selection frame; the cursor itself has not moved.
+    RedessinerCadreCurseur();
 }
 
 } // namespace lumio

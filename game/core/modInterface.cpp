@@ -118,8 +118,16 @@ void Jeu::EffacerCase(int d, GenreChiffre genre, int c, int r) {
 }
 
 void Jeu::DessinerChiffre(int d, GenreChiffre genre, int c, int r) {
-    if (genre != GenreCrayon) EffacerCase(d, genre, c, r);
     if (genre != GenreDonnee) JouerSon("PlacerLettre");
+    TracerChiffre(d, genre, c, r);
+    VerifierFin();
+}
+
+void Jeu::TracerChiffre(int d, GenreChiffre genre, int c, int r) {
+    if (genre != GenreCrayon) EffacerCase(d, genre, c, r);
+    // A mark already there stays as it is: drawn twice over itself, its soft edges would darken,
+    // and the board could no longer be drawn again exactly as the player left it.
+    if (genre == GenreCrayon && (Affichage(c, r).crayons & (1u << d))) return;
     const std::string s(1, char('0' + d));
     static const std::map<int, Couleur> couleurs = {{GenreCrayon, CouleurCrayon},
                                                     {GenreJoueur, CouleurJoueur},
@@ -138,7 +146,6 @@ void Jeu::DessinerChiffre(int d, GenreChiffre genre, int c, int r) {
             NoterCase(c, r, {Chiffre(d), genre, 0});
         }
     }
-    VerifierFin();
 }
 
 void Jeu::EcrireCrayon(int d, int c, int r) {
@@ -166,7 +173,7 @@ void Jeu::MarquerErreur(int c, int r, int d) {
     const double x = OrigineX + 45 * (c - 0.5) - surface.LargeurTexte(s, police) / 2;
     const double y = OrigineY + 45 * (r - 0.5) - surface.HauteurTexte(s, police) / 2;
     surface.Ecrire(x, y, s, police, CouleurFaux);
-    NoterCase(c, r, {Chiffre(d), GenreFaux, 0});
+    NoterCase(c, r, {Chiffre(d), GenreFaux, 0, true});
 }
 
 void Jeu::DessinerCadre(int c, int r) {

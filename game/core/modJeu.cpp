@@ -116,7 +116,13 @@ void Jeu::VerifierFin() {
 
     const int n = NiveauPartie;
     const long long t = SecondesEcoulees;
-    if (t >= LireMeilleurTemps(n)) {
+    // Another window of the game may have set a better time since this one last read the store.
+    bool record = false;
+    {
+        const VerrouReglages verrou(reglages);
+        record = t < LireMeilleurTemps(n);
+    }
+    if (!record) {
         fenetre.BoiteMessage(Message{"Bravo!! vous avez résolu ce Sudoku!", Boutons::Ok, Icone::Aucune,
                                      TitreDefaut, false, PhraseTemps(t)});
         return;
@@ -126,16 +132,28 @@ void Jeu::VerifierFin() {
     const std::string nom = fenetre.BoiteSaisie(invite, "BRAVO !!!", NJOUEUR, 3000, 2000, PhraseTemps(t));
     if (nom.empty()) return;
     NJOUEUR = nom;
-    reglages.Ecrire(ReglageJoueur, nom);
-    EnregistrerMeilleurTemps(n, t, nom);
+    // The name box may have stayed open a long while: the time is compared again as it is
+    // written, and the better one stays.
+    std::string raison;
+    {
+        const VerrouReglages verrou(reglages);
+        record = t < LireMeilleurTemps(n);
+        reglages.Ecrire(ReglageJoueur, nom);
+        if (record) EnregistrerMeilleurTemps(n, t, nom);
+        raison = reglages.Confirmer();
+    }
     // Shown in the best-times window all the same, a record the store could not keep would be
     // gone at the next start without a word.
-    const std::string raison = reglages.Confirmer();
-    if (!raison.empty())
+    if (record && !raison.empty())
         fenetre.BoiteMessage(Message{"Le meilleur temps n'a pas pu être enregistré : il sera perdu à la "
                                      "fermeture du jeu.\n\n" +
                                          raison,
                                      Boutons::Ok, Icone::Critique, TitreDefaut});
+    if (!record)
+        fenetre.BoiteMessage(
+            Message{"Entre-temps, un meilleur temps a été enregistré pour ce niveau dans une "
+                    "autre fenêtre du jeu : le vôtre n'est pas retenu.",
+                    Boutons::Ok, Icone::Information, TitreDefaut});
     AfficherMeilleursTemps();
 }
 

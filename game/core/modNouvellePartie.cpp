@@ -13,6 +13,16 @@ void Jeu::MontrerPaletteInitiale() {
         fenetre.MontrerImagePalette(i, i);
 }
 
+void Jeu::RedessinerCadreCurseur() {
+    // Before any game (a file opened at start-up) the cursor stands nowhere: it takes the centre.
+    int c = 0, r = 0;
+    CaseCurseur(c, r);
+    if (c < 1 || c > 9 || r < 1 || r > 9)
+        PlacerCurseurCentre();
+    else
+        DessinerCadre(c, r);
+}
+
 void Jeu::PlacerCurseurCentre() {
     Xcur = float(OrigineCalculeeX() + 180);
     Ycur = float(OrigineCalculeeY() + 180);
@@ -71,6 +81,7 @@ void Jeu::mnuJeuNouveau_Click() {
 void Jeu::mnuModeChoix(int index) {
     if (RechercheEnCours || (index != ModeJouer && index != ModeCreation)) return;
     reglages.Ecrire(ReglageMode, std::to_string(index));
+    reglages.Confirmer();
     ModeJeu = index;
     if (fenetre.ModeCoche(ModeJouer) && index == ModeCreation) NouvellePartieCreation();
     if (fenetre.ModeCoche(ModeCreation) && index == ModeJouer) NouvellePartieJeu();

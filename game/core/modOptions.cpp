@@ -95,6 +95,8 @@ bool Jeu::ValiderOptions(const ChoixOptions &o) {
     reglages.Ecrire(ReglageLimite, Etat(o.Limiter));
 
     reglages.Ecrire(ReglageTheme, o.ChoixCouleur);
+    // The eight keys go to the file in one write, however large the file.
+    reglages.Confirmer();
     AppliquerTheme(OptionCouleur(o.ChoixCouleur)); // a theme outside the table applies nothing
 
     if (creation)

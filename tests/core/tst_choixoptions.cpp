@@ -47,6 +47,7 @@ class TestChoixOptions : public QObject {
         Jeu j(m.surface, m.fenetre, m.reglages, m.sons, m.hasard);
         j.Form_Load();
         m.reglages.ecritures.clear();
+        m.reglages.confirmations = 0;
         m.sons.joues.clear();
         const int themes = m.fenetre.themesAppliques;
         ChoixOptions o{
@@ -55,6 +56,7 @@ class TestChoixOptions : public QObject {
 
         const std::vector<std::string> ordre{"JMD", "CP", "TMD", "NJ", "JLS", "VF", "CDE", "CC"};
         QCOMPARE(m.reglages.ecritures, ordre);
+        QCOMPARE(m.reglages.confirmations, 1); // one write of the file for the eight keys
         // The store keeps what the dialog held; the game plays what it can.
         QCOMPARE(m.reglages.valeurs["CP"] + m.reglages.valeurs["TMD"] + m.reglages.valeurs["CC"],
                  o.ChoixDifficulte + o.TypeJeu + o.ChoixCouleur);

@@ -13,7 +13,7 @@ class TestRejeu : public QObject {
     void chaqueGraineResteSaine_data() {
         QTest::addColumn<QString>("cible");
         QTest::addColumn<QString>("fichier");
-        for (const QString cible : {"partie", "resolution"}) {
+        for (const QString cible : {"partie", "resolution", "reprise"}) {
             const QDir dossier(LUMIO_TEST_DATA "/fuzz/" + cible);
             const QStringList graines = dossier.entryList(QDir::Files);
             QVERIFY2(!graines.isEmpty(), qPrintable(dossier.path()));
@@ -29,8 +29,9 @@ class TestRejeu : public QObject {
         const QByteArray octets = f.readAll();
         const auto *d = reinterpret_cast<const std::uint8_t *>(octets.constData());
         const std::size_t n = std::size_t(octets.size());
-        const std::string faute =
-            cible == "partie" ? fuzz::ControlePartie(d, n) : fuzz::ControleResolution(d, n);
+        const std::string faute = cible == "partie"    ? fuzz::ControlePartie(d, n)
+                                  : cible == "reprise" ? fuzz::ControleReprise(d, n)
+                                                       : fuzz::ControleResolution(d, n);
         QVERIFY2(faute.empty(), faute.c_str());
     }
 };

@@ -117,6 +117,43 @@ class TestVerification : public QObject {
         QCOMPARE(p.m.fenetre.scoresAffiches, 1);
     }
 
+    // Two windows of the game share the store: the time stored now is the one to beat, read under
+    // the lock before the name is asked and again as the record is written.
+    void unAutreProgrammeAEnregistreEntreTemps_data() {
+        QTest::addColumn<int>("quand");     // the reading afresh before which the other writes
+        QTest::addColumn<QString>("temps"); // what it writes for level 1
+        QTest::addColumn<bool>("demande");
+        QTest::addColumn<QString>("reste"); // 1Tp afterwards
+        QTest::newRow("avant la comparaison") << 1 << "11" << false << "11";
+        QTest::newRow("pendant la saisie du nom") << 2 << "11" << true << "11";
+        QTest::newRow("moins bien pendant la saisie") << 2 << "200" << true << "120";
+    }
+    void unAutreProgrammeAEnregistreEntreTemps() {
+        QFETCH(int, quand);
+        QFETCH(QString, temps);
+        QFETCH(bool, demande);
+        QFETCH(QString, reste);
+        Partie p(SaufDerniere);
+        p.jeu.SecondesEcoulees = 120;
+        p.m.fenetre.reponsesSaisie.push_back("Zoé");
+        p.m.reglages.autreProgramme = [&](int n) {
+            if (n == quand) p.m.reglages.valeurs["1Tp"] = temps.toStdString();
+        };
+        p.jeu.PlacerChiffre(Solution(9, 9), GenreJoueur, 9, 9);
+        QCOMPARE(p.m.fenetre.saisies.size(), std::size_t(demande));
+        QCOMPARE(p.m.reglages.valeurs["1Tp"], reste.toStdString());
+        QCOMPARE(p.m.reglages.verrous, 0);
+        const bool retenu = reste == "120";
+        if (!demande) QCOMPARE(p.Messages(), std::vector<std::string>{BravoSimple});
+        if (demande && !retenu)
+            QCOMPARE(p.Messages(),
+                     std::vector<std::string>{
+                         "Entre-temps, un meilleur temps a été enregistré pour ce niveau dans une "
+                         "autre fenêtre du jeu : le vôtre n'est pas retenu."});
+        if (demande) QCOMPARE(p.m.reglages.confirmations, 1);
+        QCOMPARE(p.m.reglages.valeurs.count("1NJT"), std::size_t(retenu));
+    }
+
     void victoireRejoueeApresEffacement() {
         Partie p(SaufDerniere);
         p.jeu.SecondesEcoulees = 100;

@@ -6,6 +6,7 @@
 #include "FichierPartie.h"
 #include "GrillesTexte.h"
 #include "Jeu.h"
+#include "Reprise.h"
 #include "ResolutionTexte.h"
 
 #include <array>
@@ -110,6 +111,44 @@ LUMIO_HORS_COUVERTURE inline std::string ControlePartie(const std::uint8_t *donn
     const std::string ecart = MemePartie(j, seconde.jeu);
     if (!ecart.empty()) return "relue, la partie change : " + ecart;
     if (EcrirePartie(seconde.jeu) != ecrits) return "réécrite, la partie change d'octets";
+    return "";
+}
+
+// An interrupted game's file: what the reader accepts is in range and sound, goes onto a board
+// without harm, and comes back from it as read, written the same.
+LUMIO_HORS_COUVERTURE inline std::string ControleReprise(const std::uint8_t *donnees, std::size_t taille) {
+    const std::string texte(reinterpret_cast<const char *>(donnees), taille);
+    std::string detail;
+    const std::optional<EtatReprise> lu = LireReprise(texte, detail);
+    if (detail.empty() == !lu) return "acceptée avec une raison, ou refusée sans";
+    if (!lu) return "";
+    const EtatReprise &e = *lu;
+    if (e.NiveauPartie < 0 || e.NiveauPartie > 4 || e.SecondesEcoulees < 0 || e.ChiffreChoisi < 1 ||
+        e.ChiffreChoisi > 9)
+        return "en-tête hors limites";
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r) {
+            const CaseAffichee &v = e.Affichage(c, r);
+            if (e.GrilleSolution(c, r) > 9 || e.GrilleJeu(c, r) > 9 || e.GrilleCreation(c, r) > 9 ||
+                e.GrilleCreationInitiale(c, r) > 9 || v.chiffre > 9 || (v.crayons & ~0x3FEu) ||
+                (v.chiffre != 0) != (v.genre != 0) || (v.chiffre != 0 && v.crayons != 0))
+                return "case (" + std::to_string(c) + ", " + std::to_string(r) + ") acceptée telle quelle";
+        }
+    if (e.ModeJeu != ModeCreation && !GrilleValide(e.GrilleSolution)) return "solution invalide acceptée";
+
+    PartieMuette partie(taille % 2 == 1, taille % 3 == 0);
+    int c = 0, r = 0;
+    const bool surLaGrille = partie.jeu.CaseAuPoint(e.Xcur, e.Ycur, c, r);
+    partie.jeu.AppliquerReprise(e);
+    // A cursor off the board (never written, refused at start-up) is put back on its centre.
+    EtatReprise attendu = e;
+    if (!surLaGrille) attendu.Xcur = partie.jeu.Xcur, attendu.Ycur = partie.jeu.Ycur;
+    if (!partie.jeu.CaseAuPoint(partie.jeu.Xcur, partie.jeu.Ycur, c, r)) return "curseur hors de la grille";
+    if (!(EtatActuel(partie.jeu) == attendu)) return "reprise, la partie change";
+    const std::string ecrit = EcrireReprise(e);
+    const std::optional<EtatReprise> relu = LireReprise(ecrit, detail);
+    if (!relu) return "la partie réécrite est refusée : " + detail;
+    if (!(*relu == e) || EcrireReprise(*relu) != ecrit) return "réécrite, la partie change";
     return "";
 }
 

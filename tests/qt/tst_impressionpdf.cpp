@@ -3,11 +3,27 @@
 #include "BancFenetre.h"
 #include "LecturePdf.h"
 
+#include <QElapsedTimer>
+#include <QThread>
 #include <QtTest>
+#include <csignal>
 #include <sys/stat.h>
 
 using namespace lumio;
 using namespace lumio::test;
+
+namespace {
+
+// The state the system gives a process ('R' running, 'T' stopped…).
+char Etat(qint64 pid) {
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly)) return '?';
+    const QByteArray s = f.readAll();
+    const qsizetype fin = s.lastIndexOf(')');
+    return fin >= 0 && fin + 2 < s.size() ? s[fin + 2] : '?';
+}
+
+} // namespace
 
 class TestImpressionPdf : public QObject {
     Q_OBJECT
@@ -132,6 +148,9 @@ class TestImpressionPdf : public QObject {
                               << "pas un fichier ordinaire";
         QTest::newRow("dossier absent")
             << QStringList{"--imprimer-grilles", "1", "@nulle-part/x.pdf"} << "le dossier n'existe pas";
+        // Refused like a folder without write permission, even for root, who could replace it.
+        QTest::newRow("PDF en lecture seule") << QStringList{"--imprimer-grilles", "1", "@lecture-seule.pdf"}
+                                              << "lecture-seule.pdf : permission refusée";
     }
     void lesDemandesRefuseesNeChangentRien() {
         QFETCH(QStringList, arguments);
@@ -139,11 +158,15 @@ class TestImpressionPdf : public QObject {
         QTemporaryDir ici;
         const std::map<QString, QByteArray> fichiers{{"cible", "%PDF-1.4 le PDF d'avant\n"},
                                                      {"notes.txt", "des notes\n"},
-                                                     {"abime.sdk", QByteArray(100, 'x')}};
+                                                     {"abime.sdk", QByteArray(100, 'x')},
+                                                     {"lecture-seule.pdf", "%PDF-1.4 gardé\n"}};
         for (const auto &[nom, octets] : fichiers) {
             QFile f(ici.filePath(nom));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size());
         }
+        QVERIFY(QFile::setPermissions(ici.filePath("lecture-seule.pdf"), QFileDevice::ReadOwner |
+                                                                             QFileDevice::ReadGroup |
+                                                                             QFileDevice::ReadOther));
         QCOMPARE(::mkfifo(QFile::encodeName(ici.filePath("tube")).constData(), 0600), 0);
         for (QString &a : arguments)
             if (a.startsWith('@')) a = ici.filePath(a.mid(1));
@@ -158,7 +181,120 @@ class TestImpressionPdf : public QObject {
         QCOMPARE(QDir(ici.path())
                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
                      .size(),
-                 4);
+                 5);
+    }
+
+    // A name from the command line is a string of bytes, as the system keeps it: one that is not
+    // UTF-8 names its own file, never the file whose name reads the same once decoded.
+    void unNomGardeSesOctets_data() {
+        QTest::addColumn<QStringList>("arguments"); // "@" stands for the name made of raw bytes
+        QTest::newRow("lot de grilles") << QStringList{"--imprimer-grilles", "1", "@"};
+        QTest::newRow("grille d'une partie")
+            << QStringList{"--imprimer", "@", LUMIO_TEST_DATA "/jeu_ecrit.sdk"};
+        QTest::newRow("capture") << QStringList{"--capture", "@"};
+    }
+    void unNomGardeSesOctets() {
+        QFETCH(QStringList, arguments);
+        QTemporaryDir ici;
+        // Its decoded twin, which must stay as it is.
+        const QString jumeau = ici.filePath(QString::fromUtf8("mauvais\xef\xbf\xbdnom"));
+        QFile f(jumeau);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("%PDF-1.4 autre\n") > 0);
+        f.close();
+        QProcess p;
+        HorsEcran(p, ici.path());
+        ParLeShell(p,
+                   "nom=\"$1/$(printf 'mauvais\\377nom')\"; shift\n"
+                   "for a; do [ \"$a\" = @ ] && a=$nom; set -- \"$@\" \"$a\"; shift; done",
+                   QStringList{ici.path()} + arguments);
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        struct stat ecrit {};
+        QCOMPARE(::stat((QFile::encodeName(ici.path()) + "/mauvais\377nom").constData(), &ecrit), 0);
+        QVERIFY(ecrit.st_size > 1000);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("%PDF-1.4 autre\n"));
+    }
+
+    // The window-less commands draw offscreen whatever platform the environment names, with no
+    // display at all.
+    void lesCommandesSansFenetreSePassentDEcran_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("plateforme"); // "" removes QT_QPA_PLATFORM
+        for (const char *plateforme : {"", "xcb", "wayland"}) {
+            const QString p = QString::fromLatin1(plateforme);
+            QTest::addRow("lot, %s", plateforme) << QStringList{"--imprimer-grilles", "1", "@x.pdf"} << p;
+            QTest::addRow("partie, %s", plateforme) << QStringList{"--imprimer", "@x.pdf"} << p;
+            QTest::addRow("capture, %s", plateforme) << QStringList{"--capture", "@x.png"} << p;
+        }
+        QTest::newRow("résolution, xcb")
+            << QStringList{"--resoudre", LUMIO_TEST_DATA "/grilles-serg.txt"} << "xcb";
+    }
+    void lesCommandesSansFenetreSePassentDEcran() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, plateforme);
+        QTemporaryDir ici;
+        for (QString &a : arguments)
+            if (a.startsWith('@')) a = ici.filePath(a.mid(1));
+        QProcess p;
+        HorsEcran(p, ici.path());
+        QProcessEnvironment env = p.processEnvironment();
+        for (const char *v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(v);
+        if (!plateforme.isEmpty()) env.insert("QT_QPA_PLATFORM", plateforme);
+        p.setProcessEnvironment(env);
+        p.setStandardOutputFile(QProcess::nullDevice());
+        p.start(Programme(), arguments);
+        QVERIFY(p.waitForFinished(120000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+    }
+
+    // Stopped in the middle of its write, a print leaves neither its half-written file nor the
+    // file it was to replace changed.
+    void uneImpressionInterrompueNeLaisseRien_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void uneImpressionInterrompueNeLaisseRien() {
+        QFETCH(int, signal);
+        QTemporaryDir ici;
+        const QString pdf = ici.filePath("lot.pdf");
+        // The write lasts a fraction of a second: the program is frozen as soon as its file shows,
+        // and tried again on the rare run it had already finished.
+        for (int essai = 0; essai < 10; ++essai) {
+            QProcess p;
+            HorsEcran(p, ici.path());
+            p.start(Programme(), {"--imprimer-grilles", "99", pdf});
+            QVERIFY(p.waitForStarted());
+            bool pris = false;
+            QElapsedTimer attente;
+            attente.start();
+            while (!pris && p.state() == QProcess::Running && attente.elapsed() < 30000) {
+                pris = !QDir(ici.path()).entryList({".lot.pdf.*"}, QDir::Files | QDir::Hidden).isEmpty();
+                if (pris) ::kill(pid_t(p.processId()), SIGSTOP);
+            }
+            // SIGSTOP takes a moment to land: the program is looked at once it is really stopped.
+            while (pris && Etat(p.processId()) != 'T' && attente.elapsed() < 30000)
+                QThread::yieldCurrentThread();
+            // Still being written once frozen: the signal lands in the middle of it.
+            pris = pris && !QDir(ici.path()).entryList({".lot.pdf.*"}, QDir::Files | QDir::Hidden).isEmpty();
+            if (pris) ::kill(pid_t(p.processId()), signal);
+            ::kill(pid_t(p.processId()), SIGCONT);
+            QVERIFY(p.waitForFinished(30000));
+            if (!pris) {
+                QFile::remove(pdf);
+                continue;
+            }
+            QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+            QCOMPARE(QDir(ici.path())
+                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                     QStringList());
+            return;
+        }
+        QSKIP("the print always ended before it could be stopped");
     }
 };
 

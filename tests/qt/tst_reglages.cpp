@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -65,6 +67,81 @@ class TestReglages : public QObject {
         QVERIFY(ini.open(QIODevice::ReadOnly));
         const QByteArray texte = ini.readAll();
         QVERIFY2(texte.contains("1Tp=100") && texte.contains("1NJT="), texte.constData());
+    }
+
+    // The game's section is written back into the file, every other byte kept: the file may be
+    // shared with other programs, or hand-edited, and of any size.
+    void uneSectionEstRecriteSansToucherAuReste_data() {
+        QTest::addColumn<QByteArray>("avant");
+        QTest::addColumn<QByteArray>("apres");
+        QTest::newRow("autres sections intactes")
+            << QByteArray("; note\n[A]\nx = 1\n[K-Ruon]\nCP=1\nNJ=Zo\xc3\xa9\n[B]\ny=\"2\"\n")
+            << QByteArray("; note\n[A]\nx = 1\n[K-Ruon]\nCC=4\nCP=3\nNJ=Zo\xc3\xa9\n[B]\ny=\"2\"\n");
+        QTest::newRow("section absente, fichier sans fin de ligne")
+            << QByteArray("[A]\nx=1") << QByteArray("[A]\nx=1\n\n[K-Ruon]\nCC=4\nCP=3\n");
+        QTest::newRow("fichier vide") << QByteArray() << QByteArray("[K-Ruon]\nCC=4\nCP=3\n");
+        QTest::newRow("section en deux morceaux")
+            << QByteArray("[K-Ruon]\nCP=1\n[A]\nx=1\n[K-Ruon]\nCP=2\nVF=1\n")
+            << QByteArray("[K-Ruon]\nCC=4\nCP=3\n[A]\nx=1\n[K-Ruon]\nVF=1\n");
+        QTest::newRow("valeur sur deux lignes")
+            << QByteArray("[K-Ruon]\nCP=1\\\n2\nVF=1\n") << QByteArray("[K-Ruon]\nCC=4\nCP=3\nVF=1\n");
+        QTest::newRow("espaces et fins de ligne Windows") << QByteArray("[ K-Ruon ]\r\n CP = 1\r\nVF=1\r\n")
+                                                          << QByteArray("[ K-Ruon ]\r\nCC=4\nCP=3\nVF=1\r\n");
+    }
+    void uneSectionEstRecriteSansToucherAuReste() {
+        QFETCH(QByteArray, avant);
+        QFETCH(QByteArray, apres);
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath("Darvel.ini");
+        QFile f(fichier);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(avant);
+        f.close();
+        {
+            MagasinQSettings m(fichier);
+            m.Ecrire("CP", "3");
+            m.Ecrire("CC", "4");
+            QCOMPARE(m.Confirmer(), std::string());
+        }
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), apres);
+        f.close();
+        MagasinQSettings relu(fichier);
+        QCOMPARE(relu.Lire("CP", "1") + relu.Lire("CC", "3"), std::string("34"));
+    }
+
+    void lesEcrituresDUneActionPartentEnUneFois() {
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath("Darvel.ini");
+        MagasinQSettings m(fichier);
+        m.Ecrire("CP", "3");
+        m.Ecrire("CC", "4");
+        QVERIFY(!QFileInfo::exists(fichier));
+        QCOMPARE(m.Confirmer(), std::string());
+        QFile f(fichier);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray texte = f.readAll();
+        QVERIFY(texte.contains("CP=3") && texte.contains("CC=4"));
+    }
+
+    // Another window of the game writes the same file: a record it set is read afresh, under a
+    // lock that stops a third one from writing in between.
+    void unAutreProgrammeEstLuSousVerrou() {
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath("Darvel.ini");
+        MagasinQSettings m(fichier);
+        QCOMPARE(m.Lire("1Tp", "5999"), std::string("5999"));
+        QFile f(fichier);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[K-Ruon]\n1Tp=11\n1NJT=Zoé\n");
+        f.close();
+        QVERIFY(m.Verrouiller());
+        QLockFile autre(fichier + ".verrou");
+        QVERIFY(!autre.tryLock(0));
+        m.Relire();
+        QCOMPARE(m.Lire("1Tp", "5999"), std::string("11"));
+        m.Deverrouiller();
+        QVERIFY(autre.tryLock(0));
     }
 
     void leFichierDeLUtilisateurEstCeluiDeDarvel() {

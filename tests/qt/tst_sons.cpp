@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -123,6 +126,8 @@ class TestSons : public QObject {
     void introuvable();
     void abime_data();
     void abime();
+    void pasUnFichier_data();
+    void pasUnFichier();
     void lisible_data();
     void lisible();
     void illisible();
@@ -227,6 +232,33 @@ void TestSons::abime() {
     QCoreApplication::processEvents();
     QVERIFY(ChargementsFinis(l.sons));
     QCOMPARE(l.bips, 1);
+}
+
+void TestSons::pasUnFichier_data() {
+    QTest::addColumn<QString>("genre");
+    QTest::newRow("a pipe") << "tube";
+    QTest::newRow("a device") << "périphérique";
+    QTest::newRow("a link to a pipe") << "lien";
+}
+
+// A pipe would make the decoder wait for a writer, a device read for ever: one alert, at once.
+void TestSons::pasUnFichier() {
+    QFETCH(QString, genre);
+    QTemporaryDir dossier;
+    const QByteArray chemin = QFile::encodeName(dossier.filePath("Ok.wav"));
+    const QByteArray tube = QFile::encodeName(dossier.filePath("tube"));
+    if (genre == "périphérique") {
+        // A device node of the test's own, in its folder.
+        if (::mknod(chemin.constData(), S_IFCHR | 0600, makedev(1, 5)) != 0) QSKIP("mknod needs root");
+    } else {
+        QCOMPARE(::mkfifo(genre == "lien" ? tube.constData() : chemin.constData(), 0600), 0);
+        if (genre == "lien") QCOMPARE(::symlink(tube.constData(), chemin.constData()), 0);
+    }
+    Lecteur l;
+    l.sons.Jouer(chemin.toStdString());
+    QCOMPARE(l.bips, 1);
+    QCoreApplication::processEvents();
+    QVERIFY(ChargementsFinis(l.sons));
 }
 
 void TestSons::lisible_data() {

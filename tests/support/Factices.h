@@ -46,10 +46,26 @@ class MagasinMemoire : public MagasinReglages {
         valeurs[cle] = texte;
         ecritures.push_back(cle);
     }
-    std::string Confirmer() override { return echec; }
+    std::string Confirmer() override {
+        ++confirmations;
+        return echec;
+    }
+    bool Verrouiller() override {
+        ++verrous;
+        return true;
+    }
+    void Deverrouiller() override { --verrous; }
+    // Another program writes its values now (the n-th reading afresh, from 1).
+    void Relire() override {
+        if (autreProgramme) autreProgramme(++relectures);
+    }
     std::map<std::string, std::string> valeurs;
     std::vector<std::string> ecritures; // keys in the order they were written
     std::string echec;                  // what Confirmer answers: why the texts are not kept
+    int confirmations = 0;              // writes to the file, one per action
+    int verrous = 0;                    // held now
+    int relectures = 0;
+    std::function<void(int)> autreProgramme;
 };
 
 class LecteurEnregistreur : public LecteurSons {
@@ -70,7 +86,9 @@ class SurfaceEnregistreuse : public Surface {
     void Ligne(double x1, double y1, double x2, double y2, double plume, Couleur c) override {
         appels.push_back("Ligne " + P(x1, y1, x2, y2) + " w" + N(plume) + C(c));
     }
-    double LargeurTexte(const std::string &t, const Police &p) override { return double(t.size()) * p.taille / 2; }
+    double LargeurTexte(const std::string &t, const Police &p) override {
+        return double(t.size()) * p.taille / 2;
+    }
     double HauteurTexte(const std::string &, const Police &p) override { return p.taille * 1.5; }
     void Ecrire(double x, double y, const std::string &t, const Police &p, Couleur c) override {
         appels.push_back("Ecrire " + N(x) + "," + N(y) + " \"" + t + "\" " + p.nom + " " + N(p.taille) +
@@ -112,7 +130,8 @@ class FenetreFactice : public Fenetre {
         libelles[1] = "Type de Jeu";
         libelles[2] = "";
         libelles[3] = "Chrono";
-        for (int i = 1; i <= 9; ++i) palette[i] = i;
+        for (int i = 1; i <= 9; ++i)
+            palette[i] = i;
     }
     void Montrer() override { montree = true; }
     TailleClient Taille() const override { return taille; }

@@ -17,4 +17,8 @@ int ImprimerGrille(const AppelLigne &appel, int &argc, char **argv);
 int AfficherVersion(const AppelLigne &appel, int &argc, char **argv);
 int AfficherAide(const AppelLigne &appel, int &argc, char **argv);
 
+// A command without a window draws on the offscreen platform, whatever QT_QPA_PLATFORM asks: it
+// needs no display, and starts faster than any other. Called before the application is made.
+void SansAffichage();
+
 } // namespace lumio

@@ -8,6 +8,8 @@
 #include "SansFenetre.h"
 #include "SourceHorloge.h"
 #include "apparence/Polices.h"
+#include "plateforme/EcritureSure.h"
+#include "plateforme/FichierOrdinaire.h"
 #include "plateforme/MagasinQSettings.h"
 #include "plateforme/PartieFichier.h"
 #include "plateforme/SurfaceImprimante.h"
@@ -53,13 +55,12 @@ int LireNiveau(const QString &v) {
 }
 
 // A file that holds something else than a PDF is never replaced: the arguments may have been
-// given the wrong way round.
-void VerifierCible(const QString &fichier) {
-    const QFileInfo cible(fichier);
-    if (!cible.isFile() || cible.size() == 0) return;
-    QFile f(fichier);
-    if (f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-") return;
-    throw Refus{QStringLiteral("%1 existe et n'est pas un PDF : il n'est pas remplacé.").arg(fichier)};
+// given the wrong way round. (A pipe or a device is refused by the printer surface.)
+void VerifierCible(const QByteArray &fichier) {
+    const LectureOrdinaire debut = LireFichierOrdinaire(fichier, 5);
+    if (!debut.lu || debut.octets.isEmpty() || debut.octets == "%PDF-") return;
+    throw Refus{QStringLiteral("%1 existe et n'est pas un PDF : il n'est pas remplacé.")
+                    .arg(Nom(fichier.toStdString()))};
 }
 
 void PreparerPdf(QPrinter &imprimante, const QString &fichier) {
@@ -69,21 +70,30 @@ void PreparerPdf(QPrinter &imprimante, const QString &fichier) {
     imprimante.setDocName(QStringLiteral("Sudoku Lumio"));
 }
 
-// Composes the pages into the PDF `fichier`, replacing it only once they are all written.
-void ImprimerPdf(const QString &fichier, const std::function<bool(Surface &)> &composer) {
-    VerifierCible(fichier);
+// Composes the pages into the PDF `fichier` (its name as the system spells it, whatever its
+// bytes), replacing it only once they are all written.
+void ImprimerPdf(const std::string &fichier, const std::function<bool(Surface &)> &composer) {
+    const QByteArray natif = QByteArray::fromStdString(fichier);
+    VerifierCible(natif);
     QPrinter imprimante(QPrinter::HighResolution);
-    PreparerPdf(imprimante, fichier);
+    PreparerPdf(imprimante, Nom(fichier));
     SurfaceImprimante page(imprimante);
+    page.DefinirFichierNatif(natif);
     if (!composer(page))
-        throw Refus{QStringLiteral("Impossible d'écrire %1 : %2").arg(fichier, page.Erreur())};
+        throw Refus{QStringLiteral("Impossible d'écrire %1 : %2").arg(Nom(fichier), page.Erreur())};
+}
+
+// Settings that cannot be used (a pipe, a device under their name) leave the command on its
+// defaults: said once, on the error stream.
+void DireReglagesPerdus(const MagasinQSettings &reglages) {
+    if (!reglages.Refus().empty()) std::cerr << reglages.Refus() << " Les réglages par défaut sont pris.\n";
 }
 
 // Runs a print command in an application that never shows anything: the exit code.
 int SansFenetre(int &argc, char **argv, const std::function<void()> &commande) {
-    // Without a platform of the user's choice, the offscreen one needs no display and starts
-    // faster than any other.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    SansAffichage();
+    // Interrupted, the command leaves no half-written PDF behind.
+    ProtegerTemporaires();
     // Qt's remarks (a script run from cron or ssh has no session folder) are kept out of the
     // error stream, which is the command's answer, from the start of the program (Terminal.h).
     QApplication app(argc, argv);
@@ -101,6 +111,10 @@ int SansFenetre(int &argc, char **argv, const std::function<void()> &commande) {
 
 } // namespace
 
+void SansAffichage() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 int ImprimerGrilles(const AppelLigne &appel, int &argc, char **argv) {
     return SansFenetre(argc, argv, [&] {
         bool ok = false;
@@ -112,11 +126,12 @@ int ImprimerGrilles(const AppelLigne &appel, int &argc, char **argv) {
         const std::optional<std::uint64_t> graine =
             appel.A("--graine") ? std::optional(LireGraine(Nom(appel.Valeur("--graine")))) : std::nullopt;
         MagasinQSettings reglages;
+        DireReglagesPerdus(reglages);
         const std::string cp = reglages.Lire(ReglageNiveau);
         std::unique_ptr<SourceHorloge> hasard =
             graine ? std::make_unique<SourceHorloge>(*graine) : std::make_unique<SourceHorloge>();
         auto lot = std::make_unique<LotGrilles>();
-        ImprimerPdf(Nom(appel.arguments[1]), [&](Surface &page) {
+        ImprimerPdf(appel.arguments[1], [&](Surface &page) {
             return ComposerLot(page, *hasard, *lot, nombre, niveau.value_or(NiveauDuReglage(cp)),
                                std::max(OptionNiveau(cp), 1), !appel.A("--sans-solutions"));
         });
@@ -125,12 +140,13 @@ int ImprimerGrilles(const AppelLigne &appel, int &argc, char **argv) {
 
 int ImprimerGrille(const AppelLigne &appel, int &argc, char **argv) {
     return SansFenetre(argc, argv, [&] {
-        const QString fichier = Nom(appel.arguments[0]);
-        VerifierCible(fichier);
+        const std::string &fichier = appel.arguments[0];
+        VerifierCible(QByteArray::fromStdString(fichier));
         const QByteArray partie =
             appel.arguments.size() > 1 ? QByteArray::fromStdString(appel.arguments[1]) : QByteArray();
         // The game as the window would hold it, on a window and a board nobody sees.
         MagasinQSettings reglages;
+        DireReglagesPerdus(reglages);
         SurfaceNulle plateau;
         FenetreNulle fenetre;
         SansSon sons;

@@ -1,5 +1,6 @@
 // The help window: contents, index and search beside the page, over Qt's compiled help.
 #include "fenetres/frmAide.h"
+#include "plateforme/FichierOrdinaire.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -85,6 +86,24 @@ std::unique_ptr<QHelpEngine> frmAide::ChargerCollection(const QString &chemin, Q
     }
     if (moteur->registeredDocumentations().isEmpty()) {
         raison = QStringLiteral("il ne contient aucune page.");
+        return nullptr;
+    }
+    // The pages and the search index are read by the same database engine, which would wait for
+    // ever on a pipe or read a device to its end: each must be a regular file, or, for the index,
+    // nothing yet.
+    const QFileInfo collection(chemin);
+    const QString index = collection.absolutePath() + QStringLiteral("/.") + collection.completeBaseName() +
+                          QStringLiteral("/fts");
+    QStringList fichiers{index};
+    for (const QString &espace : moteur->registeredDocumentations())
+        fichiers.prepend(moteur->documentationFileName(espace));
+    for (const QString &f : fichiers) {
+        const std::string nature = NatureNonOrdinaire(QFile::encodeName(f));
+        if (nature.empty() && (f == index || QFileInfo(f).isFile())) continue;
+        raison = QStringLiteral("Le fichier de %1, « %2 », est %3.")
+                     .arg(f == index ? QStringLiteral("son index de recherche") : QStringLiteral("ses pages"),
+                          QFileInfo(f).fileName(),
+                          nature.empty() ? QStringLiteral("introuvable") : QString::fromStdString(nature));
         return nullptr;
     }
     const QString espace = moteur->registeredDocumentations().constFirst();

@@ -8,6 +8,7 @@
 #include "fenetres/ImageAnimee.h"
 #include "fenetres/frmImages.h"
 #include "fenetres/frmScore.h"
+#include "plateforme/FichierReprise.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -30,7 +31,9 @@ namespace {
 
 constexpr int LargeurClient = 730, HauteurClient = 517;
 
-QColor Qt_(Couleur c) { return QColor(c.r, c.g, c.b); }
+QColor Qt_(Couleur c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 qreal RatioEcran() {
     const QScreen *ecran = QGuiApplication::primaryScreen();
@@ -46,10 +49,14 @@ bool ClavierNatifX() {
 
 int BoutonVb(Qt::MouseButton b) {
     switch (b) {
-    case Qt::LeftButton: return BoutonGauche;
-    case Qt::RightButton: return BoutonDroit;
-    case Qt::MiddleButton: return BoutonMilieu;
-    default: return 0;
+    case Qt::LeftButton:
+        return BoutonGauche;
+    case Qt::RightButton:
+        return BoutonDroit;
+    case Qt::MiddleButton:
+        return BoutonMilieu;
+    default:
+        return 0;
     }
 }
 
@@ -93,7 +100,9 @@ void ZoneClient::paintEvent(QPaintEvent *e) {
     p.drawImage(QPointF(0, 0), image_);
 }
 
-bool ZoneClient::SurLaSurface(const QPointF &p) const { return childAt(p.toPoint()) == nullptr; }
+bool ZoneClient::SurLaSurface(const QPointF &p) const {
+    return childAt(p.toPoint()) == nullptr;
+}
 
 void ZoneClient::mousePressEvent(QMouseEvent *e) {
     pressionEnCours_ = SurLaSurface(e->position());
@@ -160,7 +169,8 @@ void ImageChiffre::mousePressEvent(QMouseEvent *e) {
 
 void ImageChiffre::mouseMoveEvent(QMouseEvent *e) {
     if (!presse_ || !(e->buttons() & Qt::LeftButton)) return;
-    if ((e->position().toPoint() - departGlisser_).manhattanLength() < QApplication::startDragDistance()) return;
+    if ((e->position().toPoint() - departGlisser_).manhattanLength() < QApplication::startDragDistance())
+        return;
     presse_ = false;
     auto *drag = new QDrag(this);
     auto *mime = new QMimeData;
@@ -187,7 +197,10 @@ frmMain::frmMain(MagasinReglages &reglages, LecteurSons &sons, SourceAleatoire &
     zone_ = new ZoneClient(*this);
     setCentralWidget(zone_);
     surface_ = std::make_unique<SurfaceImage>(zone_->Image());
-    surface_->changement = [this](const QRectF &r) { zone_->update(r.toAlignedRect()); };
+    surface_->changement = [this](const QRectF &r) {
+        zone_->update(r.toAlignedRect());
+        PlanifierReprise();
+    };
     jeu_ = std::make_unique<Jeu>(*surface_, *this, reglages_, sons_, hasard_);
 
     CreerMenus();
@@ -200,14 +213,24 @@ frmMain::frmMain(MagasinReglages &reglages, LecteurSons &sons, SourceAleatoire &
 
     tmrSecondes_.setObjectName("tmrSecondes");
     tmrSecondes_.setInterval(1000);
-    connect(&tmrSecondes_, &QTimer::timeout, this, [this] { jeu_->tmrSecondes_Timer(); });
+    connect(&tmrSecondes_, &QTimer::timeout, this, [this] {
+        jeu_->tmrSecondes_Timer();
+        // The clock alone is kept every five seconds; a stop signal keeps it to the second.
+        if (jeu_->SecondesEcoulees % 5 == 0) PlanifierReprise();
+    });
+    // Several changes of one event are written once, when the event is over.
+    minuterieReprise_.setSingleShot(true);
+    minuterieReprise_.setInterval(0);
+    connect(&minuterieReprise_, &QTimer::timeout, this, [this] { GarderPartie(); });
     qApp->installEventFilter(this);
 }
 
-frmMain::~frmMain() { qApp->removeEventFilter(this); }
+frmMain::~frmMain() {
+    qApp->removeEventFilter(this);
+}
 
-QAction *frmMain::AjouterAction(QMenu *menu, const QString &nom, const QString &texte, const QKeySequence &raccourci,
-                                bool actif) {
+QAction *frmMain::AjouterAction(QMenu *menu, const QString &nom, const QString &texte,
+                                const QKeySequence &raccourci, bool actif) {
     auto *a = menu->addAction(texte);
     a->setObjectName(nom);
     a->setShortcut(raccourci);
@@ -231,13 +254,13 @@ void frmMain::CreerMenus() {
     partie->addSeparator();
     connect(AjouterAction(partie, "Ouvrir", "&Ouvrir une partie...", QKeySequence("Ctrl+O"), true),
             &QAction::triggered, this, [this] { Ouvrir(); });
-    connect(AjouterAction(partie, "Enregistrer", "&Enregistrer la partie...", {}, true), &QAction::triggered, this,
-            [this] { Enregistrer(); });
+    connect(AjouterAction(partie, "Enregistrer", "&Enregistrer la partie...", {}, true), &QAction::triggered,
+            this, [this] { Enregistrer(); });
     partie->addSeparator();
     connect(AjouterAction(partie, "Imprimer", "&Imprimer la grille", QKeySequence("Ctrl+I"), true),
             &QAction::triggered, this, [this] { CommandeImprimer(); });
-    connect(AjouterAction(partie, "ImpressionMult", "Impressions &multiples", {}, true), &QAction::triggered, this,
-            [this] { OuvrirImpressionMult(); });
+    connect(AjouterAction(partie, "ImpressionMult", "Impressions &multiples", {}, true), &QAction::triggered,
+            this, [this] { OuvrirImpressionMult(); });
     partie->addSeparator();
     connect(AjouterAction(partie, "mnuJeuScore", "Meilleurs &temps", {}, true), &QAction::triggered, this,
             [this] { jeu_->AfficherMeilleursTemps(); });
@@ -256,8 +279,8 @@ void frmMain::CreerMenus() {
     jeu->setObjectName("mnuJeu");
     connect(AjouterAction(jeu, "mnuRecommencer", "&Recommencer la partie", QKeySequence(Qt::Key_F4), true),
             &QAction::triggered, this, [this] { jeu_->mnuRecommencer_Click(); });
-    connect(AjouterAction(jeu, "mnuVerifier", "&Vérifier", QKeySequence(Qt::Key_F5), true), &QAction::triggered,
-            this, [this] { jeu_->CommandeVerifier(); });
+    connect(AjouterAction(jeu, "mnuVerifier", "&Vérifier", QKeySequence(Qt::Key_F5), true),
+            &QAction::triggered, this, [this] { jeu_->CommandeVerifier(); });
     connect(AjouterAction(jeu, "mnuIndice", "&Demander indice", QKeySequence(Qt::Key_F6), true),
             &QAction::triggered, this, [this] { jeu_->CommandeIndice(); });
     connect(AjouterAction(jeu, "mnuSolution", "Voir &solution", QKeySequence(Qt::Key_F7), true),
@@ -270,11 +293,13 @@ void frmMain::CreerMenus() {
     QMenu *mode = menuBar()->addMenu(QStringLiteral("&Mode"));
     mode->setObjectName("mnuMode");
     for (int i = 1; i <= 2; ++i) {
-        QAction *a = AjouterAction(mode, QStringLiteral("mnuModeChoix%1").arg(i), i == 1 ? "&Jeu" : "&Création", {}, true);
+        QAction *a = AjouterAction(mode, QStringLiteral("mnuModeChoix%1").arg(i),
+                                   i == 1 ? "&Jeu" : "&Création", {}, true);
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, i] {
             jeu_->mnuModeChoix(i);
-            for (int k = 1; k <= 2; ++k) Action(QStringLiteral("mnuModeChoix%1").arg(k))->setChecked(modeCoche_[k]);
+            for (int k = 1; k <= 2; ++k)
+                Action(QStringLiteral("mnuModeChoix%1").arg(k))->setChecked(modeCoche_[k]);
         });
     }
 
@@ -325,11 +350,12 @@ void frmMain::CreerControles() {
     };
     const Commande commandes[] = {
         {1, "Solution", "Afficher la solution", 32, [this] { LancerSolution(); }, Pictogramme::Solution},
-        {6, "Vérifier", "Vérifier les chiffres placés", 96, [this] { jeu_->CommandeVerifier(); }, Pictogramme::Verifier},
+        {6, "Vérifier", "Vérifier les chiffres placés", 96, [this] { jeu_->CommandeVerifier(); },
+         Pictogramme::Verifier},
         {2, "Indice", "Dévoiler un chiffre", 160, [this] { jeu_->CommandeIndice(); }, Pictogramme::Indice},
         {4, "Imprimer", "Imprimer la grille", 224, [this] { CommandeImprimer(); }, Pictogramme::Imprimer},
-        {5, "Impr. grilles", "Imprimer de 1 à 99 grilles prêtes à jouer", 288, [this] { OuvrirImpressionMult(); },
-         Pictogramme::ImprGrilles},
+        {5, "Impr. grilles", "Imprimer de 1 à 99 grilles prêtes à jouer", 288,
+         [this] { OuvrirImpressionMult(); }, Pictogramme::ImprGrilles},
         {3, "Nouvelle", "Commencer une nouvelle partie", 352,
          [this] {
              jeu_->mnuJeuNouveau_Click();
@@ -341,7 +367,8 @@ void frmMain::CreerControles() {
         QWidget *b = CreerBouton(zone_, QStringLiteral("TovCommand%1").arg(c.n), QString::fromUtf8(c.texte),
                                  QRect(512, c.haut, 177, 41), c.action);
         DefinirBulleBouton(b, QString::fromUtf8(c.bulle));
-        DefinirImageBouton(b, [image = c.image](qreal ratio) { return DessinerPictogramme(image, 24, ratio); });
+        DefinirImageBouton(b,
+                           [image = c.image](qreal ratio) { return DessinerPictogramme(image, 24, ratio); });
         boutons_[std::size_t(c.n - 1)] = b;
     }
 
@@ -380,10 +407,17 @@ void frmMain::Form_Load(const QString &fichier) {
 }
 
 void frmMain::Form_Load(const QByteArray &fichierNatif) {
-    if (fichierNatif.isEmpty())
+    if (fichierNatif.isEmpty() && reprise_)
+        jeu_->Form_Load([this] { return ReprendrePartie(); });
+    else if (fichierNatif.isEmpty())
         jeu_->Form_Load();
     else
         jeu_->Form_Load([this, fichierNatif] { return OuvrirFichierNatif(fichierNatif); });
+    // Settings that cannot be kept are said once, as the game starts.
+    const std::string raison = reglages_.Confirmer();
+    if (!raison.empty())
+        SignalerEchec(raison +
+                      "\n\nLe jeu se lance avec ses réglages par défaut, qui seront perdus à sa fermeture.");
     DonnerFocusCoupN();
 }
 
@@ -408,11 +442,14 @@ void frmMain::Montrer() {
     if (montrer_) show();
 }
 
-TailleClient frmMain::Taille() const { return {zone_->width(), zone_->height()}; }
+TailleClient frmMain::Taille() const {
+    return {zone_->width(), zone_->height()};
+}
 
 void frmMain::MontrerImagePalette(int i, int k) {
     imgChiffre(i)->MontrerImage(k);
     AnnoncerPalette();
+    PlanifierReprise();
 }
 
 void frmMain::DefinirLibelle(int n, const std::string &texte) {
@@ -420,7 +457,9 @@ void frmMain::DefinirLibelle(int n, const std::string &texte) {
     AnnoncerLibelle();
 }
 
-std::string frmMain::TexteLibelle(int n) const { return Libelle(n)->text().toStdString(); }
+std::string frmMain::TexteLibelle(int n) const {
+    return Libelle(n)->text().toStdString();
+}
 
 void frmMain::MontrerLibelle(int n, bool visible) {
     Libelle(n)->setVisible(visible);
@@ -432,26 +471,37 @@ void frmMain::ActiverChrono(bool actif) {
         tmrSecondes_.start();
     else
         tmrSecondes_.stop();
+    PlanifierReprise();
 }
 
-bool frmMain::ChronoActif() const { return tmrSecondes_.isActive(); }
+bool frmMain::ChronoActif() const {
+    return tmrSecondes_.isActive();
+}
 
 void frmMain::CocherMode(int index, bool coche) {
     if (index != 1 && index != 2) return;
     modeCoche_[index] = coche;
     Action(QStringLiteral("mnuModeChoix%1").arg(index))->setChecked(coche);
+    PlanifierReprise();
 }
 
-bool frmMain::ModeCoche(int index) const { return (index == 1 || index == 2) && modeCoche_[index]; }
+bool frmMain::ModeCoche(int index) const {
+    return (index == 1 || index == 2) && modeCoche_[index];
+}
 
 void frmMain::CocherPause(bool coche) {
     pauseCochee_ = coche;
     Action("PauseChrono")->setChecked(coche);
+    PlanifierReprise();
 }
 
-bool frmMain::PauseCochee() const { return pauseCochee_; }
+bool frmMain::PauseCochee() const {
+    return pauseCochee_;
+}
 
-void frmMain::DonnerFocusCoupN() { coupN_->setFocus(Qt::OtherFocusReason); }
+void frmMain::DonnerFocusCoupN() {
+    coupN_->setFocus(Qt::OtherFocusReason);
+}
 
 void frmMain::MontrerDevant(QWidget &fenetre) {
     fenetre.setWindowState(fenetre.windowState() & ~Qt::WindowMinimized);
@@ -485,7 +535,8 @@ void frmMain::AppliquerTheme(const Theme &t) {
         p.setColor(QPalette::WindowText, Qt_(t.texteLibelle));
         l->setPalette(p);
     }
-    for (QWidget *b : boutons_) ColorerBouton(b, t.faceBouton, t.texteBouton);
+    for (QWidget *b : boutons_)
+        ColorerBouton(b, t.faceBouton, t.texteBouton);
 }
 
 bool frmMain::TraiterEvenements() {
@@ -508,8 +559,12 @@ void frmMain::LancerSolution() {
         QApplication::restoreOverrideCursor();
         curseurAttente_ = false;
     }
-    // The player closed the window during the search: finish closing now that it has stopped.
-    if (fermetureDemandee_) Fermer();
+    // The player closed the window during the search, or a stop signal came: finish now that it
+    // has stopped.
+    if (finConservee_)
+        TerminerEnGardant();
+    else if (fermetureDemandee_)
+        Fermer();
 }
 
 Couleur frmMain::CouleurFondSysteme() const {
@@ -522,7 +577,8 @@ Couleur frmMain::CouleurFondSysteme() const {
 
 int frmMain::CodeTouche(const QKeyEvent &e, bool lecteur) {
     const int k = e.key();
-    if ((e.modifiers() & Qt::KeypadModifier) && k >= Qt::Key_1 && k <= Qt::Key_9) return TouchePave1 + (k - Qt::Key_1);
+    if ((e.modifiers() & Qt::KeypadModifier) && k >= Qt::Key_1 && k <= Qt::Key_9)
+        return TouchePave1 + (k - Qt::Key_1);
     if (lecteur && !(e.modifiers() & Qt::KeypadModifier)) {
         // A screen reader keeps the keypad for itself: the digits of the main keyboard stand in for
         // it, with Ctrl for the pencil marks. They are told by the key itself, whatever the layout
@@ -534,18 +590,26 @@ int frmMain::CodeTouche(const QKeyEvent &e, bool lecteur) {
         if (d) return ((e.modifiers() & Qt::ControlModifier) ? ToucheCrayon1 : TouchePave1) + (d - 1);
     }
     switch (k) {
-    case Qt::Key_Left: return ToucheGauche;
-    case Qt::Key_Up: return ToucheHaut;
-    case Qt::Key_Right: return ToucheDroite;
-    case Qt::Key_Down: return ToucheBas;
-    case Qt::Key_Space: return ToucheEspace;
-    case Qt::Key_Delete: return ToucheSuppr;
-    default: return 0;
+    case Qt::Key_Left:
+        return ToucheGauche;
+    case Qt::Key_Up:
+        return ToucheHaut;
+    case Qt::Key_Right:
+        return ToucheDroite;
+    case Qt::Key_Down:
+        return ToucheBas;
+    case Qt::Key_Space:
+        return ToucheEspace;
+    case Qt::Key_Delete:
+        return ToucheSuppr;
+    default:
+        return 0;
     }
 }
 
 bool frmMain::eventFilter(QObject *objet, QEvent *e) {
-    if (e->type() == QEvent::KeyPress && jeu_->RechercheEnCours && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Escape) {
+    if (e->type() == QEvent::KeyPress && jeu_->RechercheEnCours &&
+        static_cast<QKeyEvent *>(e)->key() == Qt::Key_Escape) {
         interruptionDemandee_ = true;
         return true;
     }
@@ -568,7 +632,15 @@ bool frmMain::eventFilter(QObject *objet, QEvent *e) {
 }
 
 void frmMain::closeEvent(QCloseEvent *e) {
-    if (fermetureConfirmee_) {
+    // Answered already, or nobody to ask: a stop signal or the end of the session.
+    if (fermetureConfirmee_ || finConservee_) {
+        // A search holds half-filled grids: it stops first, and the end comes once it has.
+        if (finConservee_ && jeu_->RechercheEnCours) {
+            fermetureDemandee_ = true;
+            e->ignore();
+            return;
+        }
+        ConclureReprise();
         e->accept();
         return;
     }
@@ -584,6 +656,7 @@ void frmMain::closeEvent(QCloseEvent *e) {
         return;
     }
     fermetureConfirmee_ = true;
+    ConclureReprise();
     e->accept();
     // Every other window of the game closes with the main one.
     for (QWidget *w : QApplication::topLevelWidgets())

@@ -30,6 +30,7 @@ class BarreEtat;
 class frmMain;
 class DialogImpression;
 class DialogImpressionMult;
+class FichierReprise;
 class Options1;
 struct RefusPartie;
 
@@ -117,6 +118,18 @@ class frmMain : public QMainWindow, public Fenetre {
     void DefinirCapture(bool capture) { capture_ = capture; }
     // Closes without asking (the player already answered, or nobody is there to ask).
     void Fermer();
+
+    // The interrupted game (frmMainReprise.cpp). Once `fichier` is given, the game in progress is
+    // kept in it after each change and every few seconds of clock, and a start without a file
+    // first offers the game a stopped program left.
+    void ActiverReprise(std::unique_ptr<FichierReprise> fichier);
+    // Keeps the game as it stands now, then ends the program without a question (a stop signal).
+    void TerminerEnGardant();
+    // The session is ending: the game is kept and the window will close without a question.
+    void FinDeSession();
+    // The program is to end (a stop signal came while it started).
+    bool FinDemandee() const { return finConservee_; }
+    FichierReprise *Reprise() const { return reprise_.get(); }
     // The help window on its first page (the help installed with the game unless `collection`
     // names another), or a message saying why it cannot open; and the about window, modal.
     void AfficherAide(const QString &collection = QString());
@@ -186,18 +199,24 @@ class frmMain : public QMainWindow, public Fenetre {
   private:
     void CreerMenus();
     void CreerControles();
-    void BrancherOptions(); // the menu entry and the picture that open the options
-    void BrancherAide();    // the "&?" menu, F1 and the web picture
+    void BrancherOptions();       // the menu entry and the picture that open the options
+    void BrancherAide();          // the "&?" menu, F1 and the web picture
     void BrancherAccessibilite(); // names for a screen reader, the board's cells, status and notice
     void AnnoncerPalette();
     void AnnoncerLibelle();
     // Shows one of the game's own windows in front, brought back if minimised (maximised stays).
     static void MontrerDevant(QWidget &fenetre);
-    QAction *AjouterAction(QMenu *menu, const QString &nom, const QString &texte, const QKeySequence &raccourci,
-                           bool actif);
+    QAction *AjouterAction(QMenu *menu, const QString &nom, const QString &texte,
+                           const QKeySequence &raccourci, bool actif);
     QLabel *Libelle(int n) const { return libelles_.at(std::size_t(n - 1)); }
     // A saved game that could not be opened or written: a critical box, or stderr in a capture.
     void SignalerEchec(const std::string &texte);
+    // The interrupted game: offered at start-up, written soon after a change, settled at the end
+    // (kept for a stop signal or a logout, forgotten for a confirmed quit).
+    bool ReprendrePartie();
+    void PlanifierReprise();
+    void GarderPartie();
+    void ConclureReprise();
 
     MagasinReglages &reglages_;
     LecteurSons &sons_;
@@ -230,6 +249,12 @@ class frmMain : public QMainWindow, public Fenetre {
     BarreEtat *barreEtat_ = nullptr;
     Avis *avis_ = nullptr;
     std::unique_ptr<AnnonceurPlateau> annonceur_; // destroyed before the game it listens to
+    std::unique_ptr<FichierReprise> reprise_;
+    QTimer minuterieReprise_;
+    std::string repriseEcrite_; // what the file holds, so that an unchanged game is not written again
+    bool repriseConclue_ = false;
+    bool echecRepriseSignale_ = false;
+    bool finConservee_ = false; // the program ends with its game kept (signal, logout)
 };
 
 } // namespace lumio

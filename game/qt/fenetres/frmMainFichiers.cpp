@@ -1,13 +1,14 @@
 // Saved games on the main window: the file dialogs, reading and writing the file.
 #include "FichierPartie.h"
 #include "fenetres/frmMain.h"
+#include "plateforme/EcritureSure.h"
+#include "plateforme/FichierOrdinaire.h"
 #include "plateforme/PartieFichier.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstdio>
@@ -78,11 +79,13 @@ bool frmMain::EnregistrerFichier(const QString &chemin) {
     // A solve in progress holds half-filled grids that are no game to keep.
     if (jeu_->RechercheEnCours) return false;
     const QFileInfo cible(chemin);
-    // No question first: a folder cannot be replaced by the game whatever the answer.
-    if (cible.isDir()) {
+    // No question first: a folder, a pipe, a device (or a link to one, or to nothing) is never
+    // replaced by a saved game, whatever the answer. A link to a file is written through.
+    const std::string nature = NatureNonOrdinaire(QFile::encodeName(chemin));
+    if (!nature.empty()) {
         const QString nom = QFileInfo(QDir::cleanPath(chemin)).fileName();
-        SignalerEchec(std::string(EchecEnregistrement) + "\n\n« " + nom.toStdString() +
-                      " » est un dossier : choisissez un nom de fichier.");
+        SignalerEchec(std::string(EchecEnregistrement) + "\n\n« " + nom.toStdString() + " » est " + nature +
+                      " : choisissez un nom de fichier.");
         return false;
     }
     if (cible.exists() || cible.isSymLink()) {
@@ -94,23 +97,10 @@ bool frmMain::EnregistrerFichier(const QString &chemin) {
     const std::vector<std::uint8_t> octets = EcrirePartie(*jeu_);
     const QByteArray contenu(reinterpret_cast<const char *>(octets.data()), qsizetype(octets.size()));
     // The new file is written beside the old one and takes its name only once it is whole, so a
-    // full disk or a failing write never costs the player the game saved before.
-    QSaveFile fichier(chemin);
-    bool reussi = fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    // A write cut short (a full disk, a size limit) reports only the bytes it wrote, with no
-    // error; asking again for the rest makes the system say why. Buffered, the loss would go
-    // unnoticed until after the old file was replaced.
-    qint64 ecrits = 0;
-    while (reussi && ecrits < contenu.size()) {
-        const qint64 n = fichier.write(contenu.constData() + ecrits, contenu.size() - ecrits);
-        if (n <= 0) reussi = false;
-        ecrits += n;
-    }
-    if (reussi) reussi = fichier.commit();
-    if (!reussi) {
-        const QString raison = fichier.errorString();
-        fichier.cancelWriting();
-        SignalerEchec(std::string(EchecEnregistrement) + "\n\n" + raison.toStdString());
+    // full disk or a failing write never costs the player the game saved before; a stop signal
+    // in the middle leaves no half-written file beside it.
+    if (const int erreur = EcrireEntier(QFile::encodeName(chemin), contenu, true)) {
+        SignalerEchec(std::string(EchecEnregistrement) + "\n\n" + RaisonSysteme(erreur).toStdString() + ".");
         return false;
     }
     return true;

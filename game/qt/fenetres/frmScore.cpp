@@ -95,6 +95,8 @@ void frmScore::DefinirTemps(int n, const QString &texte) {
 }
 
 void frmScore::RafraichirScores() {
+    // Another window of the game may have set a record since this one last read the store.
+    jeu_.reglages.Relire();
     MeilleursTemps records;
     for (int n = 1; n <= 4; ++n) {
         auto &[temps, nom] = records[std::size_t(n - 1)];
@@ -111,10 +113,12 @@ void frmScore::EffacerScores() {
     const Message question{"Etes vous sûr de vouloir effacer les scores ?", Boutons::OuiNon, Icone::Aucune,
                            TitreDefaut};
     if (jeu_.fenetre.BoiteMessage(question) == Reponse::Oui) {
+        const VerrouReglages verrou(jeu_.reglages);
         for (int n = 1; n <= 4; ++n) {
             jeu_.reglages.Ecrire(ReglageTempsRecord(n), TempsSansRecord);
             jeu_.reglages.Ecrire(ReglageNomRecord(n), ReglageNomRecord(n).defaut);
         }
+        jeu_.reglages.Confirmer();
     }
     RafraichirScores();
 }

@@ -9,17 +9,22 @@
 
 namespace lumio {
 
-namespace {
-
-// What the file is when it is not a regular one.
-std::string Genre(mode_t mode) {
+std::string GenreFichier(unsigned mode) {
     if (S_ISDIR(mode)) return "un dossier";
     if (S_ISFIFO(mode)) return "un tube";
     if (S_ISCHR(mode) || S_ISBLK(mode)) return "un périphérique";
+    if (S_ISSOCK(mode)) return "une prise réseau";
     return "un fichier spécial";
 }
 
-} // namespace
+std::string NatureNonOrdinaire(const QByteArray &chemin) {
+    struct stat lien {};
+    if (::lstat(chemin.constData(), &lien) != 0) return {}; // nothing there yet
+    if (!S_ISLNK(lien.st_mode)) return S_ISREG(lien.st_mode) ? std::string() : GenreFichier(lien.st_mode);
+    struct stat cible {};
+    if (::stat(chemin.constData(), &cible) != 0) return "un lien vers un fichier qui n'existe pas";
+    return S_ISREG(cible.st_mode) ? std::string() : "un lien vers " + GenreFichier(cible.st_mode);
+}
 
 LectureOrdinaire LireFichierOrdinaire(const QByteArray &chemin, qint64 maximum) {
     LectureOrdinaire l;
@@ -33,7 +38,7 @@ LectureOrdinaire LireFichierOrdinaire(const QByteArray &chemin, qint64 maximum) 
     if (::fstat(fd, &etat) != 0) {
         l.erreur = errno;
     } else if (!S_ISREG(etat.st_mode)) {
-        l.genre = Genre(etat.st_mode);
+        l.genre = GenreFichier(etat.st_mode);
     } else {
         l.octets.resize(qsizetype(maximum));
         qint64 n = 0;

@@ -1,5 +1,6 @@
 // Asynchronous sound playback; a missing or unplayable file gives the platform's alert.
 #include "plateforme/LecteurSonsQt.h"
+#include "plateforme/FichierOrdinaire.h"
 #include "plateforme/Ressources.h"
 
 #include <QApplication>
@@ -21,9 +22,11 @@ namespace {
 // refused here, before it reaches the decoder: the chunks must be whole, up to a format
 // chunk followed by some data. What the decoder then rejects is reported by its status.
 bool WavComplet(const QString &chemin) {
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    const QByteArray o = f.readAll();
+    // A pipe or a device is refused as it is opened, without waiting on it. A sound of the game
+    // is a few hundred kilobytes; a file past 16 MB is no sound of ours.
+    const LectureOrdinaire lecture = LireFichierOrdinaire(QFile::encodeName(chemin), 16 << 20);
+    if (!lecture.lu) return false;
+    const QByteArray &o = lecture.octets;
     if (o.size() < 12 || !o.startsWith("RIFF") || o.mid(8, 4) != "WAVE") return false;
     bool format = false;
     for (qint64 i = 12; i + 8 <= o.size();) {
@@ -71,7 +74,7 @@ void LecteurSonsQt::Jouer(const std::string &fichier) {
     if (enCours_) enCours_->stop();
     enCours_ = nullptr;
     const QString chemin = CheminRessource(QString::fromStdString(fichier));
-    if (!effets_.contains(chemin) && !(QFileInfo(chemin).isFile() && WavComplet(chemin))) {
+    if (!effets_.contains(chemin) && !WavComplet(chemin)) {
         if (Alerte) Alerte();
         return;
     }

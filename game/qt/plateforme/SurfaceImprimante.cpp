@@ -1,5 +1,6 @@
 // A printed page: the print job on a QPrinter, and a PDF file written safely.
 #include "plateforme/SurfaceImprimante.h"
+#include "plateforme/EcritureSure.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,34 +13,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace lumio {
 
 namespace {
-
-// The usual reasons a file cannot be written, in the program's language.
-QString RaisonSysteme(int erreur) {
-    switch (erreur) {
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("permission refusée");
-    case ENOENT:
-        return QStringLiteral("le dossier n'existe pas");
-    case ENOTDIR:
-        return QStringLiteral("le chemin ne mène pas à un dossier");
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("le disque est plein");
-    case EROFS:
-        return QStringLiteral("le disque est en lecture seule");
-    case ENAMETOOLONG:
-        return QStringLiteral("le nom est trop long");
-    default:
-        return QString::fromLocal8Bit(std::strerror(erreur));
-    }
-}
 
 bool EstPdf(const QPrinter &p) {
     return p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty();
@@ -85,30 +65,44 @@ bool SurfaceImprimante::Pret() {
     if (etat_ == Etat::Echec) return false;
     if (EstPdf(imprimante_)) {
         fichierDemande_ = imprimante_.outputFileName();
-        QFileInfo demande(fichierDemande_);
         // Writing through a link replaces the file it points to, not the link.
-        fichierFinal_ = demande.canonicalFilePath();
-        if (fichierFinal_.isEmpty())
-            fichierFinal_ = demande.isSymLink() ? demande.symLinkTarget() : demande.absoluteFilePath();
-        const QFileInfo cible(fichierFinal_);
-        if (cible.isDir()) {
-            Echouer(QStringLiteral("c'est un dossier"));
+        final_ = CibleReelle(natif_.isEmpty() ? QFile::encodeName(fichierDemande_) : natif_);
+        struct stat cible {};
+        if (::stat(final_.constData(), &cible) == 0) {
+            if (S_ISDIR(cible.st_mode)) {
+                Echouer(QStringLiteral("c'est un dossier"));
+                return false;
+            }
+            if (!S_ISREG(cible.st_mode)) {
+                Echouer(QStringLiteral("ce n'est pas un fichier ordinaire"));
+                return false;
+            }
+            // A file its owner made read-only is kept as a folder without write permission keeps
+            // its files, even from root, who could replace it.
+            if (::access(final_.constData(), W_OK) != 0 || (cible.st_mode & 0222) == 0) {
+                Echouer(RaisonSysteme(EACCES));
+                return false;
+            }
+        }
+        const qsizetype barre = final_.lastIndexOf('/');
+        temporaire_ = final_.left(barre + 1) + "." + final_.mid(barre + 1) + ".XXXXXX";
+        descripteur_ = CreerTemporaire(temporaire_);
+        if (descripteur_ < 0) {
+            const int erreur = errno;
+            temporaire_.clear();
+            Echouer(RaisonSysteme(erreur));
             return false;
         }
-        if (cible.exists() && !cible.isFile()) {
-            Echouer(QStringLiteral("ce n'est pas un fichier ordinaire"));
-            return false;
+        // The printer opens its file by a name in Unicode: a folder whose name is not one reaches
+        // the same file through its open descriptor.
+        const QString nom = QFile::decodeName(temporaire_);
+        if (QFile::encodeName(nom) == temporaire_) {
+            ::close(descripteur_);
+            descripteur_ = -1;
+            imprimante_.setOutputFileName(nom);
+        } else {
+            imprimante_.setOutputFileName(QStringLiteral("/proc/self/fd/%1").arg(descripteur_));
         }
-        QByteArray modele = QFile::encodeName(cible.absolutePath() + QStringLiteral("/.") + cible.fileName() +
-                                              QStringLiteral(".XXXXXX"));
-        const int f = ::mkstemp(modele.data());
-        if (f < 0) {
-            Echouer(RaisonSysteme(errno));
-            return false;
-        }
-        ::close(f);
-        fichierTemporaire_ = QFile::decodeName(modele);
-        imprimante_.setOutputFileName(fichierTemporaire_);
     }
     if (!Commencer(imprimante_)) {
         Echouer(QStringLiteral("l'impression n'a pas pu commencer"));
@@ -129,50 +123,46 @@ void SurfaceImprimante::Echouer(const QString &raison) {
 }
 
 void SurfaceImprimante::OublierPdf() {
-    if (fichierTemporaire_.isEmpty()) return;
-    QFile::remove(fichierTemporaire_);
-    fichierTemporaire_.clear();
+    if (temporaire_.isEmpty()) return;
+    if (descripteur_ >= 0) ::close(descripteur_);
+    descripteur_ = -1;
+    ::unlink(temporaire_.constData());
+    OublierTemporaire(temporaire_);
+    temporaire_.clear();
     imprimante_.setOutputFileName(fichierDemande_);
 }
 
 bool SurfaceImprimante::PublierPdf() {
-    if (fichierTemporaire_.isEmpty()) return true;
-    QFile fichier(fichierTemporaire_);
+    if (temporaire_.isEmpty()) return true;
+    const int fd = ::open(temporaire_.constData(), O_RDWR | O_CLOEXEC);
     // The writer reports no failed write (a full disk): a whole PDF ends with its end marker.
-    bool entier = fichier.open(QIODevice::ReadWrite) && fichier.size() > 16;
-    if (entier) {
-        fichier.seek(fichier.size() - 16);
-        entier = fichier.read(16).contains("%%EOF");
-    }
+    struct stat etat {};
+    char queue[17] = {};
+    bool entier = fd >= 0 && ::fstat(fd, &etat) == 0 && etat.st_size > 16 &&
+                  ::pread(fd, queue, 16, etat.st_size - 16) == 16 && std::strstr(queue, "%%EOF");
     if (!entier) {
+        if (fd >= 0) ::close(fd);
         Echouer(EchecEcriture());
         return false;
     }
     // The file takes the permissions a new file gets, or those of the file it replaces.
-    struct stat ancien {};
-    mode_t droits = 0666;
-    if (::stat(QFile::encodeName(fichierFinal_).constData(), &ancien) == 0) {
-        droits = ancien.st_mode & 07777;
-    } else {
-        const mode_t masque = ::umask(0);
-        ::umask(masque);
-        droits &= ~masque;
-    }
-    const bool sur = ::fchmod(fichier.handle(), droits) == 0 && ::fsync(fichier.handle()) == 0;
-    fichier.close();
-    if (!sur || std::rename(QFile::encodeName(fichierTemporaire_).constData(),
-                            QFile::encodeName(fichierFinal_).constData()) != 0) {
+    const bool sur = ::fchmod(fd, DroitsNouveauFichier(final_)) == 0 && ::fsync(fd) == 0;
+    ::close(fd);
+    if (!sur || ::rename(temporaire_.constData(), final_.constData()) != 0) {
         Echouer(RaisonSysteme(errno));
         return false;
     }
-    fichierTemporaire_.clear();
+    OublierTemporaire(temporaire_);
+    temporaire_.clear();
+    if (descripteur_ >= 0) ::close(descripteur_);
+    descripteur_ = -1;
     imprimante_.setOutputFileName(fichierDemande_);
     return true;
 }
 
 QString SurfaceImprimante::EchecEcriture() const {
-    return fichierTemporaire_.isEmpty() ? QStringLiteral("l'imprimante a refusé le travail")
-                                        : QStringLiteral("l'écriture du fichier a échoué (disque plein ?)");
+    return temporaire_.isEmpty() ? QStringLiteral("l'imprimante a refusé le travail")
+                                 : QStringLiteral("l'écriture du fichier a échoué (disque plein ?)");
 }
 
 bool SurfaceImprimante::NouvellePage() {

@@ -31,6 +31,10 @@ class SurfaceImprimante : public SurfacePeintre {
     // Why the last job failed, in French; empty when it did not.
     QString Erreur() const { return erreur_; }
 
+    // The PDF's name as the system spells it, whatever its bytes (a name from the command line
+    // need not be UTF-8); without it, the printer's output file name is taken.
+    void DefinirFichierNatif(const QByteArray &nom) { natif_ = nom; }
+
   protected:
     // Starts the job at its first drawing; false once it has failed.
     bool Pret() override;
@@ -48,7 +52,10 @@ class SurfaceImprimante : public SurfacePeintre {
     QPrinter &imprimante_;
     Etat etat_ = Etat::Libre;
     QString erreur_;
-    QString fichierDemande_, fichierFinal_, fichierTemporaire_;
+    QByteArray natif_;
+    QString fichierDemande_;        // what the printer was told, given back after the job
+    QByteArray final_, temporaire_; // the file the PDF replaces, and the one it is written in
+    int descripteur_ = -1;          // the new file, kept open when the printer reaches it by /proc
 };
 
 } // namespace lumio
