@@ -78,12 +78,14 @@ finir() {
     jeu=""
 }
 
-# One line a thread of the game: id, name, context switches so far, nanoseconds on a CPU so far.
+# One line a thread of the game: id, name, context switches so far (the thread's own, then those
+# the scheduler imposed on it), nanoseconds on a CPU so far.
 echantillon() {
     local t nom cs ns
     for t in /proc/"$jeu"/task/*; do
         nom=$(tr ' ' '_' <"$t/comm" 2>/dev/null) || continue
-        cs=$(awk '/ctxt_switches/ { s += $2 } END { print s }' "$t/status" 2>/dev/null) || continue
+        cs=$(awk '/^voluntary_ctxt_switches/ { v = $2 } /^nonvoluntary_ctxt_switches/ { n = $2 }
+                  END { print v, n }' "$t/status" 2>/dev/null) || continue
         read -r ns _ <"$t/schedstat" 2>/dev/null || continue
         echo "${t##*/} $nom $cs $ns"
     done
@@ -97,11 +99,12 @@ mesurer() {
     sleep "$fenetre"
     echantillon >"$tmp/apres"
     awk -v f="$fenetre" -v titre="$titre" '
-        NR == FNR { cs[$1] = $3; ns[$1] = $4; next }
+        NR == FNR { v[$1] = $3; n[$1] = $4; ns[$1] = $5; next }
         {
-            d = $3 - cs[$1]; c = $4 - ns[$1]
-            total += d; cpu += c
-            detail = detail sprintf("%s%s %.1f", detail == "" ? "" : ", ", $2, d / f)
+            dv = $3 - v[$1]; dn = $4 - n[$1]; c = $5 - ns[$1]
+            total += dv + dn; cpu += c
+            detail = detail sprintf("%s%s %.1f (%.1f imposés)", detail == "" ? "" : ", ", $2,
+                                    (dv + dn) / f, dn / f)
         }
         END {
             printf "%s : %.1f réveils/s, %.3f %% d'\''un cœur (%.3f s de CPU par minute)\n",
