@@ -32,11 +32,12 @@ arreter() {
     for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
 }
 trap 'arreter; rm -rf "$tmp"' EXIT
-# Settings and the session's runtime files in a scratch folder: the user's own are never read
-# nor written; no session bus, so no desktop service wakes the game either.
-export XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/run" DISPLAY="$affichage"
+# Settings, kept games and the session's runtime files in a scratch folder: the user's own are
+# never read nor written; no session bus, so no desktop service wakes the game either.
+export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/donnees" XDG_RUNTIME_DIR="$tmp/run"
+export DISPLAY="$affichage"
 unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
-mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 Xvfb "$affichage" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
@@ -137,10 +138,18 @@ echo "mémoire résidente 3 s après le démarrage : médiane $(median "$tmp/mem
 lancer "$@"
 sleep 5
 mesurer "au repos, fenêtre visible, chrono en marche"
-id=$(xdotool search --onlyvisible --pid "$jeu" --name '^Sudoku Lumio$' | head -1)
-xdotool windowminimize "$id"
-for _ in $(seq 50); do xprop -id "$id" WM_STATE 2>/dev/null | grep -q Iconic && break; sleep 0.1; done
-xprop -id "$id" WM_STATE | grep -q Iconic || { echo "La fenêtre n'a pas pu être réduite." >&2; exit 1; }
+# Asked again until the window manager has done it: a request may come before it is ready.
+id=""
+for _ in $(seq 100); do
+    [ -n "$id" ] || id=$(xdotool search --onlyvisible --pid "$jeu" --name '^Sudoku Lumio$' 2>/dev/null | head -1)
+    if [ -n "$id" ]; then
+        xprop -id "$id" WM_STATE 2>/dev/null | grep -q Iconic && break
+        xdotool windowminimize "$id" 2>/dev/null || true
+    fi
+    sleep 0.1
+done
+[ -n "$id" ] && xprop -id "$id" WM_STATE 2>/dev/null | grep -q Iconic ||
+    { echo "La fenêtre n'a pas pu être réduite." >&2; exit 1; }
 sleep 3
 mesurer "au repos, fenêtre réduite"
 finir
