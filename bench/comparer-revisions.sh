@@ -41,7 +41,14 @@ echo "Avant : $revision ($(git -C "$racine" log -1 --format=%cs "$revision"))"
 echo "Après : l'arbre de travail sur $(git -C "$racine" rev-parse --short HEAD)"
 mkdir "$tmp/arbre"
 git -C "$racine" archive "$revision" | tar -x -C "$tmp/arbre"
-cp "$racine/bench/CMakeLists.txt" "$racine/bench/bench-solveur.cpp" "$tmp/arbre/bench/"
+# Only the solver's benchmark: the other programs of bench/ may need what the old tree lacks.
+cp "$racine/bench/bench-solveur.cpp" "$tmp/arbre/bench/"
+cat > "$tmp/arbre/bench/CMakeLists.txt" <<'FIN'
+add_executable(bench-solveur bench-solveur.cpp)
+target_link_libraries(bench-solveur PRIVATE lumio_core)
+target_include_directories(bench-solveur PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
+target_compile_definitions(bench-solveur PRIVATE LUMIO_RACINE="${CMAKE_SOURCE_DIR}")
+FIN
 cmake -S "$tmp/arbre" -B "$tmp/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$tmp/build" --target bench-solveur -j2 >/dev/null
 [ -d "$build" ] || cmake -S "$racine" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
