@@ -14,7 +14,7 @@ EXECUTION=(
 )
 # Only for the tests, the sanitizer and fuzz builds, the benchmarks and the package.
 TEST=(
-  xvfb xauth openbox xdotool imagemagick poppler-utils sox qqwing valgrind
+  xvfb xauth openbox xdotool x11-utils imagemagick poppler-utils sox qqwing valgrind
   clang libclang-rt-dev
   desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl libxml2-utils groff-base
   strace dpkg-dev

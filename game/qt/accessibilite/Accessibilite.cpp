@@ -74,7 +74,7 @@ QAccessibleInterface *Fabrique(const QString &classe, QObject *objet) {
         return new GrillePlateau(w);
     if (classe == QLatin1String("lumio::ImageChiffre"))
         return new ChiffrePalette(static_cast<ImageChiffre *>(w));
-    if (classe == QLatin1String("QLabel"))
+    if (classe == QLatin1String("QLabel") || classe == QLatin1String("lumio::ImageAnimee"))
         if (auto *clic = objet->findChild<ClicImage *>(QString(), Qt::FindDirectChildrenOnly))
             return new Pressable(w, QAccessible::Button, [clic = QPointer<ClicImage>(clic)](QWidget *) {
                 if (clic) clic->Activer();

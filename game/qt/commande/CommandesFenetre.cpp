@@ -7,6 +7,7 @@
 #include "apparence/Polices.h"
 #include "fenetres/Dialogues.h"
 #include "fenetres/frmMain.h"
+#include "plateforme/Affichage.h"
 #include "plateforme/Application.h"
 #include "plateforme/ArretParSignal.h"
 #include "plateforme/EcritureSure.h"
@@ -33,7 +34,9 @@ int OuvrirFenetre(const AppelLigne &appel, int &argc, char **argv, bool capture)
         SansAffichage();
         ProtegerTemporaires();
     }
+    PreparerAffichage();
     QApplication app(argc, argv);
+    FinirPreparationAffichage();
     QApplication::setApplicationName(QStringLiteral("Sudoku Lumio"));
     QApplication::setOrganizationName(QStringLiteral("Darvel"));
     DeclarerApplication();

@@ -5,6 +5,7 @@
 #include "apparence/Boutons.h"
 #include "apparence/PaletteClaire.h"
 #include "apparence/Pictogrammes.h"
+#include "fenetres/ImageAnimee.h"
 #include "fenetres/frmImages.h"
 #include "fenetres/frmScore.h"
 #include "plateforme/FichierReprise.h"
@@ -22,7 +23,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
-#include <cmath>
 #include <functional>
 
 namespace lumio {
@@ -59,6 +59,16 @@ int BoutonVb(Qt::MouseButton b) {
         return 0;
     }
 }
+
+// The focus holder lies outside the client area, where nobody sees a text cursor: it takes the
+// focus without the line edit's blinking one, whose timer would wake the game twice a second.
+class PorteurFocus : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void focusInEvent(QFocusEvent *e) override { QWidget::focusInEvent(e); }
+};
 
 } // namespace
 
@@ -370,21 +380,18 @@ void frmMain::CreerControles() {
     image2->setAlignment(Qt::AlignCenter);
     image2->setPixmap(DessinerPictogramme(Pictogramme::Preferences, 34, RatioEcran()));
     image2->setToolTip(QStringLiteral("Préférences"));
-    auto *image1 = new QLabel(zone_);
+    auto *image1 = new ImageAnimee(
+        ImagesGlobe, IntervalleGlobe,
+        [](int image, qreal ratio) {
+            return DessinerPictogramme(Pictogramme::SiteWeb, 34, ratio, PhaseGlobe(image));
+        },
+        zone_);
     image1->setObjectName("Image1");
     image1->setGeometry(432, 456, 39, 42);
-    image1->setAlignment(Qt::AlignCenter);
     image1->setToolTip(QStringLiteral("Site Web"));
-    image1->setPixmap(DessinerPictogramme(Pictogramme::SiteWeb, 34, RatioEcran()));
-    auto *animation = new QTimer(image1);
-    connect(animation, &QTimer::timeout, image1, [image1, phase = 0.0]() mutable {
-        phase = std::fmod(phase + 0.02, 1.0);
-        image1->setPixmap(DessinerPictogramme(Pictogramme::SiteWeb, 34, RatioEcran(), phase));
-    });
-    if (montrer_) animation->start(120);
 
     // The focus holder: it only takes the keyboard focus, what it receives is never read.
-    coupN_ = new QLineEdit(zone_);
+    coupN_ = new PorteurFocus(zone_);
     coupN_->setObjectName("CoupN");
     coupN_->setGeometry(-20, -20, 4, 4);
     // It holds the keys for the board and takes no text: an input method would compose on it, and
