@@ -216,7 +216,7 @@ frmMain::frmMain(MagasinReglages &reglages, LecteurSons &sons, SourceAleatoire &
     connect(&tmrSecondes_, &QTimer::timeout, this, [this] {
         jeu_->tmrSecondes_Timer();
         // The clock alone is kept every five seconds; a stop signal keeps it to the second.
-        if (jeu_->SecondesEcoulees % 5 == 0) PlanifierReprise();
+        if (jeu_->SecondesEcoulees % 5 == 0) PlanifierReprise(true);
     });
     // Several changes of one event are written once, when the event is over.
     minuterieReprise_.setSingleShot(true);

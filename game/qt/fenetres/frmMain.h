@@ -214,7 +214,8 @@ class frmMain : public QMainWindow, public Fenetre {
     // The interrupted game: offered at start-up, written soon after a change, settled at the end
     // (kept for a stop signal or a logout, forgotten for a confirmed quit).
     bool ReprendrePartie();
-    void PlanifierReprise();
+    // `horloge`: only the clock moved, which a laptop's disk need not be woken for.
+    void PlanifierReprise(bool horloge = false);
     void GarderPartie();
     void ConclureReprise();
 
@@ -252,6 +253,7 @@ class frmMain : public QMainWindow, public Fenetre {
     std::unique_ptr<FichierReprise> reprise_;
     QTimer minuterieReprise_;
     std::string repriseEcrite_; // what the file holds, so that an unchanged game is not written again
+    bool repriseChangee_ = false; // something besides the clock changed since the file was written
     bool repriseConclue_ = false;
     bool echecRepriseSignale_ = false;
     bool finConservee_ = false; // the program ends with its game kept (signal, logout)

@@ -39,7 +39,8 @@ bool frmMain::ReprendrePartie() {
     return false;
 }
 
-void frmMain::PlanifierReprise() {
+void frmMain::PlanifierReprise(bool horloge) {
+    if (!horloge) repriseChangee_ = true;
     if (reprise_ && !repriseConclue_ && !minuterieReprise_.isActive()) minuterieReprise_.start();
 }
 
@@ -55,9 +56,12 @@ void frmMain::GarderPartie() {
     }
     const std::string texte = EcrireReprise(EtatActuel(*jeu_));
     if (texte == repriseEcrite_) return;
-    const std::string erreur = reprise_->Ecrire(QByteArray::fromStdString(texte));
+    // A stop keeps the game to the second, whatever moved.
+    const std::string erreur =
+        reprise_->Ecrire(QByteArray::fromStdString(texte), repriseChangee_ || finConservee_);
     if (erreur.empty()) {
         repriseEcrite_ = texte;
+        repriseChangee_ = false;
     } else if (!echecRepriseSignale_) {
         // Said once: the game goes on all the same, only a stop would lose it.
         echecRepriseSignale_ = true;
@@ -92,8 +96,8 @@ void frmMain::TerminerEnGardant() {
 }
 
 void frmMain::FinDeSession() {
-    GarderPartie();
     finConservee_ = true;
+    GarderPartie();
 }
 
 } // namespace lumio

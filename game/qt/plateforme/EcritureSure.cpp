@@ -92,7 +92,8 @@ QByteArray CibleReelle(const QByteArray &nom) {
     return chemin;
 }
 
-int EcrireEntier(const QByteArray &cible, const QByteArray &contenu, bool suivreLien, mode_t droitsNeuf) {
+int EcrireEntier(const QByteArray &cible, const QByteArray &contenu, bool suivreLien, mode_t droitsNeuf,
+                 bool synchroniser) {
     const QByteArray fin = suivreLien ? CibleReelle(cible) : cible;
     const mode_t droits = DroitsNouveauFichier(fin, droitsNeuf);
     const qsizetype barre = fin.lastIndexOf('/');
@@ -108,7 +109,7 @@ int EcrireEntier(const QByteArray &cible, const QByteArray &contenu, bool suivre
         else
             ecrits += n;
     }
-    if (erreur == 0 && ::fdatasync(fd) != 0) erreur = errno;
+    if (erreur == 0 && synchroniser && ::fdatasync(fd) != 0) erreur = errno;
     if (::close(fd) != 0 && erreur == 0) erreur = errno;
     if (erreur == 0 && ::rename(modele.constData(), fin.constData()) != 0) erreur = errno;
     if (erreur != 0) ::unlink(modele.constData());

@@ -14,9 +14,11 @@ QString RaisonSysteme(int erreur);
 // a whole file, and a failure leaves what was there untouched. A link under the name is written
 // through to the file it leads to when `suivreLien` (the player's own link), replaced otherwise.
 // The new file keeps the permissions of the one it replaces, or gets `droitsNeuf` less the
-// process's umask, as a file the system creates. Returns 0 or the system's error number.
+// process's umask, as a file the system creates. Without `synchroniser` the data is left to the
+// system's own pace of writing to disk (the rename still gives a whole file or the old one).
+// Returns 0 or the system's error number.
 int EcrireEntier(const QByteArray &cible, const QByteArray &contenu, bool suivreLien,
-                 mode_t droitsNeuf = 0666);
+                 mode_t droitsNeuf = 0666, bool synchroniser = true);
 
 // The permissions of the file `remplace`, or when there is none `droitsNeuf` less the umask.
 mode_t DroitsNouveauFichier(const QByteArray &remplace, mode_t droitsNeuf = 0666);

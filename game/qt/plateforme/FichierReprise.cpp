@@ -126,12 +126,12 @@ bool FichierReprise::PrendrePlace() {
     return false;
 }
 
-std::string FichierReprise::Ecrire(const QByteArray &contenu) {
+std::string FichierReprise::Ecrire(const QByteArray &contenu, bool synchroniser) {
     if (!QDir().mkpath(dossier_)) return "le dossier ne peut pas être créé";
     if (!PrendrePlace()) return "le dossier ne peut pas recevoir de verrou";
     // A file of its own, then renamed over the name: the name always holds a whole game, and
     // whatever else stood under it (a link included) is replaced, never written through.
-    if (const int erreur = EcrireEntier(QFile::encodeName(chemin_), contenu, false, 0600))
+    if (const int erreur = EcrireEntier(QFile::encodeName(chemin_), contenu, false, 0600, synchroniser))
         return RaisonSysteme(erreur).toStdString();
     ecrit_ = true;
     return {};

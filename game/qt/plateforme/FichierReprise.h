@@ -40,7 +40,8 @@ class FichierReprise {
 
     // Writes this program's game whole or not at all (a new file takes the name once written).
     // Returns "" or, in French, why it could not.
-    std::string Ecrire(const QByteArray &contenu);
+    // `synchroniser`: forced to disk at once; a game whose clock alone moved need not be.
+    std::string Ecrire(const QByteArray &contenu, bool synchroniser = true);
     void Effacer();
     QString Chemin() const { return chemin_; }
 
