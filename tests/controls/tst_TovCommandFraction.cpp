@@ -1,7 +1,7 @@
 // A TovCommand on a screen of fractional device pixel ratio, at a place that falls between device
 // pixels: its outline closed at every corner, of one width on all four sides, the host seen through
 // its cut corners.
-#include "Palette.h"
+#include "BancBouton.h"
 
 #include <tovxp/Module_API.h>
 #include <tovxp/TovCommand.h>
@@ -11,12 +11,7 @@
 #include <QWidget>
 
 using namespace tovxp;
-
-namespace {
-
-const QColor kOutline(0, 60, 115);
-
-} // namespace
+using namespace tovxptest;
 
 class tst_TovCommandFraction : public QObject {
     Q_OBJECT

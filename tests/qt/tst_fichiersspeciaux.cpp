@@ -60,97 +60,105 @@ class TestFichiersSpeciaux : public QObject {
     Q_OBJECT
 
   private slots:
-    void lesReglagesRestentEnMemoire_data() {
-        Genres();
-        QTest::newRow("verrou de QSettings, un tube") << "verrou: un tube"
-                                                      << "un tube";
-    }
-    void lesReglagesRestentEnMemoire() {
-        QFETCH(QString, genre);
-        QFETCH(QString, nature);
-        QTemporaryDir ici;
-        const QString fichier = ici.filePath("Darvel.ini");
-        const bool verrou = genre.startsWith("verrou: ");
-        const QString nom = verrou ? fichier + ".lock" : fichier;
-        if (!Fabriquer(verrou ? genre.mid(8) : genre, nom, ici))
-            QSKIP("the system refuses to make this kind of file");
-        const mode_t avant = Nature(nom);
-
-        MagasinQSettings m(fichier); // returns at once: nothing is opened
-        const std::string refus = "Les réglages ne peuvent pas être conservés : « " + nom.toStdString() +
-                                  " » est " + nature.toStdString() + ".";
-        QCOMPARE(m.Refus(), refus);
-        QCOMPARE(m.Lire("CP", "1"), std::string("1"));
-        m.Ecrire("CP", "3");
-        QCOMPARE(m.Lire("CP", "1"), std::string("3")); // for this run
-        QCOMPARE(m.Confirmer(), refus);
-        QCOMPARE(Nature(nom), avant);
-        if (genre.startsWith("lien")) QVERIFY(Nature(ici.filePath("cible")) != S_IFREG);
-    }
-
-    void unLienVersUnFichierEstSuivi() {
-        QTemporaryDir ici;
-        const QString fichier = ici.filePath("Darvel.ini");
-        QVERIFY(Fabriquer("lien vers un fichier ordinaire", fichier, ici));
-        MagasinQSettings m(fichier);
-        QCOMPARE(m.Refus(), std::string());
-        QCOMPARE(m.Lire("CP", "1"), std::string("2"));
-        m.Ecrire("CC", "4");
-        QCOMPARE(m.Confirmer(), std::string());
-        QCOMPARE(Nature(fichier), mode_t(S_IFLNK));
-        QFile cible(ici.filePath("cible"));
-        QVERIFY(cible.open(QIODevice::ReadOnly));
-        QVERIFY(cible.readAll().contains("CC=4"));
-    }
-
-    void auDemarrageCeQuiNePeutEtreGardeEstDitUneFois() {
-        QTemporaryDir ici;
-        const QString fichier = ici.filePath("Darvel.ini");
-        QVERIFY(Fabriquer("un tube", fichier, ici));
-        MagasinQSettings m(fichier);
-        LecteurEnregistreur sons;
-        SourceScriptee hasard{{}, 0.37};
-        DialoguesScriptes dialogues;
-        frmMain f(m, sons, hasard, dialogues, false);
-        f.Form_Load();
-        QCOMPARE(dialogues.messages.size(), std::size_t(1));
-        QCOMPARE(dialogues.messages[0].texte,
-                 m.Refus() +
-                     "\n\nLe jeu se lance avec ses réglages par défaut, qui seront perdus à sa fermeture.");
-        QCOMPARE(f.TexteLibelle(2), std::string("Facile"));
-        f.Fermer();
-    }
+    void lesReglagesRestentEnMemoire_data();
+    void lesReglagesRestentEnMemoire();
+    void unLienVersUnFichierEstSuivi();
+    void auDemarrageCeQuiNePeutEtreGardeEstDitUneFois();
 
     void uneSauvegardeNeRemplaceQuUnFichier_data() { Genres(); }
-    void uneSauvegardeNeRemplaceQuUnFichier() {
-        QFETCH(QString, genre);
-        QFETCH(QString, nature);
-        QTemporaryDir ici;
-        const QString fichier = ici.filePath("partie.sdk");
-        if (!Fabriquer(genre, fichier, ici)) QSKIP("the system refuses to make this kind of file");
-        const mode_t avant = Nature(fichier), cibleAvant = Nature(ici.filePath("cible"));
-        BancFenetre b;
-        QVERIFY(!b.fenetre->EnregistrerFichier(fichier));
-        // Refused before any question: no answer could make it a saved game.
-        QCOMPARE(b.dialogues.messages.size(), std::size_t(1));
-        QCOMPARE(b.dialogues.messages[0].texte, "Impossible d'enregistrer la partie.\n\n« partie.sdk » est " +
-                                                    nature.toStdString() +
-                                                    " : choisissez un nom de fichier.");
-        QCOMPARE(Nature(fichier), avant);
-        QCOMPARE(Nature(ici.filePath("cible")), cibleAvant);
-    }
-
-    void uneSauvegardeParUnLienEcritLeFichierVise() {
-        QTemporaryDir ici;
-        const QString fichier = ici.filePath("partie.sdk");
-        QVERIFY(Fabriquer("lien vers un fichier ordinaire", fichier, ici));
-        BancFenetre b;
-        b.dialogues.reponses.push_back(Reponse::Oui); // "Ecraser le fichier existant ?"
-        QVERIFY(b.fenetre->EnregistrerFichier(fichier));
-        QCOMPARE(Nature(fichier), mode_t(S_IFLNK));
-        QCOMPARE(QFileInfo(ici.filePath("cible")).size(), qint64(254 * 15));
-    }
+    void uneSauvegardeNeRemplaceQuUnFichier();
+    void uneSauvegardeParUnLienEcritLeFichierVise();
 };
+
+void TestFichiersSpeciaux::lesReglagesRestentEnMemoire_data() {
+    Genres();
+    QTest::newRow("verrou de QSettings, un tube") << "verrou: un tube"
+                                                  << "un tube";
+}
+
+void TestFichiersSpeciaux::lesReglagesRestentEnMemoire() {
+    QFETCH(QString, genre);
+    QFETCH(QString, nature);
+    QTemporaryDir ici;
+    const QString fichier = ici.filePath("Darvel.ini");
+    const bool verrou = genre.startsWith("verrou: ");
+    const QString nom = verrou ? fichier + ".lock" : fichier;
+    if (!Fabriquer(verrou ? genre.mid(8) : genre, nom, ici))
+        QSKIP("the system refuses to make this kind of file");
+    const mode_t avant = Nature(nom);
+
+    MagasinQSettings m(fichier); // returns at once: nothing is opened
+    const std::string refus = "Les réglages ne peuvent pas être conservés : « " + nom.toStdString() +
+                              " » est " + nature.toStdString() + ".";
+    QCOMPARE(m.Refus(), refus);
+    QCOMPARE(m.Lire("CP", "1"), std::string("1"));
+    m.Ecrire("CP", "3");
+    QCOMPARE(m.Lire("CP", "1"), std::string("3")); // for this run
+    QCOMPARE(m.Confirmer(), refus);
+    QCOMPARE(Nature(nom), avant);
+    if (genre.startsWith("lien")) QVERIFY(Nature(ici.filePath("cible")) != S_IFREG);
+}
+
+void TestFichiersSpeciaux::unLienVersUnFichierEstSuivi() {
+    QTemporaryDir ici;
+    const QString fichier = ici.filePath("Darvel.ini");
+    QVERIFY(Fabriquer("lien vers un fichier ordinaire", fichier, ici));
+    MagasinQSettings m(fichier);
+    QCOMPARE(m.Refus(), std::string());
+    QCOMPARE(m.Lire("CP", "1"), std::string("2"));
+    m.Ecrire("CC", "4");
+    QCOMPARE(m.Confirmer(), std::string());
+    QCOMPARE(Nature(fichier), mode_t(S_IFLNK));
+    QFile cible(ici.filePath("cible"));
+    QVERIFY(cible.open(QIODevice::ReadOnly));
+    QVERIFY(cible.readAll().contains("CC=4"));
+}
+
+void TestFichiersSpeciaux::auDemarrageCeQuiNePeutEtreGardeEstDitUneFois() {
+    QTemporaryDir ici;
+    const QString fichier = ici.filePath("Darvel.ini");
+    QVERIFY(Fabriquer("un tube", fichier, ici));
+    MagasinQSettings m(fichier);
+    LecteurEnregistreur sons;
+    SourceScriptee hasard{{}, 0.37};
+    DialoguesScriptes dialogues;
+    frmMain f(m, sons, hasard, dialogues, false);
+    f.Form_Load();
+    QCOMPARE(dialogues.messages.size(), std::size_t(1));
+    QCOMPARE(dialogues.messages[0].texte,
+             m.Refus() +
+                 "\n\nLe jeu se lance avec ses réglages par défaut, qui seront perdus à sa fermeture.");
+    QCOMPARE(f.TexteLibelle(2), std::string("Facile"));
+    f.Fermer();
+}
+
+void TestFichiersSpeciaux::uneSauvegardeNeRemplaceQuUnFichier() {
+    QFETCH(QString, genre);
+    QFETCH(QString, nature);
+    QTemporaryDir ici;
+    const QString fichier = ici.filePath("partie.sdk");
+    if (!Fabriquer(genre, fichier, ici)) QSKIP("the system refuses to make this kind of file");
+    const mode_t avant = Nature(fichier), cibleAvant = Nature(ici.filePath("cible"));
+    BancFenetre b;
+    QVERIFY(!b.fenetre->EnregistrerFichier(fichier));
+    // Refused before any question: no answer could make it a saved game.
+    QCOMPARE(b.dialogues.messages.size(), std::size_t(1));
+    QCOMPARE(b.dialogues.messages[0].texte, "Impossible d'enregistrer la partie.\n\n« partie.sdk » est " +
+                                                nature.toStdString() + " : choisissez un nom de fichier.");
+    QCOMPARE(Nature(fichier), avant);
+    QCOMPARE(Nature(ici.filePath("cible")), cibleAvant);
+}
+
+void TestFichiersSpeciaux::uneSauvegardeParUnLienEcritLeFichierVise() {
+    QTemporaryDir ici;
+    const QString fichier = ici.filePath("partie.sdk");
+    QVERIFY(Fabriquer("lien vers un fichier ordinaire", fichier, ici));
+    BancFenetre b;
+    b.dialogues.reponses.push_back(Reponse::Oui); // "Ecraser le fichier existant ?"
+    QVERIFY(b.fenetre->EnregistrerFichier(fichier));
+    QCOMPARE(Nature(fichier), mode_t(S_IFLNK));
+    QCOMPARE(QFileInfo(ici.filePath("cible")).size(), qint64(254 * 15));
+}
 
 QTEST_MAIN(TestFichiersSpeciaux)
 #include "tst_fichiersspeciaux.moc"

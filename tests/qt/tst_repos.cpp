@@ -72,157 +72,173 @@ QImage Globe(int image, qreal ratio) {
 class TestRepos : public QObject {
     Q_OBJECT
   private slots:
-    // Several turns of the cycle draw each frame once, at the picture's ratio; the picture
-    // shows the frame of the moment. A cycle of one frame, or of none asked, still shows one.
-    void chaqueImageNEstDessineeQuUneFois_data() {
-        QTest::addColumn<int>("nombre");
-        QTest::addColumn<int>("attendues");
-        QTest::newRow("cycle du globe") << ImagesGlobe << ImagesGlobe;
-        QTest::newRow("une image") << 1 << 1;
-        QTest::newRow("aucune demandée") << 0 << 1;
-    }
-    void chaqueImageNEstDessineeQuUneFois() {
-        QFETCH(int, nombre);
-        QFETCH(int, attendues);
-        Banc b(nombre);
-        for (int i = 0; i < 3 * attendues + 1; ++i) {
-            b.image->Avancer();
-            QCOMPARE(b.image->Image().toImage().pixel(0, 0), Teinte(b.image->ImageCourante()));
-        }
-        QCOMPARE(b.image->ImageCourante(), 1 % attendues);
-        QCOMPARE(int(b.dessins.size()), attendues);
-        for (auto [k, fois] : b.dessins)
-            QCOMPARE(fois, 1);
-        for (qreal r : b.ratios)
-            QCOMPARE(r, b.image->devicePixelRatioF());
-        // The frame of the moment, centred, on the ground of the window.
-        const QImage vue = b.image->grab().toImage();
-        const qreal r = vue.devicePixelRatio();
-        const QRgb fond = b.image->palette().color(QPalette::Window).rgb();
-        for (QPoint p : {QPoint(6, 11), QPoint(13, 18)})
-            QCOMPARE(vue.pixel(p * r), Teinte(b.image->ImageCourante()));
-        for (QPoint p : {QPoint(5, 10), QPoint(14, 19)})
-            QCOMPARE(vue.pixel(p * r), fond);
-    }
-
-    // Whatever keeps the picture from being seen stops the animation; undoing it starts it again.
-    void lAnimationNeTourneQueVue_data() {
-        QTest::addColumn<int>("cas");
-        QTest::newRow("image cachée") << 0;
-        QTest::newRow("cadre caché") << 1;
-        QTest::newRow("fenêtre cachée") << 2;
-        QTest::newRow("fenêtre réduite") << 3;
-    }
-    void lAnimationNeTourneQueVue() {
-        QFETCH(int, cas);
-        Banc b;
-        QVERIFY(!b.image->EnMarche());
-        QVERIFY(b.Montrer());
-        QTRY_VERIFY(b.image->EnMarche());
-        const std::function<void()> cacher[] = {[&] { b.image->hide(); }, [&] { b.cadre->hide(); },
-                                                [&] { b.fenetre.hide(); },
-                                                [&] { b.fenetre.showMinimized(); }};
-        const std::function<void()> remontrer[] = {[&] { b.image->show(); }, [&] { b.cadre->show(); },
-                                                   [&] { b.fenetre.show(); },
-                                                   [&] { b.fenetre.showNormal(); }};
-        cacher[cas]();
-        QTRY_VERIFY(!b.image->EnMarche());
-        remontrer[cas]();
-        QTRY_VERIFY(b.image->EnMarche());
-    }
-
-    // Frames a third of a turn apart are the same picture, so the cycle closes without a jump,
-    // while the frames in between do turn.
-    void leGlobeRevientSurSaPremiereImage_data() {
-        QTest::addColumn<qreal>("ratio");
-        for (qreal r : {1.0, 1.5, 2.0})
-            QTest::addRow("x%g", r) << r;
-    }
-    void leGlobeRevientSurSaPremiereImage() {
-        QFETCH(qreal, ratio);
-        const QImage depart = Globe(0, ratio);
-        QCOMPARE(depart.size(), QSize(34, 34) * ratio);
-        QVERIFY2(Ecart(depart, Globe(ImagesGlobe, ratio)) <= 2, "the cycle jumps");
-        QVERIFY(Ecart(depart, Globe(ImagesGlobe / 2, ratio)) > 40);
-        QVERIFY(Ecart(Globe(1, ratio), Globe(2, ratio)) > 0);
-    }
-
-    // In the real window: the globe turns while the window is in view; minimising stops it and
-    // the clock together, restoring starts them again.
-    void laFenetreReduiteArreteLeGlobeEtLeChrono() {
-        BancFenetre b({}, true, {}, true);
-        frmMain &f = *b.fenetre;
-        auto *globe = f.findChild<ImageAnimee *>("Image1");
-        QVERIFY(globe);
-        QTRY_VERIFY(globe->EnMarche());
-        QVERIFY(f.tmrSecondes().isActive());
-        QCOMPARE(globe->Image().devicePixelRatio(), globe->devicePixelRatioF());
-        f.showMinimized();
-        QTRY_VERIFY(!globe->EnMarche());
-        QTRY_VERIFY(!f.tmrSecondes().isActive());
-        f.showNormal();
-        QTRY_VERIFY(globe->EnMarche());
-        QTRY_VERIFY(f.tmrSecondes().isActive());
-    }
-
-    // The globe paints its own ground: whatever the theme, and after a change of theme, it is the
-    // window's, all around the globe.
-    void leGlobeSeTientSurLeFondDuTheme_data() {
-        QTest::addColumn<int>("depart");
-        QTest::addColumn<int>("theme");
-        QTest::newRow("au départ") << 5 << 5;
-        QTest::newRow("après un changement") << 3 << 1;
-    }
-    void leGlobeSeTientSurLeFondDuTheme() {
-        QFETCH(int, depart);
-        QFETCH(int, theme);
-        BancFenetre b({{"CC", std::to_string(depart)}});
-        b.jeu().AppliquerTheme(theme);
-        auto *globe = b.fenetre->findChild<ImageAnimee *>("Image1");
-        const QImage vue = globe->grab().toImage();
-        const Couleur fond = TableThemes[std::size_t(theme)].fenetre;
-        for (QPoint p : {QPoint(0, 0), QPoint(1, 20), QPoint(38, 41), QPoint(19, 41)})
-            QCOMPARE(vue.pixel(p * vue.devicePixelRatio()), Rgb(fond));
-        QCOMPARE(vue.pixel(QPoint(19, 21) * vue.devicePixelRatio()) == Rgb(fond), false);
-    }
-
-    // The focus holder lies out of sight: holding the focus, it keeps no timer running.
-    void lePorteurDuFocusNeClignotePas() {
-        BancFenetre b({}, true, {}, true);
-        QLineEdit *coupN = b.fenetre->CoupN();
-        QTRY_VERIFY(coupN->hasFocus());
-        Touche(*b.fenetre, Qt::Key_Right);
-        auto *repartiteur = QAbstractEventDispatcher::instance();
-        QVERIFY(repartiteur->registeredTimers(coupN).isEmpty());
-        for (QObject *o : coupN->findChildren<QObject *>())
-            QVERIFY2(repartiteur->registeredTimers(o).isEmpty(), o->metaObject()->className());
-    }
-
-    // The plugin's switch is set for Qt's start only, and a user's own setting is left alone.
-    void laPreparationDeLAffichageNeResteQuAuDemarrage_data() {
-        QTest::addColumn<QByteArray>("avant");
-        QTest::addColumn<QByteArray>("pendant");
-        QTest::newRow("rien") << QByteArray() << QByteArray("1");
-        QTest::newRow("utilisateur 0") << QByteArray("0") << QByteArray("0");
-        QTest::newRow("utilisateur vide") << QByteArray("") << QByteArray("");
-    }
-    void laPreparationDeLAffichageNeResteQuAuDemarrage() {
-        QFETCH(QByteArray, avant);
-        QFETCH(QByteArray, pendant);
-        const char *variable = "QT_XCB_NO_MITSHM";
-        if (avant.isNull())
-            qunsetenv(variable);
-        else
-            qputenv(variable, avant);
-        PreparerAffichage();
-        QCOMPARE(qEnvironmentVariableIsSet(variable), !pendant.isNull());
-        QCOMPARE(qgetenv(variable), pendant);
-        FinirPreparationAffichage();
-        QCOMPARE(qEnvironmentVariableIsSet(variable), !avant.isNull());
-        QCOMPARE(qgetenv(variable), avant.isNull() ? QByteArray() : avant);
-        qunsetenv(variable);
-    }
+    void chaqueImageNEstDessineeQuUneFois_data();
+    void chaqueImageNEstDessineeQuUneFois();
+    void lAnimationNeTourneQueVue_data();
+    void lAnimationNeTourneQueVue();
+    void leGlobeRevientSurSaPremiereImage_data();
+    void leGlobeRevientSurSaPremiereImage();
+    void laFenetreReduiteArreteLeGlobeEtLeChrono();
+    void leGlobeSeTientSurLeFondDuTheme_data();
+    void leGlobeSeTientSurLeFondDuTheme();
+    void lePorteurDuFocusNeClignotePas();
+    void laPreparationDeLAffichageNeResteQuAuDemarrage_data();
+    void laPreparationDeLAffichageNeResteQuAuDemarrage();
 };
+
+// Several turns of the cycle draw each frame once, at the picture's ratio; the picture
+// shows the frame of the moment. A cycle of one frame, or of none asked, still shows one.
+void TestRepos::chaqueImageNEstDessineeQuUneFois_data() {
+    QTest::addColumn<int>("nombre");
+    QTest::addColumn<int>("attendues");
+    QTest::newRow("cycle du globe") << ImagesGlobe << ImagesGlobe;
+    QTest::newRow("une image") << 1 << 1;
+    QTest::newRow("aucune demandée") << 0 << 1;
+}
+
+void TestRepos::chaqueImageNEstDessineeQuUneFois() {
+    QFETCH(int, nombre);
+    QFETCH(int, attendues);
+    Banc b(nombre);
+    for (int i = 0; i < 3 * attendues + 1; ++i) {
+        b.image->Avancer();
+        QCOMPARE(b.image->Image().toImage().pixel(0, 0), Teinte(b.image->ImageCourante()));
+    }
+    QCOMPARE(b.image->ImageCourante(), 1 % attendues);
+    QCOMPARE(int(b.dessins.size()), attendues);
+    for (auto [k, fois] : b.dessins)
+        QCOMPARE(fois, 1);
+    for (qreal r : b.ratios)
+        QCOMPARE(r, b.image->devicePixelRatioF());
+    // The frame of the moment, centred, on the ground of the window.
+    const QImage vue = b.image->grab().toImage();
+    const qreal r = vue.devicePixelRatio();
+    const QRgb fond = b.image->palette().color(QPalette::Window).rgb();
+    for (QPoint p : {QPoint(6, 11), QPoint(13, 18)})
+        QCOMPARE(vue.pixel(p * r), Teinte(b.image->ImageCourante()));
+    for (QPoint p : {QPoint(5, 10), QPoint(14, 19)})
+        QCOMPARE(vue.pixel(p * r), fond);
+}
+
+// Whatever keeps the picture from being seen stops the animation; undoing it starts it again.
+void TestRepos::lAnimationNeTourneQueVue_data() {
+    QTest::addColumn<int>("cas");
+    QTest::newRow("image cachée") << 0;
+    QTest::newRow("cadre caché") << 1;
+    QTest::newRow("fenêtre cachée") << 2;
+    QTest::newRow("fenêtre réduite") << 3;
+}
+
+void TestRepos::lAnimationNeTourneQueVue() {
+    QFETCH(int, cas);
+    Banc b;
+    QVERIFY(!b.image->EnMarche());
+    QVERIFY(b.Montrer());
+    QTRY_VERIFY(b.image->EnMarche());
+    const std::function<void()> cacher[] = {[&] { b.image->hide(); }, [&] { b.cadre->hide(); },
+                                            [&] { b.fenetre.hide(); }, [&] { b.fenetre.showMinimized(); }};
+    const std::function<void()> remontrer[] = {[&] { b.image->show(); }, [&] { b.cadre->show(); },
+                                               [&] { b.fenetre.show(); }, [&] { b.fenetre.showNormal(); }};
+    cacher[cas]();
+    QTRY_VERIFY(!b.image->EnMarche());
+    remontrer[cas]();
+    QTRY_VERIFY(b.image->EnMarche());
+}
+
+// Frames a third of a turn apart are the same picture, so the cycle closes without a jump,
+// while the frames in between do turn.
+void TestRepos::leGlobeRevientSurSaPremiereImage_data() {
+    QTest::addColumn<qreal>("ratio");
+    for (qreal r : {1.0, 1.5, 2.0})
+        QTest::addRow("x%g", r) << r;
+}
+
+void TestRepos::leGlobeRevientSurSaPremiereImage() {
+    QFETCH(qreal, ratio);
+    const QImage depart = Globe(0, ratio);
+    QCOMPARE(depart.size(), QSize(34, 34) * ratio);
+    QVERIFY2(Ecart(depart, Globe(ImagesGlobe, ratio)) <= 2, "the cycle jumps");
+    QVERIFY(Ecart(depart, Globe(ImagesGlobe / 2, ratio)) > 40);
+    QVERIFY(Ecart(Globe(1, ratio), Globe(2, ratio)) > 0);
+}
+
+// In the real window: the globe turns while the window is in view; minimising stops it and
+// the clock together, restoring starts them again.
+void TestRepos::laFenetreReduiteArreteLeGlobeEtLeChrono() {
+    BancFenetre b({}, true, {}, true);
+    frmMain &f = *b.fenetre;
+    auto *globe = f.findChild<ImageAnimee *>("Image1");
+    QVERIFY(globe);
+    QTRY_VERIFY(globe->EnMarche());
+    QVERIFY(f.tmrSecondes().isActive());
+    QCOMPARE(globe->Image().devicePixelRatio(), globe->devicePixelRatioF());
+    f.showMinimized();
+    QTRY_VERIFY(!globe->EnMarche());
+    QTRY_VERIFY(!f.tmrSecondes().isActive());
+    f.showNormal();
+    QTRY_VERIFY(globe->EnMarche());
+    QTRY_VERIFY(f.tmrSecondes().isActive());
+}
+
+// The globe paints its own ground: whatever the theme, and after a change of theme, it is the
+// window's, all around the globe.
+void TestRepos::leGlobeSeTientSurLeFondDuTheme_data() {
+    QTest::addColumn<int>("depart");
+    QTest::addColumn<int>("theme");
+    QTest::newRow("au départ") << 5 << 5;
+    QTest::newRow("après un changement") << 3 << 1;
+}
+
+void TestRepos::leGlobeSeTientSurLeFondDuTheme() {
+    QFETCH(int, depart);
+    QFETCH(int, theme);
+    BancFenetre b({{"CC", std::to_string(depart)}});
+    b.jeu().AppliquerTheme(theme);
+    auto *globe = b.fenetre->findChild<ImageAnimee *>("Image1");
+    const QImage vue = globe->grab().toImage();
+    const Couleur fond = TableThemes[std::size_t(theme)].fenetre;
+    for (QPoint p : {QPoint(0, 0), QPoint(1, 20), QPoint(38, 41), QPoint(19, 41)})
+        QCOMPARE(vue.pixel(p * vue.devicePixelRatio()), Rgb(fond));
+    QCOMPARE(vue.pixel(QPoint(19, 21) * vue.devicePixelRatio()) == Rgb(fond), false);
+}
+
+// The focus holder lies out of sight: holding the focus, it keeps no timer running.
+void TestRepos::lePorteurDuFocusNeClignotePas() {
+    BancFenetre b({}, true, {}, true);
+    QLineEdit *coupN = b.fenetre->CoupN();
+    QTRY_VERIFY(coupN->hasFocus());
+    Touche(*b.fenetre, Qt::Key_Right);
+    auto *repartiteur = QAbstractEventDispatcher::instance();
+    QVERIFY(repartiteur->registeredTimers(coupN).isEmpty());
+    for (QObject *o : coupN->findChildren<QObject *>())
+        QVERIFY2(repartiteur->registeredTimers(o).isEmpty(), o->metaObject()->className());
+}
+
+// The plugin's switch is set for Qt's start only, and a user's own setting is left alone.
+void TestRepos::laPreparationDeLAffichageNeResteQuAuDemarrage_data() {
+    QTest::addColumn<QByteArray>("avant");
+    QTest::addColumn<QByteArray>("pendant");
+    QTest::newRow("rien") << QByteArray() << QByteArray("1");
+    QTest::newRow("utilisateur 0") << QByteArray("0") << QByteArray("0");
+    QTest::newRow("utilisateur vide") << QByteArray("") << QByteArray("");
+}
+
+void TestRepos::laPreparationDeLAffichageNeResteQuAuDemarrage() {
+    QFETCH(QByteArray, avant);
+    QFETCH(QByteArray, pendant);
+    const char *variable = "QT_XCB_NO_MITSHM";
+    if (avant.isNull())
+        qunsetenv(variable);
+    else
+        qputenv(variable, avant);
+    PreparerAffichage();
+    QCOMPARE(qEnvironmentVariableIsSet(variable), !pendant.isNull());
+    QCOMPARE(qgetenv(variable), pendant);
+    FinirPreparationAffichage();
+    QCOMPARE(qEnvironmentVariableIsSet(variable), !avant.isNull());
+    QCOMPARE(qgetenv(variable), avant.isNull() ? QByteArray() : avant);
+    qunsetenv(variable);
+}
 
 QTEST_MAIN(TestRepos)
 #include "tst_repos.moc"

@@ -1,6 +1,6 @@
 // The saved-game format: the bytes written, the files read back, and every damaged file refused.
 #include "Factices.h"
-#include "tst_fichier_commun.h"
+#include "PartiesConnues.h"
 
 #include <QtTest>
 
@@ -65,7 +65,7 @@ void VerifierSaine(const PartieLue &p) {
 
 } // namespace
 
-class TestFichier : public QObject {
+class TestSauvegardeOctets : public QObject {
     Q_OBJECT
 
   private slots:
@@ -84,7 +84,7 @@ class TestFichier : public QObject {
     void resisteAuxOctetsQuelconques();
 };
 
-void TestFichier::ecritOctetPourOctet_data() {
+void TestSauvegardeOctets::ecritOctetPourOctet_data() {
     QTest::addColumn<QString>("partie");
     QTest::addColumn<QString>("fichier");
     QTest::newRow("jeu après 754 s") << "jeu"
@@ -93,7 +93,7 @@ void TestFichier::ecritOctetPourOctet_data() {
                                                               << "creation_ecrit.sdk";
 }
 
-void TestFichier::ecritOctetPourOctet() {
+void TestSauvegardeOctets::ecritOctetPourOctet() {
     QFETCH(QString, partie);
     QFETCH(QString, fichier);
     Monde m;
@@ -108,7 +108,7 @@ void TestFichier::ecritOctetPourOctet() {
                  qPrintable(QString("enregistrement %1").arg(n)));
 }
 
-void TestFichier::ecritLesEnregistrementsDesExemples_data() {
+void TestSauvegardeOctets::ecritLesEnregistrementsDesExemples_data() {
     QTest::addColumn<QString>("partie");
     QTest::addColumn<int>("enregistrement");
     QTest::addColumn<QString>("octets");
@@ -137,7 +137,7 @@ void TestFichier::ecritLesEnregistrementsDesExemples_data() {
     QTest::newRow("fin en création") << "création" << 254 << "08 00 01 00 23";
 }
 
-void TestFichier::ecritLesEnregistrementsDesExemples() {
+void TestSauvegardeOctets::ecritLesEnregistrementsDesExemples() {
     QFETCH(QString, partie);
     QFETCH(int, enregistrement);
     QFETCH(QString, octets);
@@ -150,7 +150,7 @@ void TestFichier::ecritLesEnregistrementsDesExemples() {
              VersTableau(attendu).toHex(' '));
 }
 
-void TestFichier::litLesFichiersDuFormat_data() {
+void TestSauvegardeOctets::litLesFichiersDuFormat_data() {
     QTest::addColumn<QString>("fichier");
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("secondes");
@@ -164,7 +164,7 @@ void TestFichier::litLesFichiersDuFormat_data() {
     QTest::newRow("création arrêtée par la fin") << "creation_fin.sdk" << 2 << 0 << 0 << 40;
 }
 
-void TestFichier::litLesFichiersDuFormat() {
+void TestSauvegardeOctets::litLesFichiersDuFormat() {
     QFETCH(QString, fichier);
     QFETCH(int, mode);
     QFETCH(int, secondes);
@@ -192,7 +192,7 @@ void TestFichier::litLesFichiersDuFormat() {
     }
 }
 
-void TestFichier::relitCeQuIlEcrit_data() {
+void TestSauvegardeOctets::relitCeQuIlEcrit_data() {
     QTest::addColumn<QString>("partie");
     QTest::newRow("jeu") << "jeu";
     QTest::newRow("jeu au temps maximal") << "jeu au temps maximal";
@@ -200,7 +200,7 @@ void TestFichier::relitCeQuIlEcrit_data() {
     QTest::newRow("création non résolue") << "création non résolue";
 }
 
-void TestFichier::relitCeQuIlEcrit() {
+void TestSauvegardeOctets::relitCeQuIlEcrit() {
     QFETCH(QString, partie);
     Monde m;
     Jeu j(m.surface, m.fenetre, m.reglages, m.sons, m.hasard);
@@ -219,7 +219,7 @@ void TestFichier::relitCeQuIlEcrit() {
     }
 }
 
-void TestFichier::refuseUnFichierAbimeSansToucherLaPartie_data() {
+void TestSauvegardeOctets::refuseUnFichierAbimeSansToucherLaPartie_data() {
     QTest::addColumn<QByteArray>("fichier");
     QTest::addColumn<QString>("detail"); // "" when any will do
 
@@ -298,7 +298,7 @@ void TestFichier::refuseUnFichierAbimeSansToucherLaPartie_data() {
     }
 }
 
-void TestFichier::refuseUnFichierAbimeSansToucherLaPartie() {
+void TestSauvegardeOctets::refuseUnFichierAbimeSansToucherLaPartie() {
     QFETCH(QByteArray, fichier);
     QFETCH(QString, detail);
     Monde m;
@@ -321,7 +321,7 @@ void TestFichier::refuseUnFichierAbimeSansToucherLaPartie() {
 }
 
 // What the player is told for each kind of damage.
-void TestFichier::chaqueRefusSeDitSimplement_data() {
+void TestSauvegardeOctets::chaqueRefusSeDitSimplement_data() {
     QTest::addColumn<QByteArray>("fichier");
     QTest::addColumn<QString>("raison");
     const Octets jeu = LireDonnees("jeu_ecrit.sdk");
@@ -341,13 +341,13 @@ void TestFichier::chaqueRefusSeDitSimplement_data() {
     ligne("niveau 5", Remplacer(jeu, 3, "08 00 02 00 20 35"), RaisonNiveau);
 }
 
-void TestFichier::chaqueRefusSeDitSimplement() {
+void TestSauvegardeOctets::chaqueRefusSeDitSimplement() {
     QFETCH(QByteArray, fichier);
     QFETCH(QString, raison);
     QCOMPARE(QString::fromStdString(LirePartie(VersOctets(fichier)).raison), raison);
 }
 
-void TestFichier::resisteAuxOctetsQuelconques() {
+void TestSauvegardeOctets::resisteAuxOctetsQuelconques() {
     std::mt19937 hasard(4242);
     const Octets modeles[] = {LireDonnees("jeu_ecrit.sdk"), LireDonnees("creation_ecrit.sdk"),
                               LireDonnees("jeu_etranger.sdk")};
@@ -377,5 +377,5 @@ void TestFichier::resisteAuxOctetsQuelconques() {
     QVERIFY(acceptes > 0); // the mutations must also reach files that load
 }
 
-QTEST_APPLESS_MAIN(TestFichier)
-#include "tst_fichier.moc"
+QTEST_APPLESS_MAIN(TestSauvegardeOctets)
+#include "tst_sauvegarde_octets.moc"

@@ -1,6 +1,6 @@
 // Opening a saved game: what the player finds on the board, the palette, the captions and the clock.
 #include "Factices.h"
-#include "tst_fichier_commun.h"
+#include "PartiesConnues.h"
 
 #include <QtTest>
 
@@ -47,7 +47,7 @@ Octets FichierJeuConnu() {
 
 } // namespace
 
-class TestFichierJeu : public QObject {
+class TestSauvegardePlateau : public QObject {
     Q_OBJECT
 
   private slots:
@@ -64,7 +64,7 @@ class TestFichierJeu : public QObject {
     void unePartieFinieSOuvreSansSecondeVictoire();
 };
 
-void TestFichierJeu::unePartieDeJeuRepartOuElleEnEtait() {
+void TestSauvegardePlateau::unePartieDeJeuRepartOuElleEnEtait() {
     Partie p;
     p.j.BOUTONSOLUTION = true;
     p.j.ModeJeu = 2;
@@ -94,7 +94,7 @@ void TestFichierJeu::unePartieDeJeuRepartOuElleEnEtait() {
     QCOMPARE(p.m.fenetre.libelles[3], std::string("12:35"));
 }
 
-void TestFichierJeu::uneCreationResolueRevientTelleQueTapee() {
+void TestSauvegardePlateau::uneCreationResolueRevientTelleQueTapee() {
     Octets fichier;
     {
         Monde m;
@@ -130,7 +130,7 @@ void TestFichierJeu::uneCreationResolueRevientTelleQueTapee() {
     QVERIFY(relue.partie->GrilleCreation == TapeConnu());
 }
 
-void TestFichierJeu::lePaletteRepartDeLaPartieOuverte_data() {
+void TestSauvegardePlateau::lePaletteRepartDeLaPartieOuverte_data() {
     QTest::addColumn<bool>("limite");
     QTest::addColumn<int>("choisi");
     QTest::addColumn<QList<int>>("images"); // palette pictures 1..9 after opening
@@ -140,7 +140,7 @@ void TestFichierJeu::lePaletteRepartDeLaPartieOuverte_data() {
     QTest::newRow("sans limite: rien d'épuisé") << false << 2 << QList<int>{1, 11, 3, 4, 5, 6, 7, 8, 9};
 }
 
-void TestFichierJeu::lePaletteRepartDeLaPartieOuverte() {
+void TestSauvegardePlateau::lePaletteRepartDeLaPartieOuverte() {
     QFETCH(bool, limite);
     QFETCH(int, choisi);
     QFETCH(QList<int>, images);
@@ -165,7 +165,7 @@ void TestFichierJeu::lePaletteRepartDeLaPartieOuverte() {
     QCOMPARE(obtenues, images);
 }
 
-void TestFichierJeu::unChiffreFauxRevientEnRougeSelonLaVerification_data() {
+void TestSauvegardePlateau::unChiffreFauxRevientEnRougeSelonLaVerification_data() {
     QTest::addColumn<bool>("verification");
     QTest::addColumn<QStringList>("rouges");
     QTest::addColumn<QStringList>("bleus");
@@ -175,7 +175,7 @@ void TestFichierJeu::unChiffreFauxRevientEnRougeSelonLaVerification_data() {
     QTest::newRow("sans vérification") << false << QStringList{} << QStringList{"9", "5", "2", "1"};
 }
 
-void TestFichierJeu::unChiffreFauxRevientEnRougeSelonLaVerification() {
+void TestSauvegardePlateau::unChiffreFauxRevientEnRougeSelonLaVerification() {
     QFETCH(bool, verification);
     QFETCH(QStringList, rouges);
     QFETCH(QStringList, bleus);
@@ -187,7 +187,7 @@ void TestFichierJeu::unChiffreFauxRevientEnRougeSelonLaVerification() {
     QCOMPARE(p.j.GrilleJeu(1, 2), Chiffre(9));
 }
 
-void TestFichierJeu::lesDonneesPassentAvantLesChiffresEnTrop() {
+void TestSauvegardePlateau::lesDonneesPassentAvantLesChiffresEnTrop() {
     // Saved with the limit off: a tenth 1, wrong, stands in column 1 before most given 1s.
     PartieLue lue;
     lue.ModeJeu = 1;
@@ -209,13 +209,13 @@ void TestFichierJeu::lesDonneesPassentAvantLesChiffresEnTrop() {
     QCOMPARE(int(p.j.NbChiffre(1)), 9);
 }
 
-void TestFichierJeu::unFichierDeCreationCourtOuvreSesCases_data() {
+void TestSauvegardePlateau::unFichierDeCreationCourtOuvreSesCases_data() {
     QTest::addColumn<QString>("fichier");
     QTest::newRow("fin des données") << "creation_40.sdk";
     QTest::newRow("enregistrement de fin") << "creation_fin.sdk";
 }
 
-void TestFichierJeu::unFichierDeCreationCourtOuvreSesCases() {
+void TestSauvegardePlateau::unFichierDeCreationCourtOuvreSesCases() {
     QFETCH(QString, fichier);
     Partie p;
     p.j.GrilleCreation.Remplir(4); // an older creation grid must not show through
@@ -226,7 +226,7 @@ void TestFichierJeu::unFichierDeCreationCourtOuvreSesCases() {
     QCOMPARE(p.j.SecondesEcoulees, 0);
 }
 
-void TestFichierJeu::leCadreDuCurseurEstRedessine() {
+void TestSauvegardePlateau::leCadreDuCurseurEstRedessine() {
     for (const char *fichier : {"jeu_ecrit.sdk", "creation_ecrit.sdk"}) {
         Partie p;
         p.Ouvrir(LireDonnees(fichier));
@@ -243,8 +243,7 @@ void TestFichierJeu::leCadreDuCurseurEstRedessine() {
     }
 }
 
-
-void TestFichierJeu::unePartieFinieSOuvreSansSecondeVictoire() {
+void TestSauvegardePlateau::unePartieFinieSOuvreSansSecondeVictoire() {
     Octets fichier;
     {
         Monde m;
@@ -260,11 +259,12 @@ void TestFichierJeu::unePartieFinieSOuvreSansSecondeVictoire() {
     QVERIFY(p.j.GrilleJeu == p.j.GrilleSolution);
     QVERIFY(p.m.fenetre.messages.empty());
     QVERIFY(p.m.fenetre.saisies.empty());
-    QVERIFY(std::find(p.m.sons.joues.begin(), p.m.sons.joues.end(), "Sons/Bravo.wav") == p.m.sons.joues.end());
+    QVERIFY(std::find(p.m.sons.joues.begin(), p.m.sons.joues.end(), "Sons/Bravo.wav") ==
+            p.m.sons.joues.end());
     QVERIFY(!p.m.fenetre.chrono);
     QVERIFY(p.m.reglages.valeurs.count("1Tp") == 0 && p.m.reglages.valeurs.count("3Tp") == 0);
     QVERIFY(!p.j.ChargementEnCours);
 }
 
-QTEST_APPLESS_MAIN(TestFichierJeu)
-#include "tst_fichierjeu.moc"
+QTEST_APPLESS_MAIN(TestSauvegardePlateau)
+#include "tst_sauvegarde_plateau.moc"

@@ -1,4 +1,4 @@
-// What the saved-game tests share: the known game of the files in tests/data and byte helpers.
+// What the saved-game tests share: the known game of the files in tests/data, and byte helpers.
 #pragma once
 
 #include "FichierPartie.h"
@@ -46,19 +46,6 @@ inline GrilleBooleens DonneesConnues() {
     return g;
 }
 
-// The board as saved: givens and player digits.
-inline GrilleChiffres MontreConnu() {
-    GrilleChiffres g;
-    const GrilleChiffres s = SolutionConnue();
-    const GrilleBooleens d = DonneesConnues();
-    for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r)
-            g(c, r) = d(c, r) ? s(c, r) : 0;
-    for (const auto &[cr, v] : ChiffresJoueur)
-        g(cr.first, cr.second) = Chiffre(v);
-    return g;
-}
-
 // The creation grid of the files: the givens of the known game, typed.
 inline GrilleChiffres TapeConnu() {
     GrilleChiffres g;
@@ -70,9 +57,17 @@ inline GrilleChiffres TapeConnu() {
     return g;
 }
 
+// The board as saved: givens and player digits.
+inline GrilleChiffres MontreConnu() {
+    GrilleChiffres g = TapeConnu();
+    for (const auto &[cr, v] : ChiffresJoueur)
+        g(cr.first, cr.second) = Chiffre(v);
+    return g;
+}
+
 // The known play game, as the game holds it after 754 seconds at level 3.
 inline void MettreJeuConnu(Jeu &j) {
-    j.ModeJeu = 1;
+    j.ModeJeu = ModeJouer;
     j.SecondesEcoulees = 754;
     j.NiveauPartie = 3;
     j.GrilleSolution = SolutionConnue();
@@ -82,7 +77,7 @@ inline void MettreJeuConnu(Jeu &j) {
 
 // The known creation grid after the solver filled it; the solution shows.
 inline void MettreCreationResolue(Jeu &j) {
-    j.ModeJeu = 2;
+    j.ModeJeu = ModeCreation;
     j.SecondesEcoulees = 61;
     j.NiveauPartie = 2;
     j.GrilleCreationInitiale = TapeConnu();
@@ -137,9 +132,12 @@ inline Octets Couper(Octets o, std::size_t taille) {
 inline std::size_t DebutEnregistrement(int n) {
     return std::size_t(n - 1) * TailleEnregistrement;
 }
-// The first record of cell n (1..81).
+// The first record of cell n (1..81), and record k (0, 1, 2) of cell (c, r), counted from 1.
 inline int EnregistrementDeCase(int n) {
     return 11 + 3 * (n - 1);
+}
+inline int EnregistrementDeCase(int c, int r, int k) {
+    return EnregistrementDeCase(9 * (c - 1) + r) + k;
 }
 
 } // namespace lumio::test
