@@ -5,7 +5,7 @@
 #include "Themes.h"
 #include "apparence/Pictogrammes.h"
 #include "fenetres/ImageAnimee.h"
-#include "plateforme/Affichage.h"
+#include "plateforme/PiloteX11.h"
 
 #include <QAbstractEventDispatcher>
 #include <QVBoxLayout>

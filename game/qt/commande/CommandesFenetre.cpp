@@ -7,7 +7,7 @@
 #include "apparence/Polices.h"
 #include "fenetres/Dialogues.h"
 #include "fenetres/frmMain.h"
-#include "plateforme/Affichage.h"
+#include "plateforme/PiloteX11.h"
 #include "plateforme/Application.h"
 #include "plateforme/ArretParSignal.h"
 #include "plateforme/EcritureSure.h"

@@ -1,5 +1,5 @@
 // What the game asks of Qt's X11 plugin at start, and only at start.
-#include "plateforme/Affichage.h"
+#include "plateforme/PiloteX11.h"
 
 #include <QByteArray>
 
