@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDES ?= 60
 JOBS ?= $(shell nproc)
 SANITISEURS = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan-suppressions.txt \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan-suppressions.txt:print_suppressions=0 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 .PHONY: run test test-asan fuzz build deps deps-test configure clean paquet
