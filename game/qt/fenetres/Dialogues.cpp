@@ -142,13 +142,11 @@ std::string DialoguesQt::BoiteSaisie(QWidget *parent, const std::string &invite,
     boite.setCancelButtonText(QStringLiteral("Annuler"));
     boite.minimumSizeHint(); // an input box builds its layout when it is first measured
     EtayerPourTitre(boite, parent);
-    // Its outer corner goes at (x, y) from the main window's outer corner. Until it is framed it
-    // stands as though its frame were the main window's, so that it does not jump when it is.
+    // Its outer corner goes at (x, y) from the main window's outer corner, from its first showing.
     if (parent) {
         const QPoint coin = parent->window()->frameGeometry().topLeft() + QPoint(x, y);
-        const QMargins marges = MargesCadre(*parent);
-        boite.move(coin + QPoint(marges.left(), marges.top()));
         new PlacementCadre(boite, *parent, [coin](QSize) { return coin; });
+        boite.move(coin);
     }
     if (boite.exec() != QDialog::Accepted) return "";
     return boite.textValue().toStdString();

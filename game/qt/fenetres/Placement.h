@@ -2,6 +2,7 @@
 // the window manager gives a window only once it is on screen.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMargins>
 #include <QObject>
 #include <QPoint>
@@ -32,13 +33,14 @@ class PlacementCadre : public QObject {
 
     QWidget &fenetre_;
     bool placee_ = false;
+    QElapsedTimer depuis_; // since it was placed
+    bool parCoin_ = false; // moved by its outer corner before its frame is known
     QMargins marges_;
     std::function<QPoint(QSize)> place_;
 };
 
 // Centres `boite` on the window of `parent`, outer rectangle on outer rectangle, from its first
-// showing on. A box of fixed size starts there at once, as though its frame were the parent's, so
-// that it does not jump once it is framed.
+// showing on.
 void CentrerSurFenetre(QWidget &boite, const QWidget &parent);
 
 } // namespace lumio
