@@ -89,7 +89,8 @@ QString RaisonSysteme(int erreur) {
 
 mode_t DroitsNouveauFichier(const QByteArray &remplace, mode_t droitsNeuf) {
     struct stat ancien {};
-    if (::stat(remplace.constData(), &ancien) == 0) return ancien.st_mode & 07777;
+    // The rights of the file it replaces, never its set-id or sticky bits.
+    if (::stat(remplace.constData(), &ancien) == 0) return ancien.st_mode & 0777;
     return droitsNeuf & ~Umask();
 }
 
