@@ -18,10 +18,7 @@ deps:
 deps-test:
 	@bash scripts/installer-dependances.sh test
 
-# deps-test installs what deps does and more: when a goal needs it, the build takes it instead,
-# so that the packages are checked once.
-TESTS_DEMANDES = $(filter test paquet test-asan fuzz deps-test,$(MAKECMDGOALS))
-configure: $(if $(TESTS_DEMANDES),deps-test,deps)
+configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 build: configure
