@@ -355,6 +355,13 @@ void TovCommand::accessKeyPressed() {
 
 // ---- input ----
 
+bool TovCommand::event(QEvent *event) {
+    // On a screen of another ratio the face, its see-through corners and its mask are made anew
+    // together: the painter alone would redraw the face but leave the host unpainted beneath it.
+    if (event->type() == QEvent::ScreenChangeInternal) Refresh();
+    return QWidget::event(event);
+}
+
 void TovCommand::changeEvent(QEvent *event) {
     switch (event->type()) {
     case QEvent::EnabledChange:

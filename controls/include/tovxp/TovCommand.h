@@ -168,6 +168,7 @@ class TOVXP_EXPORT TovCommand : public QWidget {
     void PropertyChanged(const QString &name);
 
   protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;

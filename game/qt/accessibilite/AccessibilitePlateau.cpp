@@ -241,6 +241,10 @@ AnnonceurPlateau::~AnnonceurPlateau() {
     fenetre_.jeu().observateur = nullptr;
 }
 
+void AnnonceurPlateau::LibelleChange() {
+    barre_.Suivre(QString::fromStdString(PhraseChiffreChoisi(fenetre_.jeu())));
+}
+
 void AnnonceurPlateau::Planifier() {
     if (!attente_.isActive()) attente_.start();
 }

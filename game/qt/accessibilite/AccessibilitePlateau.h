@@ -61,7 +61,8 @@ class AnnonceurPlateau : public QObject, public ObservateurPlateau {
     void CurseurPlace(int, int) override { Planifier(); }
     void Annonce(const std::string &phrase) override;
     void PaletteChangee() { Planifier(); }
-    void LibelleChange() { Planifier(); }
+    // A caption (mode, level, clock) changes no cell: only the status bar follows it.
+    void LibelleChange();
     // Tells now what changed since the last time.
     void Annoncer();
 

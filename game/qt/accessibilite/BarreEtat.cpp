@@ -20,7 +20,6 @@ class ElementMuet : public QLabel {
 // Nothing of it must answer the mouse: presses and tooltips go to what lies beneath.
 void Transparent(QWidget *w) {
     w->setAttribute(Qt::WA_TransparentForMouseEvents);
-    w->setFocusPolicy(Qt::NoFocus);
 }
 
 class NotificationAvis : public QAccessibleWidget {

@@ -38,9 +38,6 @@ class Avis : public QWidget {
     // Speaks `texte` now; one sentence replaces the other, so what one action says goes at once.
     void Dire(const QString &texte);
 
-  protected:
-    void paintEvent(QPaintEvent *) override {}
-
   private:
     QString texte_;
 };

@@ -71,10 +71,9 @@ void PreparerPdf(QPrinter &imprimante, const QString &fichier) {
 }
 
 // Composes the pages into the PDF `fichier` (its name as the system spells it, whatever its
-// bytes), replacing it only once they are all written.
+// bytes), replacing it only once they are all written; the caller has passed it to VerifierCible.
 void ImprimerPdf(const std::string &fichier, const std::function<bool(Surface &)> &composer) {
     const QByteArray natif = QByteArray::fromStdString(fichier);
-    VerifierCible(natif);
     QPrinter imprimante(QPrinter::HighResolution);
     PreparerPdf(imprimante, Nom(fichier));
     SurfaceImprimante page(imprimante);
@@ -131,6 +130,7 @@ int ImprimerGrilles(const AppelLigne &appel, int &argc, char **argv) {
         std::unique_ptr<SourceHorloge> hasard =
             graine ? std::make_unique<SourceHorloge>(*graine) : std::make_unique<SourceHorloge>();
         auto lot = std::make_unique<LotGrilles>();
+        VerifierCible(QByteArray::fromStdString(appel.arguments[1]));
         ImprimerPdf(appel.arguments[1], [&](Surface &page) {
             return ComposerLot(page, *hasard, *lot, nombre, niveau.value_or(NiveauDuReglage(cp)),
                                std::max(OptionNiveau(cp), 1), !appel.A("--sans-solutions"));

@@ -3,6 +3,7 @@
 #include "commande/LigneCommande.h"
 
 #include "ResolutionTexte.h"
+#include "plateforme/Liens.h"
 
 #include <iostream>
 
@@ -16,7 +17,7 @@ int Resoudre(const AppelLigne &appel, int &, char **) {
 }
 
 int AfficherVersion(const AppelLigne &, int &, char **) {
-    std::cout << "Sudoku Lumio " LUMIO_VERSION "\n";
+    std::cout << "Sudoku Lumio " << VersionProgramme().toStdString() << '\n';
     return 0;
 }
 

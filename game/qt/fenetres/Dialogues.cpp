@@ -15,7 +15,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QWindow>
-#include <functional>
 
 namespace lumio {
 
@@ -55,6 +54,18 @@ class ToucheAcces : public QObject {
     QString texte_;
 };
 
+// The narrowest client area a box over `parent` may have for the window manager to show its whole
+// title in a bold face beside the frame's icon and buttons (about six times the title bar's
+// height, with their margins).
+int LargeurPourTitre(const QString &titre, const QWidget *parent) {
+    QFont police = QApplication::font();
+    police.setBold(true);
+    const QFontMetrics mesure(police);
+    const QMargins marges = parent ? MargesCadre(*parent) : QMargins();
+    const int barre = marges.top() > 0 ? marges.top() : mesure.height() + 8;
+    return mesure.horizontalAdvance(titre) + 6 * barre - marges.left() - marges.right();
+}
+
 // Qt sizes a box by its contents alone: a short text would leave its title cut in the frame, and
 // both kinds of box set their own size from their layout. The layout gets a strut as wide as the
 // title needs below its rows (the layout is final once the box is filled).
@@ -70,15 +81,6 @@ void EtayerPourTitre(QDialog &boite, const QWidget *parent) {
 }
 
 } // namespace
-
-int LargeurPourTitre(const QString &titre, const QWidget *parent) {
-    QFont police = QApplication::font();
-    police.setBold(true);
-    const QFontMetrics mesure(police);
-    const QMargins marges = parent ? MargesCadre(*parent) : QMargins();
-    const int barre = marges.top() > 0 ? marges.top() : mesure.height() + 8;
-    return mesure.horizontalAdvance(titre) + 6 * barre - marges.left() - marges.right();
-}
 
 Reponse DialoguesQt::BoiteMessage(QWidget *parent, const Message &m) {
     AttendreFenetre(parent);

@@ -17,17 +17,13 @@ class Dialogues {
     virtual Reponse BoiteMessage(QWidget *parent, const Message &m) = 0;
     // "" when cancelled. (x, y) in pixels from the parent's top-left corner.
     virtual std::string BoiteSaisie(QWidget *parent, const std::string &invite, const std::string &titre,
-                                    const std::string &defaut, int x, int y, const std::string &pourLecteur) = 0;
+                                    const std::string &defaut, int x, int y,
+                                    const std::string &pourLecteur) = 0;
     // An open or save file dialog on the saved games; "" when cancelled.
     virtual QString ChoisirFichier(QWidget *parent, bool enregistrer, const QString &dossier) = 0;
     // The system print dialog on `imprimante`: 0 cancelled, 1 confirmed, anything else failed.
     virtual int ChoisirImprimante(QWidget *parent, QPrinter &imprimante) = 0;
 };
-
-// The narrowest client area a box over `parent` may have for the window manager to show its whole
-// title in a bold face beside the frame's icon and buttons (about six times the title bar's
-// height, with their margins).
-int LargeurPourTitre(const QString &titre, const QWidget *parent);
 
 // QMessageBox and QInputDialog with French button texts, at least as wide as their title.
 class DialoguesQt : public Dialogues {

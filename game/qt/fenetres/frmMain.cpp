@@ -8,6 +8,7 @@
 #include "fenetres/ImageAnimee.h"
 #include "fenetres/frmImages.h"
 #include "fenetres/frmScore.h"
+#include "plateforme/CouleurQt.h"
 #include "plateforme/FichierReprise.h"
 
 #include <QAccessible>
@@ -30,10 +31,6 @@ namespace lumio {
 namespace {
 
 constexpr int LargeurClient = 730, HauteurClient = 517;
-
-QColor Qt_(Couleur c) {
-    return QColor(c.r, c.g, c.b);
-}
 
 qreal RatioEcran() {
     const QScreen *ecran = QGuiApplication::primaryScreen();
@@ -528,11 +525,11 @@ void frmMain::AfficherMeilleursTemps() {
 }
 
 void frmMain::AppliquerTheme(const Theme &t) {
-    zone_->DefinirCouleurFond(Qt_(t.fenetre));
+    zone_->DefinirCouleurFond(CouleurQt(t.fenetre));
     for (QLabel *l : libelles_) {
         QPalette p = l->palette();
-        p.setColor(QPalette::Window, Qt_(t.fondLibelle));
-        p.setColor(QPalette::WindowText, Qt_(t.texteLibelle));
+        p.setColor(QPalette::Window, CouleurQt(t.fondLibelle));
+        p.setColor(QPalette::WindowText, CouleurQt(t.texteLibelle));
         l->setPalette(p);
     }
     for (QWidget *b : boutons_)

@@ -10,9 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace lumio {

@@ -18,9 +18,7 @@ volatile std::sig_atomic_t enAttente = 0;
 
 void Noter(int signal) {
     if (enAttente) {
-        EffacerTemporaires();
-        ::signal(signal, SIG_DFL);
-        ::raise(signal);
+        FinirParSignal(signal);
         return;
     }
     enAttente = 1;
@@ -35,13 +33,7 @@ void Noter(int signal) {
 bool ArretParSignal::Intercepter() {
     if (tube[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, tube) != 0)
         return false;
-    struct sigaction action {};
-    action.sa_handler = Noter;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int s : {SIGTERM, SIGHUP, SIGINT})
-        if (::sigaction(s, &action, nullptr) != 0) return false;
-    return true;
+    return InstallerArret(Noter);
 }
 
 ArretParSignal::ArretParSignal(QObject *parent) : QObject(parent) {

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,10 +25,36 @@ struct Temporaire {
 };
 Temporaire temporaires[8];
 
-void Finir(int signal) {
-    EffacerTemporaires();
-    ::signal(signal, SIG_DFL);
-    ::raise(signal);
+constexpr int SignauxArret[] = {SIGTERM, SIGHUP, SIGINT};
+
+void NoterTemporaire(const QByteArray &chemin) {
+    if (chemin.size() >= PATH_MAX) return;
+    for (Temporaire &t : temporaires) {
+        if (t.pris) continue;
+        std::memcpy(t.chemin, chemin.constData(), std::size_t(chemin.size()) + 1);
+        t.pris = 1;
+        return;
+    }
+}
+
+void OublierTemporaire(const QByteArray &chemin) {
+    for (Temporaire &t : temporaires)
+        if (t.pris && chemin == t.chemin) t.pris = 0;
+}
+
+// The process's umask. Setting it to learn it would change it for a moment under any other
+// thread creating a file, so the system's report is read when there is one.
+mode_t Umask() {
+    std::ifstream etat("/proc/self/status");
+    for (std::string ligne; std::getline(etat, ligne);) {
+        if (ligne.compare(0, 6, "Umask:") != 0) continue;
+        char *fin = nullptr;
+        const unsigned long masque = std::strtoul(ligne.c_str() + 6, &fin, 8);
+        if (fin != ligne.c_str() + 6) return mode_t(masque);
+    }
+    const mode_t masque = ::umask(0);
+    ::umask(masque);
+    return masque;
 }
 
 QByteArray Dossier(const QByteArray &chemin) {
@@ -61,10 +89,9 @@ QString RaisonSysteme(int erreur) {
 
 mode_t DroitsNouveauFichier(const QByteArray &remplace, mode_t droitsNeuf) {
     struct stat ancien {};
-    if (::stat(remplace.constData(), &ancien) == 0) return ancien.st_mode & 07777;
-    const mode_t masque = ::umask(0);
-    ::umask(masque);
-    return droitsNeuf & ~masque;
+    // The rights of the file it replaces, never its set-id or sticky bits.
+    if (::stat(remplace.constData(), &ancien) == 0) return ancien.st_mode & 0777;
+    return droitsNeuf & ~Umask();
 }
 
 QByteArray CibleReelle(const QByteArray &nom) {
@@ -96,32 +123,33 @@ int EcrireEntier(const QByteArray &cible, const QByteArray &contenu, bool suivre
                  bool synchroniser) {
     const QByteArray fin = suivreLien ? CibleReelle(cible) : cible;
     const mode_t droits = DroitsNouveauFichier(fin, droitsNeuf);
-    const qsizetype barre = fin.lastIndexOf('/');
-    QByteArray modele = fin.left(barre + 1) + "." + fin.mid(barre + 1) + ".XXXXXX";
+    QByteArray modele = ModeleTemporaire(fin);
     const int fd = CreerTemporaire(modele);
     if (fd < 0) return errno;
-    int erreur = ::fchmod(fd, droits) == 0 ? 0 : errno;
-    for (qint64 ecrits = 0; erreur == 0 && ecrits < contenu.size();) {
+    for (qint64 ecrits = 0; ecrits < contenu.size();) {
         const ssize_t n = ::write(fd, contenu.constData() + ecrits, std::size_t(contenu.size() - ecrits));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0)
-            erreur = n < 0 ? errno : ENOSPC;
-        else
-            ecrits += n;
+        if (n <= 0) {
+            const int erreur = n < 0 ? errno : ENOSPC;
+            ::close(fd);
+            AbandonnerTemporaire(modele);
+            return erreur;
+        }
+        ecrits += n;
     }
-    if (erreur == 0 && synchroniser && ::fdatasync(fd) != 0) erreur = errno;
-    if (::close(fd) != 0 && erreur == 0) erreur = errno;
-    if (erreur == 0 && ::rename(modele.constData(), fin.constData()) != 0) erreur = errno;
-    if (erreur != 0) ::unlink(modele.constData());
-    OublierTemporaire(modele);
-    return erreur;
+    return Remplacer(fd, modele, fin, droits, synchroniser);
+}
+
+QByteArray ModeleTemporaire(const QByteArray &fin) {
+    const qsizetype barre = fin.lastIndexOf('/');
+    return fin.left(barre + 1) + "." + fin.mid(barre + 1) + ".XXXXXX";
 }
 
 int CreerTemporaire(QByteArray &modele) {
     // A stop signal between the file's making and its listing would leave it behind.
     sigset_t arrets, avant;
     sigemptyset(&arrets);
-    for (int s : {SIGTERM, SIGHUP, SIGINT})
+    for (int s : SignauxArret)
         sigaddset(&arrets, s);
     ::sigprocmask(SIG_BLOCK, &arrets, &avant);
     const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
@@ -132,33 +160,43 @@ int CreerTemporaire(QByteArray &modele) {
     return fd;
 }
 
-void NoterTemporaire(const QByteArray &chemin) {
-    if (chemin.size() >= PATH_MAX) return;
-    for (Temporaire &t : temporaires) {
-        if (t.pris) continue;
-        std::memcpy(t.chemin, chemin.constData(), std::size_t(chemin.size()) + 1);
-        t.pris = 1;
-        return;
-    }
+int Remplacer(int fd, const QByteArray &temporaire, const QByteArray &fin, mode_t droits, bool synchroniser) {
+    int erreur = ::fchmod(fd, droits) == 0 ? 0 : errno;
+    if (erreur == 0 && synchroniser && ::fsync(fd) != 0) erreur = errno;
+    if (::close(fd) != 0 && erreur == 0) erreur = errno;
+    if (erreur == 0 && ::rename(temporaire.constData(), fin.constData()) != 0) erreur = errno;
+    if (erreur != 0)
+        AbandonnerTemporaire(temporaire);
+    else
+        OublierTemporaire(temporaire);
+    return erreur;
 }
 
-void OublierTemporaire(const QByteArray &chemin) {
-    for (Temporaire &t : temporaires)
-        if (t.pris && chemin == t.chemin) t.pris = 0;
+void AbandonnerTemporaire(const QByteArray &chemin) {
+    ::unlink(chemin.constData());
+    OublierTemporaire(chemin);
 }
 
-void EffacerTemporaires() {
+bool InstallerArret(void (*traitant)(int)) {
+    struct sigaction action {};
+    action.sa_handler = traitant;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    bool pris = true;
+    for (int s : SignauxArret)
+        pris = ::sigaction(s, &action, nullptr) == 0 && pris;
+    return pris;
+}
+
+void FinirParSignal(int signal) {
     for (Temporaire &t : temporaires)
         if (t.pris) ::unlink(t.chemin);
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
 }
 
 void ProtegerTemporaires() {
-    struct sigaction action {};
-    action.sa_handler = Finir;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int s : {SIGTERM, SIGHUP, SIGINT})
-        ::sigaction(s, &action, nullptr);
+    InstallerArret(FinirParSignal);
 }
 
 } // namespace lumio

@@ -28,15 +28,28 @@ mode_t DroitsNouveauFichier(const QByteArray &remplace, mode_t droitsNeuf = 0666
 QByteArray CibleReelle(const QByteArray &nom);
 
 // Files being written: a stop signal removes those still listed before the program ends.
+// The name a file is written under beside `fin` before it takes its place: hidden, ending in
+// XXXXXX for CreerTemporaire.
+QByteArray ModeleTemporaire(const QByteArray &fin);
 // CreerTemporaire makes one from `modele` (ending in XXXXXX, replaced by its name) and lists it,
 // with no signal in between; the open descriptor, or -1 and errno.
 int CreerTemporaire(QByteArray &modele);
-void NoterTemporaire(const QByteArray &chemin);
-void OublierTemporaire(const QByteArray &chemin);
-// Removes every file still listed; safe inside a signal handler.
-void EffacerTemporaires();
-// For a program with no event loop: SIGINT, SIGTERM and SIGHUP remove the files being written,
-// then end the program as the signal would have.
+// Puts the file being written `temporaire`, open as `fd` (closed here), in the place of `fin`
+// with the permissions `droits`, once on disk when `synchroniser`; a failure removes it instead.
+// Either way it is no longer listed. Returns 0 or the system's error number.
+int Remplacer(int fd, const QByteArray &temporaire, const QByteArray &fin, mode_t droits,
+              bool synchroniser = true);
+// Removes a file being written and takes it off the list.
+void AbandonnerTemporaire(const QByteArray &chemin);
+
+// The signals that stop the program (SIGTERM, SIGHUP, SIGINT) all go to `traitant`, system calls
+// they interrupt starting again; false when one of them could not be caught.
+bool InstallerArret(void (*traitant)(int));
+// Removes the files being written, then ends the program as `signal` would have; safe inside a
+// signal handler.
+void FinirParSignal(int signal);
+// For a program with no event loop: the stop signals remove the files being written, then end
+// the program as the signal would have.
 void ProtegerTemporaires();
 
 } // namespace lumio

@@ -3,6 +3,7 @@
 #include "plateforme/FichierOrdinaire.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,6 +58,11 @@ LectureOrdinaire LireFichierOrdinaire(const QByteArray &chemin, qint64 maximum) 
     }
     ::close(fd);
     return l;
+}
+
+std::string CauseEchecLecture(const LectureOrdinaire &lecture) {
+    return lecture.genre.empty() ? std::strerror(lecture.erreur)
+                                 : "pas un fichier ordinaire : " + lecture.genre;
 }
 
 } // namespace lumio

@@ -27,4 +27,8 @@ std::string NatureNonOrdinaire(const QByteArray &chemin);
 // bytes that may never come.
 LectureOrdinaire LireFichierOrdinaire(const QByteArray &chemin, qint64 maximum);
 
+// Why a read failed, for the error stream: the system's own words, or "pas un fichier
+// ordinaire : un tube".
+std::string CauseEchecLecture(const LectureOrdinaire &lecture);
+
 } // namespace lumio

@@ -11,7 +11,6 @@
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,8 +85,7 @@ std::optional<FichierReprise::Orpheline> FichierReprise::TrouverOrpheline() {
     if (lecture.lu)
         o.contenu = lecture.octets;
     else
-        o.refus = lecture.genre.empty() ? std::strerror(lecture.erreur)
-                                        : "pas un fichier ordinaire : " + lecture.genre;
+        o.refus = CauseEchecLecture(lecture);
     return o;
 }
 

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>

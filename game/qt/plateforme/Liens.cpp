@@ -10,7 +10,7 @@
 #include <QStandardPaths>
 #include <iostream>
 
-// The build defines LUMIO_ADRESSE_CONTACT, LUMIO_PAGE_WEB and LUMIO_VERSION (game/CMakeLists.txt).
+// The build defines LUMIO_ADRESSE_CONTACT, LUMIO_PAGE_WEB and LUMIO_VERSION (game/qt/CMakeLists.txt).
 
 namespace lumio {
 

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace lumio {
@@ -16,12 +15,9 @@ namespace {
 
 // Why the system would not give the file's bytes, in the player's words.
 RefusPartie RefusLecture(const LectureOrdinaire &lecture) {
-    if (lecture.genre == "un dossier")
-        return {"c'est un dossier, pas un fichier", "pas un fichier ordinaire : un dossier"};
-    if (!lecture.genre.empty())
-        return {"c'est " + lecture.genre + ", pas un fichier de partie",
-                "pas un fichier ordinaire : " + lecture.genre};
-    const std::string detail = std::strerror(lecture.erreur);
+    const std::string detail = CauseEchecLecture(lecture);
+    if (lecture.genre == "un dossier") return {"c'est un dossier, pas un fichier", detail};
+    if (!lecture.genre.empty()) return {"c'est " + lecture.genre + ", pas un fichier de partie", detail};
     switch (lecture.erreur) {
     case ENOENT:
     case ENOTDIR:

@@ -1,5 +1,6 @@
 // Board drawing on a QImage with boxes, lines and pens on whole device pixels.
 #include "plateforme/SurfaceImage.h"
+#include "plateforme/CouleurQt.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -7,12 +8,6 @@
 #include <cmath>
 
 namespace lumio {
-
-namespace {
-QColor Qt_(Couleur c) {
-    return QColor(c.r, c.g, c.b);
-}
-} // namespace
 
 QFont SurfaceImage::PoliceQt(const Police &police) {
     QFont f(QString::fromStdString(police.nom));
@@ -73,7 +68,7 @@ void SurfaceImage::PeindreAppareil(const QRect &zone, Couleur c) {
     image_.setDevicePixelRatio(1.0);
     QPainter p(&image_);
     if (decoupe_) p.setClipRect(*decoupe_);
-    p.fillRect(zone, Qt_(c));
+    p.fillRect(zone, CouleurQt(c));
     p.end();
     image_.setDevicePixelRatio(r);
     Signaler(QRectF(zone.x() / r, zone.y() / r, zone.width() / r, zone.height() / r).adjusted(-1, -1, 1, 1));
@@ -116,7 +111,7 @@ void SurfaceImage::Ligne(double x1, double y1, double x2, double y2, double plum
     } else {
         QPainter p(&image_);
         Preparer(p);
-        p.setPen(QPen(Qt_(c), w, Qt::SolidLine, Qt::FlatCap));
+        p.setPen(QPen(CouleurQt(c), w, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
         p.end();
         Signaler(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized().adjusted(-w, -w, w, w));
@@ -139,7 +134,7 @@ void SurfaceImage::Ecrire(double x, double y, const std::string &texte, const Po
     Preparer(p);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(f);
-    p.setPen(Qt_(c));
+    p.setPen(CouleurQt(c));
     p.drawText(QPointF(x, y + m.ascent()), s);
     p.end();
     Signaler(QRectF(x - 2, y - 2, m.horizontalAdvance(s) + 4, m.height() + 4));

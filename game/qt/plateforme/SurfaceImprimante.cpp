@@ -84,8 +84,7 @@ bool SurfaceImprimante::Pret() {
                 return false;
             }
         }
-        const qsizetype barre = final_.lastIndexOf('/');
-        temporaire_ = final_.left(barre + 1) + "." + final_.mid(barre + 1) + ".XXXXXX";
+        temporaire_ = ModeleTemporaire(final_);
         descripteur_ = CreerTemporaire(temporaire_);
         if (descripteur_ < 0) {
             const int erreur = errno;
@@ -124,10 +123,13 @@ void SurfaceImprimante::Echouer(const QString &raison) {
 
 void SurfaceImprimante::OublierPdf() {
     if (temporaire_.isEmpty()) return;
+    AbandonnerTemporaire(temporaire_);
+    RendreNomDemande();
+}
+
+void SurfaceImprimante::RendreNomDemande() {
     if (descripteur_ >= 0) ::close(descripteur_);
     descripteur_ = -1;
-    ::unlink(temporaire_.constData());
-    OublierTemporaire(temporaire_);
     temporaire_.clear();
     imprimante_.setOutputFileName(fichierDemande_);
 }
@@ -146,17 +148,12 @@ bool SurfaceImprimante::PublierPdf() {
         return false;
     }
     // The file takes the permissions a new file gets, or those of the file it replaces.
-    const bool sur = ::fchmod(fd, DroitsNouveauFichier(final_)) == 0 && ::fsync(fd) == 0;
-    ::close(fd);
-    if (!sur || ::rename(temporaire_.constData(), final_.constData()) != 0) {
-        Echouer(RaisonSysteme(errno));
+    const int erreur = Remplacer(fd, temporaire_, final_, DroitsNouveauFichier(final_));
+    RendreNomDemande();
+    if (erreur != 0) {
+        Echouer(RaisonSysteme(erreur));
         return false;
     }
-    OublierTemporaire(temporaire_);
-    temporaire_.clear();
-    if (descripteur_ >= 0) ::close(descripteur_);
-    descripteur_ = -1;
-    imprimante_.setOutputFileName(fichierDemande_);
     return true;
 }
 

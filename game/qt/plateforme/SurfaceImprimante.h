@@ -47,6 +47,8 @@ class SurfaceImprimante : public SurfacePeintre {
     // Puts the PDF being written in place of its final name.
     bool PublierPdf();
     void OublierPdf();
+    // Lets go of the new file and gives the printer back the name it was told.
+    void RendreNomDemande();
     QString EchecEcriture() const;
 
     QPrinter &imprimante_;

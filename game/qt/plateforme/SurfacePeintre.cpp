@@ -1,19 +1,12 @@
 // Drawing with a QPainter: boxes, lines, text and clipping in the surface's unit.
 #include "plateforme/SurfacePeintre.h"
+#include "plateforme/CouleurQt.h"
 
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <algorithm>
 
 namespace lumio {
-
-namespace {
-
-QColor Qt_(Couleur c) {
-    return QColor(c.r, c.g, c.b);
-}
-
-} // namespace
 
 bool SurfacePeintre::Commencer(QPaintDevice &appareil) {
     return peintre_.isActive() || peintre_.begin(&appareil);
@@ -59,19 +52,19 @@ const QFontMetricsF &SurfacePeintre::Mesures(const Police &police) {
 
 void SurfacePeintre::Remplir(double x1, double y1, double x2, double y2, Couleur c) {
     if (!Pret()) return;
-    peintre_.fillRect(Boite(x1, y1, x2, y2), Qt_(c));
+    peintre_.fillRect(Boite(x1, y1, x2, y2), CouleurQt(c));
 }
 
 void SurfacePeintre::Encadrer(double x1, double y1, double x2, double y2, double plume, Couleur c) {
     if (!Pret()) return;
-    peintre_.setPen(QPen(Qt_(c), Plume(plume), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    peintre_.setPen(QPen(CouleurQt(c), Plume(plume), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     peintre_.setBrush(Qt::NoBrush);
     peintre_.drawRect(Boite(x1, y1, x2, y2));
 }
 
 void SurfacePeintre::Ligne(double x1, double y1, double x2, double y2, double plume, Couleur c) {
     if (!Pret()) return;
-    peintre_.setPen(QPen(Qt_(c), Plume(plume), Qt::SolidLine, Qt::FlatCap));
+    peintre_.setPen(QPen(CouleurQt(c), Plume(plume), Qt::SolidLine, Qt::FlatCap));
     peintre_.drawLine(QPointF(D(x1), D(y1)), QPointF(D(x2), D(y2)));
 }
 
@@ -88,7 +81,7 @@ void SurfacePeintre::Ecrire(double x, double y, const std::string &texte, const 
     // Blanks leave no ink; a batch of blank cells costs nothing in the file.
     if (texte.find_first_not_of(' ') == std::string::npos) return;
     peintre_.setFont(PoliceQt(police));
-    peintre_.setPen(Qt_(c));
+    peintre_.setPen(CouleurQt(c));
     peintre_.drawText(QPointF(D(x), D(y) + Mesures(police).ascent()), QString::fromStdString(texte));
 }
 
