@@ -4,6 +4,13 @@
 
 namespace lumio {
 
+std::string ListeCrayons(unsigned masque) {
+    std::string s;
+    for (int d = 1; d <= 9; ++d)
+        if (masque & (1u << d)) s += (s.empty() ? "" : " ") + std::string(1, char('0' + d));
+    return s;
+}
+
 std::string NomCase(int c, int r, const CaseAffichee &v) {
     std::string s = "Ligne " + std::to_string(r) + ", colonne " + std::to_string(c) + " : ";
     if (v.chiffre != 0) {
@@ -13,11 +20,7 @@ std::string NomCase(int c, int r, const CaseAffichee &v) {
         return s;
     }
     s += "vide";
-    if (v.crayons != 0) {
-        s += ", crayon";
-        for (int d = 1; d <= 9; ++d)
-            if (v.crayons & (1u << d)) s += std::string(" ") + char('0' + d);
-    }
+    if (v.crayons != 0) s += ", crayon " + ListeCrayons(v.crayons);
     return s;
 }
 

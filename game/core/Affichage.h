@@ -33,6 +33,9 @@ class ObservateurPlateau {
     virtual void Annonce(const std::string &) {}
 };
 
+// The marks of a mask of pencil bits, in order: "2 5 7".
+std::string ListeCrayons(unsigned masque);
+
 // How a reader speaks cell (c, r): "Ligne 3, colonne 5 : 7, donné", "… : vide, crayon 2 4 7".
 std::string NomCase(int c, int r, const CaseAffichee &v);
 

@@ -15,19 +15,10 @@ std::string Chiffre1(int d) {
     return std::string(1, char('0' + d));
 }
 
-// The marks of a mask of pencil bits, in order: "2 5 7".
-std::string Crayons(unsigned masque) {
-    std::string s;
-    for (int d = 1; d <= 9; ++d)
-        if (masque & (1u << d)) s += (s.empty() ? "" : " ") + Chiffre1(d);
-    return s;
-}
-
-int NombreDeCrayons(unsigned masque) {
-    int n = 0;
-    for (int d = 1; d <= 9; ++d)
-        n += (masque >> d) & 1u;
-    return n;
+// More than one mark of 1..9 in a mask of pencil bits: the words take the plural.
+bool Plusieurs(unsigned masque) {
+    masque &= 0x3FEu;
+    return (masque & (masque - 1)) != 0;
 }
 
 std::string Place(int c, int r) {
@@ -51,10 +42,10 @@ std::string Changement(const CaseAffichee &avant, const CaseAffichee &apres) {
     const unsigned ajoutes = apres.crayons & ~unsigned(avant.crayons);
     const unsigned retires = avant.crayons & ~unsigned(apres.crayons);
     std::string s;
-    if (ajoutes) s = (NombreDeCrayons(ajoutes) > 1 ? "Crayons " : "Crayon ") + Crayons(ajoutes) + " écrit.";
+    if (ajoutes) s = (Plusieurs(ajoutes) ? "Crayons " : "Crayon ") + ListeCrayons(ajoutes) + " écrit.";
     if (retires)
-        s += std::string(s.empty() ? "" : " ") + (NombreDeCrayons(retires) > 1 ? "Crayons " : "Crayon ") +
-             Crayons(retires) + (NombreDeCrayons(retires) > 1 ? " effacés." : " effacé.");
+        s += std::string(s.empty() ? "" : " ") + (Plusieurs(retires) ? "Crayons " : "Crayon ") +
+             ListeCrayons(retires) + (Plusieurs(retires) ? " effacés." : " effacé.");
     return s;
 }
 
@@ -112,10 +103,8 @@ std::string PhraseIndice(int c, int r, int d) {
 std::string PhraseChiffresFaux(const Jeu &j) {
     std::vector<std::string> places;
     for (int r = 1; r <= 9; ++r)
-        for (int c = 1; c <= 9; ++c) {
-            const int g = j.GrilleJeu(c, r);
-            if (!j.CasesDonnees(c, r) && g != 0 && g != j.GrilleSolution(c, r)) places.push_back(Place(c, r));
-        }
+        for (int c = 1; c <= 9; ++c)
+            if (j.ChiffreFaux(c, r)) places.push_back(Place(c, r));
     if (places.empty()) return "";
     std::string s =
         std::to_string(places.size()) + (places.size() > 1 ? " chiffres faux : " : " chiffre faux : ");

@@ -554,7 +554,7 @@ void CNoeud::Resout(std::int16_t Profondeur) {
     std::uint16_t essais = candidats;
     if (exclus)
         for (int d = 0; d < 9; ++d)
-            if ((exclus[d][i / 27] >> (i % 27)) & 1) essais &= std::uint16_t(~(1u << d));
+            if (!Vide(exclus[d] & cellule)) essais &= std::uint16_t(~(1u << d));
     for (std::uint16_t k = essais; k; k &= k - 1) {
         const int d = Rang(k);
         CNoeud enfant(*this);

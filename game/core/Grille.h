@@ -66,6 +66,9 @@ class CompteChiffres {
     }
     void Effacer() { n_.fill(0); }
 
+    bool operator==(const CompteChiffres &o) const { return n_ == o.n_; }
+    bool operator!=(const CompteChiffres &o) const { return !(*this == o); }
+
   private:
     std::array<std::int16_t, 9> n_;
 };

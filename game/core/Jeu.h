@@ -144,11 +144,14 @@ class Jeu {
     void PlacerChiffreCreation(int d, GenreChiffre genre, int c, int r);
     void EffacerChiffreCreation(int c, int r);
     void ChoisirChiffre(int i);
-    // Writes the pencil mark of d in (c, r), or erases it when it is there (play mode).
-    void BasculerCrayon(int d, int c, int r);
+    // Writes the pencil mark of d in (c, r), or erases it when it is there (play mode). Returns
+    // why it did neither (Annonces.h), "" when it did.
+    std::string BasculerCrayon(int d, int c, int r);
     void mnuRecommencer_Click();
 
     // ---- verification and victory ----
+    // A digit the player put in (c, r) that is not the solution's.
+    bool ChiffreFaux(int c, int r) const;
     void VerifierFin();
     void VerifierGrille();
     void VerifierCreation();
@@ -238,6 +241,10 @@ class Jeu {
     void PlacerCurseurCentre();
     // The selection frame drawn again where the cursor stands, or on the centre cell.
     void RedessinerCadreCurseur();
+    // Palette picture i as the counts and the current digit have it: spent, chosen or plain.
+    void ActualiserImagePalette(int i);
+    // The level and clock captions of a game of either mode; both are hidden in creation mode.
+    void MontrerLibellesPartie(bool jeu);
     // The digit counts of the palette as a cell loses or gains a digit.
     void RetirerDuCompte(int e);
     void AjouterAuCompte(int s);

@@ -13,9 +13,9 @@ struct ChoixOptions {
     std::string ChoixDifficulte = ReglageNiveau.defaut;
     std::string TypeJeu = ReglageMode.defaut;
     std::string ChoixCouleur = ReglageTheme.defaut;
-    bool Sons = true;    // Check1, "Actifs"
-    bool Veri = false;   // red marking of wrong digits
-    bool Limiter = true; // Check2, nine copies of a digit at most
+    bool Sons = ActifParDefaut(ReglageSons);         // Check1, "Actifs"
+    bool Veri = ActifParDefaut(ReglageVerification); // red marking of wrong digits
+    bool Limiter = ActifParDefaut(ReglageLimite);    // Check2, nine copies of a digit at most
     std::string NomJoueur = ReglageJoueur.defaut;
 };
 

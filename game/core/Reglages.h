@@ -27,6 +27,11 @@ inline const Reglage ReglageSons{"JLS", "1"};
 // The player's name.
 inline const Reglage ReglageJoueur{"NJ", "Pilou"};
 
+// Whether a key kept as "1" or "0" (sounds, check, digit limit) is on until first written.
+inline bool ActifParDefaut(const Reglage &r) {
+    return r.defaut == "1";
+}
+
 // The best time of level n (1..4) in whole seconds, "5999" for none, and who holds it.
 constexpr int SecondesSansRecord = 5999;
 inline const std::string TempsSansRecord = std::to_string(SecondesSansRecord);

@@ -7,7 +7,6 @@
 #include <charconv>
 #include <cstdint>
 #include <cmath>
-#include <limits>
 #include <sstream>
 #include <vector>
 
@@ -129,25 +128,16 @@ float Coordonnee(const std::string &mot, const std::string &cle) {
     return v;
 }
 
-void LireChiffres(const std::string &mot, GrilleChiffres &g, int min, const std::string &cle) {
+// 81 cells in column order, each a character from '0' to `haut`.
+template <typename T>
+void LireCases(const std::string &mot, Grille9<T> &g, char haut, const std::string &cle) {
     if (mot.size() != 81)
         throw Defaut{"« " + cle + " » : " + std::to_string(mot.size()) + " cases au lieu de 81"};
     for (std::size_t k = 0; k < 81; ++k) {
-        if (mot[k] < char('0' + min) || mot[k] > '9')
+        if (mot[k] < '0' || mot[k] > haut)
             throw Defaut{"« " + cle + " » : caractère « " + std::string(1, mot[k]) + " » à la case " +
                          std::to_string(k + 1)};
-        g.Cases()[k] = Chiffre(mot[k] - '0');
-    }
-}
-
-void LireBooleens(const std::string &mot, GrilleBooleens &g, const std::string &cle) {
-    if (mot.size() != 81)
-        throw Defaut{"« " + cle + " » : " + std::to_string(mot.size()) + " cases au lieu de 81"};
-    for (std::size_t k = 0; k < 81; ++k) {
-        if (mot[k] != '0' && mot[k] != '1')
-            throw Defaut{"« " + cle + " » : caractère « " + std::string(1, mot[k]) + " » à la case " +
-                         std::to_string(k + 1)};
-        g.Cases()[k] = mot[k] == '1';
+        g.Cases()[k] = T(mot[k] - '0');
     }
 }
 
@@ -215,14 +205,14 @@ EtatReprise Lire(const std::string &texte) {
     e.BOUTONSOLUTION = Drapeau(solution[0], "solution-vue");
     e.FlagSol = Drapeau(solution[1], "solution-vue");
     e.SolutionTrouvee = Drapeau(solution[2], "solution-vue");
-    LireChiffres(l.Ligne("solution", 1)[0], e.GrilleSolution, 0, "solution");
-    LireBooleens(l.Ligne("donnees", 1)[0], e.CasesDonnees, "donnees");
-    LireChiffres(l.Ligne("jeu", 1)[0], e.GrilleJeu, 0, "jeu");
+    LireCases(l.Ligne("solution", 1)[0], e.GrilleSolution, '9', "solution");
+    LireCases(l.Ligne("donnees", 1)[0], e.CasesDonnees, '1', "donnees");
+    LireCases(l.Ligne("jeu", 1)[0], e.GrilleJeu, '9', "jeu");
     const auto compte = l.Ligne("compte", 9);
     for (int d = 1; d <= 9; ++d)
         e.NbChiffre(d) = std::int16_t(Entier(compte[std::size_t(d - 1)], 0, 81, "compte"));
-    LireChiffres(l.Ligne("creation", 1)[0], e.GrilleCreation, 0, "creation");
-    LireChiffres(l.Ligne("creation-initiale", 1)[0], e.GrilleCreationInitiale, 0, "creation-initiale");
+    LireCases(l.Ligne("creation", 1)[0], e.GrilleCreation, '9', "creation");
+    LireCases(l.Ligne("creation-initiale", 1)[0], e.GrilleCreationInitiale, '9', "creation-initiale");
     const auto cases = l.Ligne("affichage", 81);
     for (std::size_t k = 0; k < 81; ++k)
         e.Affichage.Cases()[k] = LireCase(cases[k], k);
@@ -257,12 +247,7 @@ bool EtatReprise::operator==(const EtatReprise &o) const {
            CURY == o.CURY && ChronoEnMarche == o.ChronoEnMarche && Pause == o.Pause &&
            BOUTONSOLUTION == o.BOUTONSOLUTION && FlagSol == o.FlagSol &&
            SolutionTrouvee == o.SolutionTrouvee && GrilleSolution == o.GrilleSolution &&
-           CasesDonnees == o.CasesDonnees && GrilleJeu == o.GrilleJeu &&
-           [&] {
-               for (int d = 1; d <= 9; ++d)
-                   if (NbChiffre(d) != o.NbChiffre(d)) return false;
-               return true;
-           }() &&
+           CasesDonnees == o.CasesDonnees && GrilleJeu == o.GrilleJeu && NbChiffre == o.NbChiffre &&
            GrilleCreation == o.GrilleCreation && GrilleCreationInitiale == o.GrilleCreationInitiale &&
            Affichage == o.Affichage;
 }
@@ -323,9 +308,13 @@ bool Utile(const EtatReprise &e) {
 
 } // namespace
 
-bool RepriseUtile(const Jeu &jeu) {
+bool RepriseUtile(const EtatReprise &etat) {
     // Before the first game there is nothing at all.
-    return jeu.ChiffreChoisi >= 1 && jeu.ChiffreChoisi <= 9 && Utile(EtatActuel(jeu));
+    return etat.ChiffreChoisi >= 1 && etat.ChiffreChoisi <= 9 && Utile(etat);
+}
+
+bool RepriseUtile(const Jeu &jeu) {
+    return RepriseUtile(EtatActuel(jeu));
 }
 
 std::string EcrireReprise(const EtatReprise &e) {
@@ -388,16 +377,10 @@ void Jeu::AppliquerReprise(const EtatReprise &e) {
     // Captions and check marks as the game that was left had them; the store is not written: it
     // already held this mode when the game was last kept.
     if (ModeJeu == ModeJouer || ModeJeu == ModeCreation) MontrerMode(ModeJeu == ModeCreation);
-    const bool jeu = ModeJeu != ModeCreation;
-    fenetre.MontrerLibelle(2, jeu);
-    fenetre.MontrerLibelle(3, jeu);
-    fenetre.DefinirLibelle(3, FormaterTemps(SecondesEcoulees));
-    if (jeu && NiveauPartie >= 1 && NiveauPartie <= 4) fenetre.DefinirLibelle(2, NomNiveau(NiveauPartie));
+    MontrerLibellesPartie(ModeJeu != ModeCreation);
 
     for (int i = 1; i <= 9; ++i)
-        fenetre.MontrerImagePalette(i, LimiterChiffres && NbChiffre(i) >= 9 ? 0
-                                       : i == ChiffreChoisi                 ? i + 9
-                                                                            : i);
+        ActualiserImagePalette(i);
 
     // The board is drawn again from what each cell showed, each look with its own drawing.
     DessinerGrille();
@@ -409,7 +392,7 @@ void Jeu::AppliquerReprise(const EtatReprise &e) {
             else if (v.chiffre != 0)
                 TracerChiffre(v.chiffre, GenreChiffre(v.genre), c, r);
             for (int d = 1; d <= 9; ++d)
-                if (v.crayons & (1u << d)) TracerChiffre(d, GenreCrayon, c, r);
+                if (v.crayons & (1u << d)) EcrireCrayon(d, c, r);
         }
     RedessinerCadreCurseur();
 

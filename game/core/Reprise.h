@@ -16,7 +16,7 @@ class Jeu;
 // Everything the player sees of a game and everything the next move depends on. The settings
 // (level of new games, options, theme, name) are not part of it: they are in the store.
 struct EtatReprise {
-    int ModeJeu = 1;
+    int ModeJeu = ModeJouer;
     int NiveauPartie = 1;
     std::int32_t SecondesEcoulees = 0;
     Chiffre ChiffreChoisi = 1;
@@ -42,8 +42,10 @@ struct EtatReprise {
 // The state of the game on the board now.
 EtatReprise EtatActuel(const Jeu &jeu);
 
-// Whether the game on the board is worth offering again: something the player put on it (a
-// digit, a pencil mark, a typed grid), and not a won game.
+// Whether a game is worth offering again: something the player put on it (a digit, a pencil
+// mark, a typed grid), and not a won game.
+bool RepriseUtile(const EtatReprise &etat);
+// The same of the game on the board now.
 bool RepriseUtile(const Jeu &jeu);
 
 std::string EcrireReprise(const EtatReprise &etat);

@@ -33,7 +33,7 @@ void Jeu::AppliquerPartie(const PartieLue &partie) {
     // The counts start again from zero, so the palette must too: an exhausted picture left by
     // the previous game would otherwise stay on a digit that is no longer used up.
     for (int i = 1; i <= 9; ++i)
-        fenetre.MontrerImagePalette(i, i == ChiffreChoisi ? i + 9 : i);
+        ActualiserImagePalette(i);
 
     if (jeu) {
         GrilleSolution = partie.GrilleSolution;
@@ -51,19 +51,14 @@ void Jeu::AppliquerPartie(const PartieLue &partie) {
                 const bool faux = d != GrilleSolution(c, r) && VerifImmediate;
                 PlacerChiffre(d, faux ? GenreFaux : GenreJoueur, c, r);
             }
-        fenetre.MontrerLibelle(2, true);
-        fenetre.MontrerLibelle(3, true);
-        fenetre.DefinirLibelle(3, FormaterTemps(SecondesEcoulees));
         NiveauPartie = partie.NiveauPartie;
-        if (NiveauPartie >= 1 && NiveauPartie <= 4) fenetre.DefinirLibelle(2, NomNiveau(NiveauPartie));
+        MontrerLibellesPartie(true);
     } else {
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r)
                 if (place(partie.GrilleCreation(c, r)))
                     PlacerChiffreCreation(partie.GrilleCreation(c, r), GenreDonnee, c, r);
-        fenetre.MontrerLibelle(2, false);
-        fenetre.MontrerLibelle(3, false);
-        fenetre.DefinirLibelle(3, FormaterTemps(SecondesEcoulees));
+        MontrerLibellesPartie(false);
         fenetre.ActiverChrono(false);
         NiveauPartie = 0;
     }

@@ -124,27 +124,23 @@ void Jeu::DessinerChiffre(int d, GenreChiffre genre, int c, int r) {
 }
 
 void Jeu::TracerChiffre(int d, GenreChiffre genre, int c, int r) {
-    if (genre != GenreCrayon) EffacerCase(d, genre, c, r);
-    // A mark already there stays as it is: drawn twice over itself, its soft edges would darken,
-    // and the board could no longer be drawn again exactly as the player left it.
-    if (genre == GenreCrayon && (Affichage(c, r).crayons & (1u << d))) return;
-    const std::string s(1, char('0' + d));
-    static const std::map<int, Couleur> couleurs = {{GenreCrayon, CouleurCrayon},
-                                                    {GenreJoueur, CouleurJoueur},
-                                                    {GenreDonnee, CouleurDonnee},
-                                                    {GenreFaux, CouleurFaux}};
-    const auto it = couleurs.find(genre);
-    const Couleur couleur = it == couleurs.end() ? CouleurJoueur : it->second;
     if (genre == GenreCrayon) {
-        EcrireCrayon(d, c, r);
-    } else {
-        const Police police{PoliceChiffres, 21, genre == GenreDonnee};
-        const double x = OrigineX + 45 * (c - 0.5) - surface.LargeurTexte(s, police) / 2;
-        const double y = OrigineY + 45 * (r - 0.5) - surface.HauteurTexte(s, police) / 2;
-        if (x >= 43) {
-            surface.Ecrire(x, y, s, police, couleur);
-            NoterCase(c, r, {Chiffre(d), genre, 0});
-        }
+        // A mark already there stays as it is: drawn twice over itself, its soft edges would
+        // darken, and the board could no longer be drawn again exactly as the player left it.
+        if (!(Affichage(c, r).crayons & (1u << d))) EcrireCrayon(d, c, r);
+        return;
+    }
+    EffacerCase(d, genre, c, r);
+    const std::string s(1, char('0' + d));
+    const Couleur couleur = genre == GenreDonnee ? CouleurDonnee
+                            : genre == GenreFaux ? CouleurFaux
+                                                 : CouleurJoueur;
+    const Police police{PoliceChiffres, 21, genre == GenreDonnee};
+    const double x = OrigineX + 45 * (c - 0.5) - surface.LargeurTexte(s, police) / 2;
+    const double y = OrigineY + 45 * (r - 0.5) - surface.HauteurTexte(s, police) / 2;
+    if (x >= 43) {
+        surface.Ecrire(x, y, s, police, couleur);
+        NoterCase(c, r, {Chiffre(d), genre, 0});
     }
 }
 

@@ -40,14 +40,15 @@ void Jeu::EffacerChiffre(int c, int r) {
     EffacerCase(0, GenreJoueur, c, r);
 }
 
-void Jeu::RetirerDuCompte(int e) {
-    NbChiffre(e) -= 1;
+void Jeu::ActualiserImagePalette(int i) {
     // A hint, or the solution replacing a wrong copy, can push a count past nine; the picture
     // must still say the digit is spent while nine or more remain.
-    if (LimiterChiffres && NbChiffre(e) >= 9)
-        fenetre.MontrerImagePalette(e, 0);
-    else
-        fenetre.MontrerImagePalette(e, e == ChiffreChoisi ? e + 9 : e);
+    fenetre.MontrerImagePalette(i, LimiterChiffres && NbChiffre(i) >= 9 ? 0 : i == ChiffreChoisi ? i + 9 : i);
+}
+
+void Jeu::RetirerDuCompte(int e) {
+    NbChiffre(e) -= 1;
+    ActualiserImagePalette(e);
 }
 
 void Jeu::AjouterAuCompte(int s) {
@@ -64,18 +65,21 @@ void Jeu::ChoisirChiffre(int i) {
     fenetre.MontrerImagePalette(i, i + 9);
 }
 
-void Jeu::BasculerCrayon(int d, int c, int r) {
-    if (ModeJeu == ModeCreation || GrilleJeu(c, r) != 0) return;
+std::string Jeu::BasculerCrayon(int d, int c, int r) {
+    if (ModeJeu == ModeCreation) return RefusCrayonCreation();
+    if (GrilleJeu(c, r) != 0) return CasesDonnees(c, r) ? RefusDonnee() : RefusOccupee();
     const unsigned marques = Affichage(c, r).crayons;
     if (!(marques & (1u << d))) {
+        if (LimiterChiffres && NbChiffre(d) >= 9) return RefusEpuise(d);
         PlacerChiffre(d, GenreCrayon, c, r);
-        return;
+        return "";
     }
     // A mark overflows its own slot: the whole cell is cleared and the others written again,
     // silently, as erasing is.
     EffacerCase(0, GenreJoueur, c, r);
     for (int k = 1; k <= 9; ++k)
         if (k != d && (marques & (1u << k))) EcrireCrayon(k, c, r);
+    return "";
 }
 
 void Jeu::mnuRecommencer_Click() {
@@ -157,13 +161,18 @@ void Jeu::VerifierFin() {
     AfficherMeilleursTemps();
 }
 
+bool Jeu::ChiffreFaux(int c, int r) const {
+    const int g = GrilleJeu(c, r);
+    return !CasesDonnees(c, r) && g != 0 && g != GrilleSolution(c, r);
+}
+
 void Jeu::VerifierGrille() {
     bool erreur = false, complete = true;
     for (int c = 1; c <= 9 && !erreur; ++c)
         for (int r = 1; r <= 9; ++r) {
             const int g = GrilleJeu(c, r);
             if (g == 0 || g != GrilleSolution(c, r)) complete = false;
-            if (!CasesDonnees(c, r) && g != 0 && g != GrilleSolution(c, r)) {
+            if (ChiffreFaux(c, r)) {
                 erreur = true;
                 break;
             }
@@ -191,10 +200,8 @@ void Jeu::VerifierGrille() {
                                      Boutons::OuiNon, Icone::Question, TitreProgramme, false, faux});
     if (rep != Reponse::Oui) return;
     for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r) {
-            const int g = GrilleJeu(c, r);
-            if (!CasesDonnees(c, r) && g != 0 && g != GrilleSolution(c, r)) MarquerErreur(c, r, g);
-        }
+        for (int r = 1; r <= 9; ++r)
+            if (ChiffreFaux(c, r)) MarquerErreur(c, r, GrilleJeu(c, r));
 }
 
 void Jeu::VerifierCreation() {

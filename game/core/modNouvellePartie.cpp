@@ -94,4 +94,11 @@ void Jeu::MontrerMode(bool creation) {
     fenetre.CocherMode(ModeCreation, creation);
 }
 
+void Jeu::MontrerLibellesPartie(bool jeu) {
+    fenetre.MontrerLibelle(2, jeu);
+    fenetre.MontrerLibelle(3, jeu);
+    fenetre.DefinirLibelle(3, FormaterTemps(SecondesEcoulees));
+    if (jeu && NiveauPartie >= 1 && NiveauPartie <= 4) fenetre.DefinirLibelle(2, NomNiveau(NiveauPartie));
+}
+
 } // namespace lumio

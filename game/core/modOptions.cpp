@@ -15,6 +15,11 @@ long long EntierLu(const std::string &valeur) {
     return std::clamp(ArrondiPair(ValeurNumerique(valeur)), -2147483647LL, 2147483647LL);
 }
 
+// A state that is neither a number nor a Boolean word shows as its default, as at start-up.
+bool LireActif(MagasinReglages &reglages, const Reglage &r) {
+    return Booleen(reglages.Lire(r)).value_or(ActifParDefaut(r));
+}
+
 std::string Etat(bool coche) {
     return coche ? "1" : "0";
 }
@@ -60,10 +65,9 @@ ChoixOptions Jeu::LireOptions() {
     ChoixOptions o;
     o.ChoixDifficulte = reglages.Lire(ReglageNiveau);
     o.TypeJeu = reglages.Lire(ReglageMode);
-    // A state that is neither a number nor a Boolean word shows as its default, as at start-up.
-    o.Sons = Booleen(reglages.Lire(ReglageSons)).value_or(true);
-    o.Veri = Booleen(reglages.Lire(ReglageVerification)).value_or(false);
-    o.Limiter = Booleen(reglages.Lire(ReglageLimite)).value_or(true);
+    o.Sons = LireActif(reglages, ReglageSons);
+    o.Veri = LireActif(reglages, ReglageVerification);
+    o.Limiter = LireActif(reglages, ReglageLimite);
     o.ChoixCouleur = reglages.Lire(ReglageTheme);
     o.NomJoueur = reglages.Lire(ReglageJoueur);
     return o;

@@ -118,16 +118,7 @@ void Jeu::Form_KeyDown(int keyCode) {
     }
     if (keyCode >= ToucheCrayon1 && keyCode <= ToucheCrayon9 && !RechercheEnCours) {
         const int d = keyCode - (ToucheCrayon1 - 1);
-        std::string refus;
-        if (ModeJeu == ModeCreation)
-            refus = RefusCrayonCreation();
-        else if (donnee)
-            refus = RefusDonnee();
-        else if (GrilleJeu(c, r) != 0)
-            refus = RefusOccupee();
-        else if (!(avant.crayons & (1u << d)) && LimiterChiffres && NbChiffre(d) >= 9)
-            refus = RefusEpuise(d);
-        BasculerCrayon(d, c, r);
+        const std::string refus = BasculerCrayon(d, c, r);
         Annoncer(PhraseGeste(Geste::Crayon, d, refus, avant, Affichage(c, r)));
     }
 }

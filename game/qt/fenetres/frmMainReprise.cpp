@@ -49,12 +49,13 @@ void frmMain::GarderPartie() {
     // Half-done states are no game to keep: the search and the loading end in a change, which
     // brings this back.
     if (jeu_->RechercheEnCours || jeu_->ChargementEnCours) return;
-    if (!RepriseUtile(*jeu_)) {
+    const EtatReprise etat = EtatActuel(*jeu_);
+    if (!RepriseUtile(etat)) {
         reprise_->Effacer();
         repriseEcrite_.clear();
         return;
     }
-    const std::string texte = EcrireReprise(EtatActuel(*jeu_));
+    const std::string texte = EcrireReprise(etat);
     if (texte == repriseEcrite_) return;
     // A stop keeps the game to the second, whatever moved.
     const std::string erreur =
