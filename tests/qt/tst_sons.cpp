@@ -292,14 +292,15 @@ void TestSons::lisible() {
     QCOMPARE(l.sons.findChildren<QSoundEffect *>().size(), 1);
 }
 
-// A whole file in a form the decoder does not know is only found out in the background; the
-// alert then comes once, and at once on the next request for it.
+// A whole file in a form the decoder does not know is found out in the background, or already
+// while the effect is made when the decoder's thread is quicker; the alert comes once either
+// way, and at once on the next request for it.
 void TestSons::illisible() {
     QTemporaryDir dossier;
     const QString chemin = Ecrire(dossier, "Adpcm.wav", FaireWav(2, 1, 22050, 4, QByteArray(100, '\x33')));
     Lecteur l;
     l.sons.Jouer(chemin.toStdString());
-    QCOMPARE(l.bips, 0);
+    QVERIFY(l.bips <= 1);
     QTRY_COMPARE(l.bips, 1);
     QVERIFY(ChargementsFinis(l.sons));
     QCOMPARE(l.bips, 1);
@@ -318,11 +319,13 @@ void TestSons::nouvelleDemandeCoupeLaPrecedente() {
     QVERIFY(!ok->isPlaying());
     QVERIFY(EffetDe(l.sons, "Bravo.wav"));
 
-    // A file cut short by a newer request has nothing left to be replaced by the alert.
+    // A file cut short by a newer request has nothing left to be replaced by the alert (unless
+    // the decoder had already refused it before the cut).
     l.sons.Jouer(adpcm.toStdString());
+    const int avantCoupure = l.bips;
     l.sons.Jouer("Sons/PlacerLettre.wav");
     QTRY_VERIFY(ChargementsFinis(l.sons));
-    QCOMPARE(l.bips, 0);
+    QCOMPARE(l.bips, avantCoupure);
 }
 
 // Installed, the sounds live under the prefix's share folder; a copy beside the program wins.
