@@ -1,6 +1,7 @@
 // Pipes, devices, folders and links where the game keeps its settings or a saved game: refused at
 // once, never waited on, never replaced; a link to a regular file is written through.
 #include "BancFenetre.h"
+#include "plateforme/FichierOrdinaire.h"
 #include "plateforme/MagasinQSettings.h"
 
 #include <QDir>
@@ -68,6 +69,9 @@ class TestFichiersSpeciaux : public QObject {
     void uneSauvegardeNeRemplaceQuUnFichier_data() { Genres(); }
     void uneSauvegardeNeRemplaceQuUnFichier();
     void uneSauvegardeParUnLienEcritLeFichierVise();
+    void uneLectureNeRetientQueCeQueLeFichierContient_data();
+    void uneLectureNeRetientQueCeQueLeFichierContient();
+    void unFichierQuiSeDitVideEstLuEntier();
 };
 
 void TestFichiersSpeciaux::lesReglagesRestentEnMemoire_data() {
@@ -158,6 +162,39 @@ void TestFichiersSpeciaux::uneSauvegardeParUnLienEcritLeFichierVise() {
     QVERIFY(b.fenetre->EnregistrerFichier(fichier));
     QCOMPARE(Nature(fichier), mode_t(S_IFLNK));
     QCOMPARE(QFileInfo(ici.filePath("cible")).size(), qint64(254 * 15));
+}
+
+void TestFichiersSpeciaux::uneLectureNeRetientQueCeQueLeFichierContient_data() {
+    QTest::addColumn<qint64>("taille");
+    QTest::addColumn<qint64>("plafond");
+    // A cap far beyond any memory costs nothing: only what the file holds is taken.
+    QTest::newRow("small file, huge cap") << qint64(14) << (qint64(1) << 42);
+    QTest::newRow("empty file") << qint64(0) << (qint64(1) << 42);
+    QTest::newRow("cut at the cap") << qint64(100000) << qint64(4097);
+    QTest::newRow("exactly the cap") << qint64(4096) << qint64(4096);
+}
+
+void TestFichiersSpeciaux::uneLectureNeRetientQueCeQueLeFichierContient() {
+    QFETCH(qint64, taille);
+    QFETCH(qint64, plafond);
+    QTemporaryDir ici;
+    QFile f(ici.filePath("f"));
+    QByteArray contenu(qsizetype(taille), '\0');
+    for (qsizetype i = 0; i < contenu.size(); ++i)
+        contenu[i] = char('a' + i % 26);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenu) == taille);
+    f.close();
+    const LectureOrdinaire l = LireFichierOrdinaire(QFile::encodeName(f.fileName()), plafond);
+    QVERIFY(l.lu);
+    QCOMPARE(l.octets, contenu.left(qsizetype(std::min(taille, plafond))));
+}
+
+// The system's own reports say they are empty and are not.
+void TestFichiersSpeciaux::unFichierQuiSeDitVideEstLuEntier() {
+    const LectureOrdinaire l = LireFichierOrdinaire("/proc/self/status", 1 << 20);
+    QVERIFY(l.lu);
+    QVERIFY(l.octets.startsWith("Name:"));
+    QVERIFY(l.octets.contains("\nUmask:"));
 }
 
 QTEST_MAIN(TestFichiersSpeciaux)

@@ -2,6 +2,7 @@
 // swap a pipe in between the check and the read.
 #include "plateforme/FichierOrdinaire.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -41,10 +42,18 @@ LectureOrdinaire LireFichierOrdinaire(const QByteArray &chemin, qint64 maximum) 
     } else if (!S_ISREG(etat.st_mode)) {
         l.genre = GenreFichier(etat.st_mode);
     } else {
-        l.octets.resize(qsizetype(maximum));
+        // The room the file says it needs, one byte more to see it grow; the cap only bounds it.
+        // Some files (those of /proc) say they are empty and are not: the room then grows as they
+        // are read.
+        qint64 place = std::min<qint64>(maximum, qint64(etat.st_size) + 1);
+        l.octets.resize(qsizetype(place));
         qint64 n = 0;
         while (n < maximum) {
-            const ssize_t k = ::read(fd, l.octets.data() + n, std::size_t(maximum - n));
+            if (n == place) {
+                place = std::min<qint64>(maximum, 2 * place + 4096);
+                l.octets.resize(qsizetype(place));
+            }
+            const ssize_t k = ::read(fd, l.octets.data() + n, std::size_t(place - n));
             if (k < 0 && errno == EINTR) continue;
             if (k < 0) {
                 l.erreur = errno;
