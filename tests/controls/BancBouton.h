@@ -59,6 +59,17 @@ struct Rig {
     QImage image() const { return button->renderImage(QSize(W, H)); }
 };
 
+// The caption "MWM" in 14-pixel letters without antialiasing, in (1, 2, 3): every pixel of ink is
+// exactly that colour.
+inline void inkedCaption(tovxp::TovCommand *button) {
+    QFont f = button->font();
+    f.setPixelSize(14);
+    f.setStyleStrategy(QFont::NoAntialias);
+    button->setFont(f);
+    button->setForeColor(tovxp::RgbColor(1, 2, 3));
+    button->setCaption(QStringLiteral("MWM"));
+}
+
 // An Office Xp button with the keyboard focus in its shown, active host, the pointer held away
 // from it; false when the host or the button never got there.
 inline bool officeButtonWithFocus(QWidget &host, tovxp::TovCommand *&b) {

@@ -294,12 +294,7 @@ void tst_TovCommandPaint::captionColour() {
     QFETCH(State, state);
     QFETCH(QColor, expected);
     Rig rig(state, TovButtonTypes(type));
-    QFont f = rig.button->font();
-    f.setPixelSize(14);
-    f.setStyleStrategy(QFont::NoAntialias);
-    rig.button->setFont(f);
-    rig.button->setForeColor(RgbColor(1, 2, 3));
-    rig.button->setCaption(QStringLiteral("MWM"));
+    inkedCaption(rig.button);
     const QImage img = rig.image();
     const QRect r = rig.button->captionRect(QSize(W, H));
     int hits = 0;

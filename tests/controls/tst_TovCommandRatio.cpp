@@ -283,13 +283,8 @@ void tst_TovCommandRatio::captionIsDrawnAtDeviceResolution() {
     QFETCH(State, state);
     QFETCH(int, ratio);
     RigRatio rig(state, TovButtonTypes(type));
-    QFont f = rig.button->font();
-    f.setPixelSize(14);
-    f.setStyleStrategy(QFont::NoAntialias); // ink is exactly the caption colour
-    rig.button->setFont(f);
+    inkedCaption(rig.button);
     const QColor ink(1, 2, 3);
-    rig.button->setForeColor(RgbColor(1, 2, 3));
-    rig.button->setCaption(QStringLiteral("MWM"));
     const QRect box = rig.button->captionRect(QSize(W, H));
     const QImage coarse = rig.button->renderImage(QSize(W, H));
     const QImage fine = rig.button->renderImage(QSize(W, H), ratio);
