@@ -8,6 +8,7 @@
 #include "Jeu.h"
 #include "Reprise.h"
 #include "ResolutionTexte.h"
+#include "SansFenetre.h"
 
 #include <array>
 #include <cstdint>
@@ -27,19 +28,14 @@
 
 namespace lumio::fuzz {
 
-// Draws nothing: a fuzzer runs the game thousands of times a second.
-class SurfaceMuette : public Surface {
+// Draws nothing: a fuzzer runs the game thousands of times a second. Its texts have a size, so
+// that the layout code that measures them is run as on a screen.
+class SurfaceMuette : public SurfaceNulle {
   public:
-    void Remplir(double, double, double, double, Couleur) override {}
-    void Encadrer(double, double, double, double, double, Couleur) override {}
-    void Ligne(double, double, double, double, double, Couleur) override {}
     double LargeurTexte(const std::string &t, const Police &p) override {
         return double(t.size()) * p.taille / 2;
     }
     double HauteurTexte(const std::string &, const Police &p) override { return p.taille * 1.5; }
-    void Ecrire(double, double, const std::string &, const Police &, Couleur) override {}
-    void Decouper(double, double, double, double) override {}
-    void SansDecoupe() override {}
 };
 
 struct PartieMuette {
