@@ -244,39 +244,11 @@ bool CNoeud::DefinitGrille(const GrilleChiffres &Grille) {
     return !Impossible;
 }
 
-void CNoeud::PlaceChiffre(int c, int r, Chiffre k) {
-    Poser(k - 1, 27 * ((r - 1) / 3) + 9 * ((r - 1) % 3) + c - 1);
-}
-
 inline void CNoeud::OterDesPairs(int d, int i) {
     const Cases otes = possibles_[d] & tables.pairs[i];
     if (Vide(otes)) return;
     possibles_[d] ^= otes;
     aRevoir_ |= ARevoir(d) | RevoirSeuls;
-}
-
-void CNoeud::Poser(int d, int i) {
-    const int b = i / 27, n = i % 27;
-    if (!((libres_[b] >> n) & 1)) {
-        // Reached twice by the rules is harmless; another digit there is not.
-        if (!((possibles_[d][b] >> n) & 1)) Impossible = true;
-        return;
-    }
-    if (!((possibles_[d][b] >> n) & 1)) {
-        Impossible = true;
-        return;
-    }
-    std::uint32_t autres = 0;
-    for (int e = 0; e < 9; ++e)
-        autres |= ((possibles_[e][b] >> n) & 1) << e;
-    autres &= ~(1u << d);
-    const Cases cellule = tables.cellule[i];
-    for (Cases &p : possibles_)
-        p &= ~cellule;
-    possibles_[d] |= cellule;
-    aRevoir_ |= autres * ARevoir(0);
-    libres_ &= ~cellule;
-    OterDesPairs(d, i);
 }
 
 inline void CNoeud::Seuls() {
