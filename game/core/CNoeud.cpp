@@ -83,6 +83,8 @@ struct Tables {
     // the cell alone.
     Cases pairs[81];
     Cases cellule[81];
+    // Where each cell sits in a grid's column-major array.
+    std::uint8_t indice[81];
     // For the non-empty segments of a band: the cells of the band the digit leaves because a
     // block holds it on one row only, or a row holds it in one block only.
     std::uint32_t rangees[512];
@@ -91,6 +93,8 @@ struct Tables {
     std::uint32_t colonnesSeules[512];
     // For columns that no other band offers: the other cells of the blocks holding them.
     std::uint32_t horsColonnes[512];
+    // For the non-empty segments of a band: whether each of its rows and blocks keeps one.
+    bool pleine[512];
 };
 
 Tables Construire() {
@@ -108,8 +112,10 @@ Tables Construire() {
                 }
             }
         }
-    for (int i = 0; i < 81; ++i)
+    for (int i = 0; i < 81; ++i) {
         t.cellule[i][i / 27] = 1u << (i % 27);
+        t.indice[i] = std::uint8_t(GrilleChiffres::Indice(i % 9 + 1, 3 * (i / 27) + i % 27 / 9 + 1));
+    }
     auto seul = [](std::uint32_t x) { return x != 0 && (x & (x - 1)) == 0; };
     for (std::uint32_t occ = 0; occ < 512; ++occ) {
         std::uint32_t ote = 0;
@@ -130,6 +136,8 @@ Tables Construire() {
         }
         t.colonnesSeules[occ] = seules;
         t.horsColonnes[occ] = piles & ~(occ * TroisLignes);
+        t.pleine[occ] =
+            (occ & 7) && (occ & 070) && (occ & 0700) && (occ & 0111) && (occ & 0222) && (occ & 0444);
     }
     return t;
 }
@@ -215,14 +223,25 @@ int CNoeud::NbPossibles(int c, int r) const {
 }
 
 bool CNoeud::DefinitGrille(const GrilleChiffres &Grille) {
+    // All givens at once: each digit keeps its own cells and loses the rest of the grid's givens
+    // and every peer of its own.
+    Cases donnees[9] = {}, vues[9] = {}, toutes{};
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
-            if (Grille(c, r) != 0) PlaceChiffre(c, r, Grille(c, r));
+            if (const Chiffre k = Grille(c, r)) {
+                const int i = 27 * ((r - 1) / 3) + 9 * ((r - 1) % 3) + c - 1;
+                donnees[k - 1] |= tables.cellule[i];
+                vues[k - 1] |= tables.pairs[i];
+                toutes |= tables.cellule[i];
+            }
+    for (int d = 0; d < 9; ++d) {
+        // Two equal digits in one unit.
+        if (!Vide(donnees[d] & vues[d])) Impossible = true;
+        possibles_[d] = (possibles_[d] & ~toutes & ~vues[d]) | donnees[d];
+    }
+    libres_ &= ~toutes;
+    aRevoir_ = (1u << 19) - 1;
     return !Impossible;
-}
-
-void CNoeud::PlaceChiffre(int c, int r, Chiffre k) {
-    Poser(k - 1, 27 * ((r - 1) / 3) + 9 * ((r - 1) % 3) + c - 1);
 }
 
 inline void CNoeud::OterDesPairs(int d, int i) {
@@ -230,30 +249,6 @@ inline void CNoeud::OterDesPairs(int d, int i) {
     if (Vide(otes)) return;
     possibles_[d] ^= otes;
     aRevoir_ |= ARevoir(d) | RevoirSeuls;
-}
-
-void CNoeud::Poser(int d, int i) {
-    const int b = i / 27, n = i % 27;
-    if (!((libres_[b] >> n) & 1)) {
-        // Reached twice by the rules is harmless; another digit there is not.
-        if (!((possibles_[d][b] >> n) & 1)) Impossible = true;
-        return;
-    }
-    if (!((possibles_[d][b] >> n) & 1)) {
-        Impossible = true;
-        return;
-    }
-    std::uint32_t autres = 0;
-    for (int e = 0; e < 9; ++e)
-        autres |= ((possibles_[e][b] >> n) & 1) << e;
-    autres &= ~(1u << d);
-    const Cases cellule = tables.cellule[i];
-    for (Cases &p : possibles_)
-        p &= ~cellule;
-    possibles_[d] |= cellule;
-    aRevoir_ |= autres * ARevoir(0);
-    libres_ &= ~cellule;
-    OterDesPairs(d, i);
 }
 
 inline void CNoeud::Seuls() {
@@ -293,25 +288,18 @@ inline void CNoeud::Seuls() {
 
 inline void CNoeud::Uniques(int d) {
     const Cases w = possibles_[d];
-    // Rows and blocks of the three bands at once: the cell of those with one, and those with none.
+    // Rows and blocks of the three bands at once: the cell of those with one. A unit with none
+    // is left to the line rules, which run before the node is taken as settled.
     Cases places{};
-    Masque vide{};
     for (int i = 0; i < 3; ++i) {
         const Cases rangee = w & Partout(MasqueRangee(i)), bloc = w & Partout(MasquePile(i));
         places |= rangee & Cases((rangee & (rangee - 1)) == 0);
         places |= bloc & Cases((bloc & (bloc - 1)) == 0);
-        vide |= (rangee == 0) | (bloc == 0);
     }
     // Columns: which hold the digit in this band, twice or more in this band, in another band.
     const Cases r0 = w & Ligne9, r1 = (w >> 9) & Ligne9, r2 = w >> 18;
     const Cases un = r0 | r1 | r2, deux = (r0 & r1) | ((r0 | r1) & r2);
-    const Cases ailleurs = DesAutresBandes(un);
-    vide |= (un | ailleurs) != Ligne9;
-    if (DansUneBande(vide)) {
-        Impossible = true;
-        return;
-    }
-    places |= w & SurTroisLignes(un & ~deux & ~ailleurs);
+    places |= w & SurTroisLignes(un & ~deux & ~DesAutresBandes(un));
     places &= libres_;
     if (Vide(places)) return;
     for (int b = 0; b < 3; ++b)
@@ -335,6 +323,12 @@ inline void CNoeud::Uniques(int d) {
 inline bool CNoeud::Lignes(int d) {
     const Cases w = possibles_[d];
     const Cases presentes = Colonnes(w), segments = Segments(w);
+    // A row, block or column left without a place for the digit: a dead end.
+    if ((presentes[0] | presentes[1] | presentes[2]) != Ligne9 || !tables.pleine[segments[0]] ||
+        !tables.pleine[segments[1]] || !tables.pleine[segments[2]]) {
+        Impossible = true;
+        return false;
+    }
     // Columns no other band offers any more: their block keeps them only.
     const Cases seules = presentes & ~DesAutresBandes(presentes);
     // Columns to which one of the band's blocks is confined: the other bands lose them.
@@ -371,8 +365,10 @@ inline bool CNoeud::Propage() {
         bool change = false;
         std::uint32_t chiffres = (aRevoir_ >> 9) & 0x1FF;
         aRevoir_ = 0;
-        for (; chiffres; chiffres &= chiffres - 1)
+        for (; chiffres; chiffres &= chiffres - 1) {
             change |= Lignes(Rang(chiffres));
+            if (Impossible) return false;
+        }
         if (!change) return false;
     }
 }
@@ -510,10 +506,11 @@ void CNoeud::Resout(std::int16_t Profondeur) {
     if (Propage()) {
         recherche.SolutionTrouvee = true;
         // Every cell is placed: each digit's set holds exactly its cells.
+        auto &cases = recherche.Solution.Cases();
         for (int d = 0; d < 9; ++d)
             for (int b = 0; b < 3; ++b)
                 for (std::uint32_t m = possibles_[d][b]; m; m &= m - 1)
-                    recherche.Solution(Rang(m) % 9 + 1, 3 * b + Rang(m) / 9 + 1) = Chiffre(d + 1);
+                    cases[tables.indice[27 * b + Rang(m)]] = Chiffre(d + 1);
         return;
     }
     int c, r;

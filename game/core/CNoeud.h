@@ -69,11 +69,8 @@ class CNoeud {
 
     // Searches from this node; the first completion met in depth-first order ends the search.
     void Resout(std::int16_t Profondeur);
-    // Places every digit of the grid; false when two equal digits share a unit.
+    // On a new node, places every digit of the grid; false when two equal digits share a unit.
     bool DefinitGrille(const GrilleChiffres &Grille);
-    // Puts k in (c, r) and takes it from the cell's peers; a k the cell can no longer take makes
-    // the node impossible.
-    void PlaceChiffre(int c, int r, Chiffre k);
 
     bool Impossible = false;
 
@@ -102,8 +99,6 @@ class CNoeud {
     inline void OterDesPairs(int d, int i);
     // The first cell in column order among those with the fewest candidates, two or more.
     inline bool CaseDeBranchement(int &c, int &r) const;
-    // Puts digit d in cell i, whatever its other candidates.
-    void Poser(int d, int i);
     // On a copy of a node about to branch: removes the candidates no completion can use that the
     // rules above miss, then propagates; false when that proves the node has no completion.
     bool Renforce();
