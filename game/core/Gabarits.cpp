@@ -149,16 +149,18 @@ inline std::uint32_t CasesGardees(std::uint32_t bande, std::uint32_t points, std
 } // namespace
 
 void CasesDesGabarits(const std::uint32_t candidates[3], std::uint32_t utiles[3]) {
-    utiles[0] = utiles[1] = utiles[2] = 0;
+    // Nothing is written before the end, so that the answer may replace the candidates.
+    const auto aucune = [utiles] { utiles[0] = utiles[1] = utiles[2] = 0; };
     const std::uint32_t points0 = PointsDe(candidates[0]);
-    if (!points0) return;
+    if (!points0) return aucune();
     const std::uint32_t points1 = PointsDe(candidates[1]);
-    if (!points1) return;
+    if (!points1) return aucune();
     const std::uint32_t points2 = PointsDe(candidates[2]);
-    if (!points2) return;
+    if (!points2) return aucune();
 
-    // The points of each band that two points of the other bands complete, walking a band with few
-    // points where there is one.
+    // The points of each band that two points of the other bands complete. The three bands play the
+    // same part in a placement, so the walk may go through any of them: one of two points or fewer
+    // where there is one.
     std::uint32_t gardes0 = 0, gardes1 = 0, gardes2 = 0;
     if (Peu(points0) || !(Peu(points1) || Peu(points2)))
         Completes(points0, points1, points2, gardes0, gardes1, gardes2);
@@ -166,7 +168,7 @@ void CasesDesGabarits(const std::uint32_t candidates[3], std::uint32_t utiles[3]
         Completes(points1, points2, points0, gardes1, gardes2, gardes0);
     else
         Completes(points2, points0, points1, gardes2, gardes0, gardes1);
-    if (!gardes0) return;
+    if (!gardes0) return aucune();
     utiles[0] = CasesGardees(candidates[0], points0, gardes0);
     utiles[1] = CasesGardees(candidates[1], points1, gardes1);
     utiles[2] = CasesGardees(candidates[2], points2, gardes2);
