@@ -10,7 +10,7 @@ namespace lumio {
 // in each row, column and block, all among the candidates): every cell of a placement stays,
 // and all are zero when there is none. A band whose every choice of columns fits the other
 // bands keeps all its cells, even one that no way of sharing its stacks among its rows can use:
-// the line and block rules take those.
+// the line and block rules take those. utiles may be candidates itself.
 void CasesDesGabarits(const std::uint32_t candidates[3], std::uint32_t utiles[3]);
 
 } // namespace lumio
