@@ -245,10 +245,10 @@ bool CNoeud::DefinitGrille(const GrilleChiffres &Grille) {
 }
 
 inline void CNoeud::OterDesPairs(int d, int i) {
+    // Without a branch: whether a peer still had the digit is anybody's guess.
     const Cases otes = possibles_[d] & tables.pairs[i];
-    if (Vide(otes)) return;
     possibles_[d] ^= otes;
-    aRevoir_ |= ARevoir(d) | RevoirSeuls;
+    aRevoir_ |= (ARevoir(d) | RevoirSeuls) & -std::uint32_t(!Vide(otes));
 }
 
 inline void CNoeud::Seuls() {
@@ -311,12 +311,16 @@ inline void CNoeud::Uniques(int d) {
             }
             OterDesPairs(d, 27 * b + Rang(n));
         }
+    // The cells leave the sets of their other candidates, without a branch per digit.
+    const Cases garde = possibles_[d];
+    std::uint32_t perdants = 0;
     for (int e = 0; e < 9; ++e) {
         const Cases o = possibles_[e] & places;
-        if (e == d || Vide(o)) continue;
         possibles_[e] ^= o;
-        aRevoir_ |= ARevoir(e);
+        perdants |= std::uint32_t(!Vide(o)) << e;
     }
+    possibles_[d] = garde;
+    aRevoir_ |= (perdants & ~(1u << d)) * ARevoir(0);
     libres_ &= ~places;
 }
 
