@@ -529,12 +529,14 @@ void CNoeud::Resout(std::int16_t Profondeur) {
     const Cases *exclus = niveauExclus_ >= 0 ? recherche.Exclus[niveauExclus_] : nullptr;
     if (recherche.Impasses >= ImpassesAvantRenforts && Profondeur % EcartDesRenforts == 0) {
         CNoeud renforce(*this);
-        if (exclus)
-            for (int d = 0; d < 9; ++d)
-                if (!Vide(exclus[d])) {
-                    renforce.possibles_[d] &= ~exclus[d];
-                    renforce.aRevoir_ |= ARevoir(d) | RevoirSeuls;
-                }
+        if (exclus) {
+            std::uint32_t moins = 0;
+            for (int d = 0; d < 9; ++d) {
+                renforce.possibles_[d] &= ~exclus[d];
+                moins |= std::uint32_t(!Vide(exclus[d])) << d;
+            }
+            renforce.aRevoir_ |= moins * ARevoir(0) | (moins ? RevoirSeuls : 0);
+        }
         if (!renforce.Renforce()) return;
         Cases nouveaux[9];
         bool nouveau = false;
@@ -555,7 +557,7 @@ void CNoeud::Resout(std::int16_t Profondeur) {
     std::uint16_t essais = candidats;
     if (exclus)
         for (int d = 0; d < 9; ++d)
-            if (!Vide(exclus[d] & cellule)) essais &= std::uint16_t(~(1u << d));
+            essais &= std::uint16_t(~(std::uint32_t(!Vide(exclus[d] & cellule)) << d));
     for (std::uint16_t k = essais; k; k &= k - 1) {
         const int d = Rang(k);
         CNoeud enfant(*this);
