@@ -146,13 +146,14 @@ const Tables tables = Construire();
 
 constexpr std::uint32_t RevoirUnites = 0x1FF, RevoirSeuls = 1u << 18;
 
-// The dearer rules wait for a few dead ends: most searches meet none, or hardly any, and would
-// only be slowed by them.
+// The dearer rule, full placements, waits for a few dead ends: most searches meet none, or hardly
+// any, and would only be slowed by it. (Naked pairs beside it proved too few nodes empty to pay
+// for their branches.)
 constexpr long long ImpassesAvantRenforts = 8;
-// They run at every other depth: what they find is handed down, so a run at each depth finds
+// It runs at every other depth: what it finds is handed down, so a run at each depth finds
 // little more than it costs.
 constexpr int EcartDesRenforts = 2;
-// Two rounds of them catch nearly all that more would.
+// Two rounds of it catch nearly all that more would.
 constexpr int ToursDeRenforts = 2;
 // The unit and line rules of digit d + 1 have something new to look at.
 constexpr std::uint32_t ARevoir(int d) {
@@ -383,48 +384,6 @@ inline bool CNoeud::Propage() {
     }
 }
 
-bool CNoeud::PairesNues() {
-    // The free cells with exactly two candidates.
-    Cases un{}, deux{}, trois{};
-    for (const Cases &q : possibles_) {
-        const Cases p = q & libres_;
-        trois |= deux & p;
-        deux |= un & p;
-        un |= p;
-    }
-    const Cases doubles = deux & ~trois;
-    bool change = false;
-    for (int d = 0; d < 8; ++d) {
-        const Cases avecD = doubles & possibles_[d];
-        if (Vide(avecD)) continue;
-        for (int e = d + 1; e < 9; ++e) {
-            const Cases paire = avecD & possibles_[e];
-            if (Vide(paire)) continue;
-            for (int b = 0; b < 3; ++b)
-                for (std::uint32_t m = paire[b]; m; m &= m - 1) {
-                    const int i = 27 * b + Rang(m);
-                    const Cases autres = paire & tables.pairs[i];
-                    for (int bb = b; bb < 3; ++bb)
-                        for (std::uint32_t n = autres[bb]; n; n &= n - 1) {
-                            // The two cells hold d and e between them: whatever sees both holds
-                            // neither.
-                            const int j = 27 * bb + Rang(n);
-                            if (j < i) continue;
-                            const Cases voisins = tables.pairs[i] & tables.pairs[j];
-                            for (int k : {d, e}) {
-                                const Cases otes = possibles_[k] & voisins;
-                                if (Vide(otes)) continue;
-                                possibles_[k] ^= otes;
-                                aRevoir_ |= ARevoir(k) | RevoirSeuls;
-                                change = true;
-                            }
-                        }
-                }
-        }
-    }
-    return change;
-}
-
 bool CNoeud::Gabarits() {
     bool change = false;
     for (int d = 0; d < 9; ++d) {
@@ -450,10 +409,10 @@ bool CNoeud::Gabarits() {
 }
 
 bool Recherche::Regle::AEssayer() {
-    // Given a chance at first, kept while it ends one node in four it runs on, and tried again
+    // Given a chance at first, kept while it ends one node in eight it runs on, and tried again
     // every sixteenth time it is asked for once it falls below that.
     ++Appels;
-    if (Essais >= 2 && 4 * Succes < Essais && Appels % 16 != 0) return false;
+    if (Essais >= 2 && 8 * Succes < Essais && Appels % 16 != 0) return false;
     ++Essais;
     return true;
 }
@@ -463,18 +422,12 @@ bool CNoeud::Renforce() {
     if (Propage()) return true;
     if (Impossible) return false;
     for (int tour = 0; tour < ToursDeRenforts; ++tour) {
-        bool change = false;
-        for (Recherche::Regle *regle : {&recherche.Paires, &recherche.Placements}) {
-            if (!regle->AEssayer()) continue;
-            if (!(regle == &recherche.Paires ? PairesNues() : Gabarits())) continue;
-            change = true;
-            if (!Impossible && Propage()) return true;
-            if (Impossible) {
-                ++regle->Succes;
-                return false;
-            }
+        if (!recherche.Placements.AEssayer() || !Gabarits()) break;
+        if (!Impossible && Propage()) return true;
+        if (Impossible) {
+            ++recherche.Placements.Succes;
+            return false;
         }
-        if (!change) break;
     }
     return true;
 }
