@@ -309,15 +309,27 @@ inline void CNoeud::Uniques(int d) {
     places |= w & SurTroisLignes(un & ~deux & ~DesAutresBandes(un));
     places &= libres_;
     if (Vide(places)) return;
-    for (int b = 0; b < 3; ++b)
-        for (std::uint32_t n = places[b]; n; n &= n - 1) {
-            // Two of these cells share a unit: both units cannot have the digit.
-            if (!((possibles_[d][b] >> Rang(n)) & 1)) {
-                Impossible = true;
-                return;
-            }
-            OterDesPairs(d, 27 * b + Rang(n));
-        }
+    // All the cells at once, without a loop whose length cannot be foreseen: the units they lie
+    // in lose the digit elsewhere, and two of them in one unit are a dead end.
+    Cases unites{};
+    Masque deuxFois{};
+    for (int i = 0; i < 3; ++i) {
+        const Cases rangee = places & Partout(MasqueRangee(i)), bloc = places & Partout(MasquePile(i));
+        unites |= Partout(MasqueRangee(i)) & Cases(rangee != 0);
+        unites |= Partout(MasquePile(i)) & Cases(bloc != 0);
+        deuxFois |= ((rangee & (rangee - 1)) != 0) | ((bloc & (bloc - 1)) != 0);
+    }
+    const Cases p0 = places & Ligne9, p1 = (places >> 9) & Ligne9, p2 = places >> 18;
+    const Cases colonnes = p0 | p1 | p2, ailleurs = DesAutresBandes(colonnes);
+    deuxFois |= Masque(((p0 & p1) | ((p0 | p1) & p2) | (colonnes & ailleurs)) != 0);
+    unites |= SurTroisLignes(colonnes | ailleurs);
+    if (DansUneBande(deuxFois)) {
+        Impossible = true;
+        return;
+    }
+    const Cases otes = possibles_[d] & unites & ~places;
+    possibles_[d] ^= otes;
+    aRevoir_ |= (ARevoir(d) | RevoirSeuls) & -std::uint32_t(!Vide(otes));
     // The cells leave the sets of their other candidates, without a branch per digit.
     const Cases garde = possibles_[d];
     std::uint32_t perdants = 0;
