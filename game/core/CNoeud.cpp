@@ -146,13 +146,14 @@ const Tables tables = Construire();
 
 constexpr std::uint32_t RevoirUnites = 0x1FF, RevoirSeuls = 1u << 18;
 
-// The dearer rules wait for a few dead ends: most searches meet none, or hardly any, and would
-// only be slowed by them.
+// The dearer rule, full placements, waits for a few dead ends: most searches meet none, or hardly
+// any, and would only be slowed by it. (Naked pairs beside it proved too few nodes empty to pay
+// for their branches.)
 constexpr long long ImpassesAvantRenforts = 8;
-// They run at every other depth: what they find is handed down, so a run at each depth finds
+// It runs at every other depth: what it finds is handed down, so a run at each depth finds
 // little more than it costs.
 constexpr int EcartDesRenforts = 2;
-// Two rounds of them catch nearly all that more would.
+// Two rounds of it catch nearly all that more would.
 constexpr int ToursDeRenforts = 2;
 // The unit and line rules of digit d + 1 have something new to look at.
 constexpr std::uint32_t ARevoir(int d) {
@@ -225,15 +226,21 @@ int CNoeud::NbPossibles(int c, int r) const {
 bool CNoeud::DefinitGrille(const GrilleChiffres &Grille) {
     // All givens at once: each digit keeps its own cells and loses the rest of the grid's givens
     // and every peer of its own.
+    // The given cells listed first, without a branch: whether a cell is given cannot be
+    // foreseen.
+    std::uint8_t liste[81];
+    int nombre = 0;
+    for (int i = 0; i < 81; ++i) {
+        liste[nombre] = std::uint8_t(i);
+        nombre += Grille.Cases()[tables.indice[i]] != 0;
+    }
     Cases donnees[9] = {}, vues[9] = {}, toutes{};
-    for (int c = 1; c <= 9; ++c)
-        for (int r = 1; r <= 9; ++r)
-            if (const Chiffre k = Grille(c, r)) {
-                const int i = 27 * ((r - 1) / 3) + 9 * ((r - 1) % 3) + c - 1;
-                donnees[k - 1] |= tables.cellule[i];
-                vues[k - 1] |= tables.pairs[i];
-                toutes |= tables.cellule[i];
-            }
+    for (int n = 0; n < nombre; ++n) {
+        const int i = liste[n], k = Grille.Cases()[tables.indice[i]];
+        donnees[k - 1] |= tables.cellule[i];
+        vues[k - 1] |= tables.pairs[i];
+        toutes |= tables.cellule[i];
+    }
     for (int d = 0; d < 9; ++d) {
         // Two equal digits in one unit.
         if (!Vide(donnees[d] & vues[d])) Impossible = true;
@@ -245,10 +252,10 @@ bool CNoeud::DefinitGrille(const GrilleChiffres &Grille) {
 }
 
 inline void CNoeud::OterDesPairs(int d, int i) {
+    // Without a branch: whether a peer still had the digit is anybody's guess.
     const Cases otes = possibles_[d] & tables.pairs[i];
-    if (Vide(otes)) return;
     possibles_[d] ^= otes;
-    aRevoir_ |= ARevoir(d) | RevoirSeuls;
+    aRevoir_ |= (ARevoir(d) | RevoirSeuls) & -std::uint32_t(!Vide(otes));
 }
 
 inline void CNoeud::Seuls() {
@@ -302,21 +309,37 @@ inline void CNoeud::Uniques(int d) {
     places |= w & SurTroisLignes(un & ~deux & ~DesAutresBandes(un));
     places &= libres_;
     if (Vide(places)) return;
-    for (int b = 0; b < 3; ++b)
-        for (std::uint32_t n = places[b]; n; n &= n - 1) {
-            // Two of these cells share a unit: both units cannot have the digit.
-            if (!((possibles_[d][b] >> Rang(n)) & 1)) {
-                Impossible = true;
-                return;
-            }
-            OterDesPairs(d, 27 * b + Rang(n));
-        }
+    // All the cells at once, without a loop whose length cannot be foreseen: the units they lie
+    // in lose the digit elsewhere, and two of them in one unit are a dead end.
+    Cases unites{};
+    Masque deuxFois{};
+    for (int i = 0; i < 3; ++i) {
+        const Cases rangee = places & Partout(MasqueRangee(i)), bloc = places & Partout(MasquePile(i));
+        unites |= Partout(MasqueRangee(i)) & Cases(rangee != 0);
+        unites |= Partout(MasquePile(i)) & Cases(bloc != 0);
+        deuxFois |= ((rangee & (rangee - 1)) != 0) | ((bloc & (bloc - 1)) != 0);
+    }
+    const Cases p0 = places & Ligne9, p1 = (places >> 9) & Ligne9, p2 = places >> 18;
+    const Cases colonnes = p0 | p1 | p2, ailleurs = DesAutresBandes(colonnes);
+    deuxFois |= Masque(((p0 & p1) | ((p0 | p1) & p2) | (colonnes & ailleurs)) != 0);
+    unites |= SurTroisLignes(colonnes | ailleurs);
+    if (DansUneBande(deuxFois)) {
+        Impossible = true;
+        return;
+    }
+    const Cases otes = possibles_[d] & unites & ~places;
+    possibles_[d] ^= otes;
+    aRevoir_ |= (ARevoir(d) | RevoirSeuls) & -std::uint32_t(!Vide(otes));
+    // The cells leave the sets of their other candidates, without a branch per digit.
+    const Cases garde = possibles_[d];
+    std::uint32_t perdants = 0;
     for (int e = 0; e < 9; ++e) {
         const Cases o = possibles_[e] & places;
-        if (e == d || Vide(o)) continue;
         possibles_[e] ^= o;
-        aRevoir_ |= ARevoir(e);
+        perdants |= std::uint32_t(!Vide(o)) << e;
     }
+    possibles_[d] = garde;
+    aRevoir_ |= (perdants & ~(1u << d)) * ARevoir(0);
     libres_ &= ~places;
 }
 
@@ -373,48 +396,6 @@ inline bool CNoeud::Propage() {
     }
 }
 
-bool CNoeud::PairesNues() {
-    // The free cells with exactly two candidates.
-    Cases un{}, deux{}, trois{};
-    for (const Cases &q : possibles_) {
-        const Cases p = q & libres_;
-        trois |= deux & p;
-        deux |= un & p;
-        un |= p;
-    }
-    const Cases doubles = deux & ~trois;
-    bool change = false;
-    for (int d = 0; d < 8; ++d) {
-        const Cases avecD = doubles & possibles_[d];
-        if (Vide(avecD)) continue;
-        for (int e = d + 1; e < 9; ++e) {
-            const Cases paire = avecD & possibles_[e];
-            if (Vide(paire)) continue;
-            for (int b = 0; b < 3; ++b)
-                for (std::uint32_t m = paire[b]; m; m &= m - 1) {
-                    const int i = 27 * b + Rang(m);
-                    const Cases autres = paire & tables.pairs[i];
-                    for (int bb = b; bb < 3; ++bb)
-                        for (std::uint32_t n = autres[bb]; n; n &= n - 1) {
-                            // The two cells hold d and e between them: whatever sees both holds
-                            // neither.
-                            const int j = 27 * bb + Rang(n);
-                            if (j < i) continue;
-                            const Cases voisins = tables.pairs[i] & tables.pairs[j];
-                            for (int k : {d, e}) {
-                                const Cases otes = possibles_[k] & voisins;
-                                if (Vide(otes)) continue;
-                                possibles_[k] ^= otes;
-                                aRevoir_ |= ARevoir(k) | RevoirSeuls;
-                                change = true;
-                            }
-                        }
-                }
-        }
-    }
-    return change;
-}
-
 bool CNoeud::Gabarits() {
     bool change = false;
     for (int d = 0; d < 9; ++d) {
@@ -440,10 +421,10 @@ bool CNoeud::Gabarits() {
 }
 
 bool Recherche::Regle::AEssayer() {
-    // Given a chance at first, kept while it ends one node in four it runs on, and tried again
+    // Given a chance at first, kept while it ends one node in eight it runs on, and tried again
     // every sixteenth time it is asked for once it falls below that.
     ++Appels;
-    if (Essais >= 2 && 4 * Succes < Essais && Appels % 16 != 0) return false;
+    if (Essais >= 2 && 8 * Succes < Essais && Appels % 16 != 0) return false;
     ++Essais;
     return true;
 }
@@ -453,18 +434,12 @@ bool CNoeud::Renforce() {
     if (Propage()) return true;
     if (Impossible) return false;
     for (int tour = 0; tour < ToursDeRenforts; ++tour) {
-        bool change = false;
-        for (Recherche::Regle *regle : {&recherche.Paires, &recherche.Placements}) {
-            if (!regle->AEssayer()) continue;
-            if (!(regle == &recherche.Paires ? PairesNues() : Gabarits())) continue;
-            change = true;
-            if (!Impossible && Propage()) return true;
-            if (Impossible) {
-                ++regle->Succes;
-                return false;
-            }
+        if (!recherche.Placements.AEssayer() || !Gabarits()) break;
+        if (!Impossible && Propage()) return true;
+        if (Impossible) {
+            ++recherche.Placements.Succes;
+            return false;
         }
-        if (!change) break;
     }
     return true;
 }
@@ -525,12 +500,14 @@ void CNoeud::Resout(std::int16_t Profondeur) {
     const Cases *exclus = niveauExclus_ >= 0 ? recherche.Exclus[niveauExclus_] : nullptr;
     if (recherche.Impasses >= ImpassesAvantRenforts && Profondeur % EcartDesRenforts == 0) {
         CNoeud renforce(*this);
-        if (exclus)
-            for (int d = 0; d < 9; ++d)
-                if (!Vide(exclus[d])) {
-                    renforce.possibles_[d] &= ~exclus[d];
-                    renforce.aRevoir_ |= ARevoir(d) | RevoirSeuls;
-                }
+        if (exclus) {
+            std::uint32_t moins = 0;
+            for (int d = 0; d < 9; ++d) {
+                renforce.possibles_[d] &= ~exclus[d];
+                moins |= std::uint32_t(!Vide(exclus[d])) << d;
+            }
+            renforce.aRevoir_ |= moins * ARevoir(0) | (moins ? RevoirSeuls : 0);
+        }
         if (!renforce.Renforce()) return;
         Cases nouveaux[9];
         bool nouveau = false;
@@ -551,7 +528,7 @@ void CNoeud::Resout(std::int16_t Profondeur) {
     std::uint16_t essais = candidats;
     if (exclus)
         for (int d = 0; d < 9; ++d)
-            if (!Vide(exclus[d] & cellule)) essais &= std::uint16_t(~(1u << d));
+            essais &= std::uint16_t(~(std::uint32_t(!Vide(exclus[d] & cellule)) << d));
     for (std::uint16_t k = essais; k; k &= k - 1) {
         const int d = Rang(k);
         CNoeud enfant(*this);

@@ -37,15 +37,15 @@ struct Recherche {
     // Nodes that ended in a contradiction: until a search has met a few, its subtrees are likely
     // to hold solutions and the dearer deductions would only slow it.
     long long Impasses = 0;
-    // How often a dearer rule was asked for, was run, and proved a node empty: a rule that
-    // seldom does is left out, but tried again now and then.
+    // How often the dearer rule was asked for, was run, and proved a node empty: while it
+    // seldom does, it is left out, but tried again now and then.
     struct Regle {
         long Appels = 0, Essais = 0, Succes = 0;
         // Whether to run it this time, counted as a run when it is.
         bool AEssayer();
     };
-    Regle Paires, Placements;
-    // Exclus[p][d]: the cells where the dearer rules, run at the node of depth p on the current
+    Regle Placements;
+    // Exclus[p][d]: the cells where the dearer rule, run at the node of depth p on the current
     // path or above it, proved that no completion below puts digit d + 1. They are kept apart
     // from the candidates so that the rules of every node, and the choice of the branching cell,
     // see the very candidates they always did. A node writes only its own depth, so the path
@@ -102,9 +102,6 @@ class CNoeud {
     // On a copy of a node about to branch: removes the candidates no completion can use that the
     // rules above miss, then propagates; false when that proves the node has no completion.
     bool Renforce();
-    // Two cells of a unit left with the same two candidates share them: the cells that see
-    // both lose them. True when a candidate went.
-    bool PairesNues();
     // Each digit keeps only the cells that lie on some full placement of it. True when a
     // candidate went.
     bool Gabarits();

@@ -101,11 +101,12 @@ inline void Completes(std::uint32_t pa, std::uint32_t pb, std::uint32_t pc, std:
     const std::uint64_t retourB = Retourne(pb), retourC = Retourne(pc);
     for (std::uint32_t p = pa; p; p &= p - 1) {
         const unsigned m = unsigned(__builtin_ctz(p));
+        // Without a branch: whether a point finds partners cannot be foreseen.
         const std::uint32_t avecB = pb & tables.disjoints[m] & std::uint32_t(retourC >> m);
-        if (!avecB) continue;
-        ga |= 1u << m;
+        const std::uint32_t garde = 0u - std::uint32_t(avecB != 0);
+        ga |= (1u << m) & garde;
         gb |= avecB;
-        gc |= pc & tables.disjoints[m] & std::uint32_t(retourB >> m);
+        gc |= pc & tables.disjoints[m] & std::uint32_t(retourB >> m) & garde;
     }
 }
 
@@ -124,7 +125,6 @@ __attribute__((noinline)) std::uint32_t CasesDesPoints(std::uint32_t bande, std:
     const auto partage = [&](int a, std::uint32_t &colonnesA, int b, std::uint32_t &colonnesB, int c,
                              std::uint32_t &colonnesC) {
         const std::uint32_t p = gardes & tables.produit[Pile1(r.haut[b]) | (r.haut[c] & 070)] * r.bas[a];
-        if (!p) return;
         const std::uint32_t colonnes = tables.colonnes[0][p & 0x1FF] | tables.colonnes[1][(p >> 9) & 0x1FF] |
                                        tables.colonnes[2][p >> 18];
         colonnesA |= colonnes & 7;
