@@ -69,6 +69,12 @@ inline Cases Colonnes(Cases w) {
 inline Cases SurTroisLignes(Cases colonnes) {
     return colonnes | (colonnes << 9) | (colonnes << 18);
 }
+// The columns a band's cells touch once or more, and twice or more.
+inline void ParColonne(Cases w, Cases &une, Cases &deux) {
+    const Cases r0 = w & Ligne9, r1 = (w >> 9) & Ligne9, r2 = w >> 18;
+    une = r0 | r1 | r2;
+    deux = (r0 & r1) | ((r0 | r1) & r2);
+}
 
 // Which (row, stack) segments of each band are not empty, bit 3 * row + stack.
 inline Cases Segments(Cases w) {
@@ -225,9 +231,8 @@ int CNoeud::NbPossibles(int c, int r) const {
 
 bool CNoeud::DefinitGrille(const GrilleChiffres &Grille) {
     // All givens at once: each digit keeps its own cells and loses the rest of the grid's givens
-    // and every peer of its own.
-    // The given cells listed first, without a branch: whether a cell is given cannot be
-    // foreseen.
+    // and every peer of its own. The given cells are listed first, without a branch: whether a
+    // cell is given cannot be foreseen.
     std::uint8_t liste[81];
     int nombre = 0;
     for (int i = 0; i < 81; ++i) {
@@ -247,7 +252,6 @@ bool CNoeud::DefinitGrille(const GrilleChiffres &Grille) {
         possibles_[d] = (possibles_[d] & ~toutes & ~vues[d]) | donnees[d];
     }
     libres_ &= ~toutes;
-    aRevoir_ = (1u << 19) - 1;
     return !Impossible;
 }
 
@@ -304,8 +308,8 @@ inline void CNoeud::Uniques(int d) {
         places |= bloc & Cases((bloc & (bloc - 1)) == 0);
     }
     // Columns: which hold the digit in this band, twice or more in this band, in another band.
-    const Cases r0 = w & Ligne9, r1 = (w >> 9) & Ligne9, r2 = w >> 18;
-    const Cases un = r0 | r1 | r2, deux = (r0 & r1) | ((r0 | r1) & r2);
+    Cases un, deux;
+    ParColonne(w, un, deux);
     places |= w & SurTroisLignes(un & ~deux & ~DesAutresBandes(un));
     places &= libres_;
     if (Vide(places)) return;
@@ -319,9 +323,10 @@ inline void CNoeud::Uniques(int d) {
         unites |= Partout(MasquePile(i)) & Cases(bloc != 0);
         deuxFois |= ((rangee & (rangee - 1)) != 0) | ((bloc & (bloc - 1)) != 0);
     }
-    const Cases p0 = places & Ligne9, p1 = (places >> 9) & Ligne9, p2 = places >> 18;
-    const Cases colonnes = p0 | p1 | p2, ailleurs = DesAutresBandes(colonnes);
-    deuxFois |= Masque(((p0 & p1) | ((p0 | p1) & p2) | (colonnes & ailleurs)) != 0);
+    Cases colonnes, doubles;
+    ParColonne(places, colonnes, doubles);
+    const Cases ailleurs = DesAutresBandes(colonnes);
+    deuxFois |= Masque((doubles | (colonnes & ailleurs)) != 0);
     unites |= SurTroisLignes(colonnes | ailleurs);
     if (DansUneBande(deuxFois)) {
         Impossible = true;
